@@ -1,0 +1,38 @@
+# Test helpers shared by every folder.
+#   pastelle_add_googletest()                 builds GoogleTest from Debian's sources
+#   pastelle_add_test(NAME SOURCES ... LIBS ...)
+#       one GoogleTest program with our own main (hang watchdog); each test case becomes one
+#       ctest test, run natively or under Wine through the cross-compiling emulator.
+include(GoogleTest)
+
+macro(pastelle_add_googletest)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  if(NOT TARGET gtest)
+    add_subdirectory(/usr/src/googletest "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+  endif()
+  if(NOT TARGET pastelle_test_main)
+    add_library(pastelle_test_main STATIC "${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp")
+    target_link_libraries(pastelle_test_main PUBLIC gtest)
+    target_include_directories(pastelle_test_main PUBLIC "${PROJECT_SOURCE_DIR}")
+  endif()
+endmacro()
+
+function(pastelle_add_test name)
+  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${PASTELLE_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} pastelle_test_main)
+  if(WIN32)
+    # Console program so that GoogleTest output reaches ctest through Wine.
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES TIMEOUT ${ARG_TIMEOUT} FAIL_REGULAR_EXPRESSION "Running 0 tests")
+endfunction()
