@@ -1,0 +1,22 @@
+// Pastelle: keeps a history of the texts copied to the clipboard.
+#include <windows.h>
+
+#include <exception>
+
+#include "app/main_form.h"
+#include "framework/application.h"
+#include "framework/registry.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  fw::TApplication application;
+  application.Initialize();
+  fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  try {
+    application.CreateForm<pastelle::TForm1>();
+  } catch (const std::exception& e) {
+    application.ShowException(e.what());
+    return 1;
+  }
+  application.Run();
+  return 0;
+}

@@ -1,0 +1,68 @@
+#include "framework/component.h"
+
+#include <algorithm>
+
+namespace fw {
+
+const ClassInfo& TObject::StaticClass() {
+  static const ClassInfo info{"TObject"};
+  return info;
+}
+
+const ClassInfo& TPersistent::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TPersistent>("TPersistent", &TObject::StaticClass()).Build();
+  return info;
+}
+
+const ClassInfo& TComponent::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TComponent>("TComponent", &TPersistent::StaticClass())
+                                    .String("Name", &TComponent::Name, &TComponent::SetName)
+                                    .Integer("Tag", &TComponent::Tag, &TComponent::SetTag)
+                                    .Build();
+  return info;
+}
+
+TComponent::TComponent(TComponent* owner) : owner_(owner) {
+  if (owner_) owner_->InsertComponent(this);
+}
+
+TComponent::~TComponent() {
+  MarkDestroying();
+  // Owned components go first, newest first, so that later components never see freed ones.
+  while (!components_.empty()) {
+    TComponent* child = components_.back();
+    components_.pop_back();
+    child->owner_ = nullptr;
+    Free(child);
+  }
+  if (owner_) owner_->RemoveComponent(this);
+}
+
+TComponent* TComponent::FindComponent(std::string_view name) const {
+  for (TComponent* c : components_)
+    if (!name.empty() && SameText(c->Name(), name)) return c;
+  return nullptr;
+}
+
+void TComponent::SetLoading(bool loading) {
+  auto bits = static_cast<uint32_t>(state_);
+  bits = loading ? (bits | static_cast<uint32_t>(ComponentState::Loading))
+                 : (bits & ~static_cast<uint32_t>(ComponentState::Loading));
+  state_ = static_cast<ComponentState>(bits);
+}
+
+void TComponent::MarkDestroying() {
+  state_ = state_ | ComponentState::Destroying;
+}
+
+void Free(TComponent* component) {
+  if (!component) return;
+  component->BeforeDestruction();
+  delete component;
+}
+
+void TComponent::RemoveComponent(TComponent* child) {
+  components_.erase(std::remove(components_.begin(), components_.end(), child), components_.end());
+}
+
+}  // namespace fw

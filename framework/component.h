@@ -1,0 +1,95 @@
+// The object model: TObject (class information), TPersistent (objects with published
+// properties) and TComponent (owner, ownership, Name and Tag).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/rtti.h"
+
+// Declares a class's description: StaticClass() for the class itself, Class() for an instance.
+#define FW_DECLARE_CLASS()                           \
+ public:                                             \
+  static const ::fw::ClassInfo& StaticClass();       \
+  const ::fw::ClassInfo& Class() const override { return StaticClass(); }
+
+namespace fw {
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+  static const ClassInfo& StaticClass();
+  virtual const ClassInfo& Class() const { return StaticClass(); }
+
+  [[nodiscard]] const std::string& ClassName() const { return Class().name; }
+  [[nodiscard]] bool InheritsFrom(const ClassInfo& type) const { return Class().InheritsFrom(type); }
+};
+
+class TPersistent : public TObject {
+  FW_DECLARE_CLASS()
+};
+
+enum class ComponentState : uint32_t {
+  None = 0,
+  Loading = 1,     // the form description is being read
+  Destroying = 2,  // the destructor has started
+  Designing = 4,   // never set in this program; kept for the skin engine's design-time tests
+};
+constexpr ComponentState operator|(ComponentState a, ComponentState b) {
+  return static_cast<ComponentState>(static_cast<uint32_t>(a) | static_cast<uint32_t>(b));
+}
+
+class TComponent : public TPersistent {
+  FW_DECLARE_CLASS()
+
+ public:
+  explicit TComponent(TComponent* owner);
+  ~TComponent() override;
+  TComponent(const TComponent&) = delete;
+  TComponent& operator=(const TComponent&) = delete;
+
+  [[nodiscard]] TComponent* Owner() const { return owner_; }
+  [[nodiscard]] const std::string& Name() const { return name_; }
+  void SetName(const std::string& name) { name_ = name; }
+  [[nodiscard]] int32_t Tag() const { return tag_; }
+  void SetTag(int32_t tag) { tag_ = tag; }
+
+  [[nodiscard]] int ComponentCount() const { return static_cast<int>(components_.size()); }
+  [[nodiscard]] TComponent* Component(int index) const { return components_[static_cast<size_t>(index)]; }
+  [[nodiscard]] TComponent* FindComponent(std::string_view name) const;
+
+  [[nodiscard]] bool HasState(ComponentState state) const {
+    return (static_cast<uint32_t>(state_) & static_cast<uint32_t>(state)) != 0;
+  }
+  void SetLoading(bool loading);
+
+  // Called once the whole form description that created this component has been read.
+  virtual void Loaded() { SetLoading(false); }
+  // Runs before the destructor, while the whole object still exists (forms fire OnDestroy).
+  virtual void BeforeDestruction() {}
+
+  // The form reader places a component inside the component it is nested in (controls take
+  // it as their parent window).
+  virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+
+ protected:
+  void MarkDestroying();
+
+ private:
+  void InsertComponent(TComponent* child) { components_.push_back(child); }
+  void RemoveComponent(TComponent* child);
+
+  TComponent* owner_;
+  std::vector<TComponent*> components_;  // owned: freed by this component's destructor
+  std::string name_;
+  int32_t tag_ = 0;
+  ComponentState state_ = ComponentState::None;
+};
+
+// Frees a component the way its owner does: BeforeDestruction, then delete.
+void Free(TComponent* component);
+
+}  // namespace fw
