@@ -6,13 +6,14 @@
 # ctest or lock of the caller is held open by a daemon.
 
 wine_session_start() {
-  local build_dir=$1 display_mode=${2:-private}
+  local build_dir display_mode=${2:-private}
+  build_dir=$(mkdir -p "$1" && cd "$1" && pwd)
   export WINEPREFIX="$build_dir/wineprefix"
   export WINEARCH=win32
   export WINEDEBUG="${WINEDEBUG:--all,err+module}"
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # Code page 936 for every Wine process of this prefix.
-  export LC_ALL=zh_CN.UTF-8
+  { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null
   _ws_xvfb_pid=""
   _ws_keeper_pid=""
 
@@ -40,6 +41,9 @@ wine_session_start() {
     setsid wine "$WINE_KEEPER" </dev/null >/dev/null 2>&1 9>&- &
     _ws_keeper_pid=$!
   fi
+  # Bring up the desktop and the system services now, with no caller's pipe inherited: started
+  # by the first test instead, they would hold ctest's output pipe open.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 9>&- || true
 }
 
 _wine_prefix_init() {

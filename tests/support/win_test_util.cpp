@@ -1,0 +1,126 @@
+#include "tests/support/win_test_util.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace testutil {
+
+void PumpMessages(DWORD milliseconds) {
+  PumpUntil([] { return false; }, milliseconds);
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (condition()) return true;
+    DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= timeoutMs) return condition();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(timeoutMs - elapsed, 10), QS_ALLINPUT);
+  }
+}
+
+namespace {
+void OpenWithRetry(HWND owner) {
+  for (int i = 0; i < 200; ++i) {
+    if (OpenClipboard(owner)) return;
+    Sleep(5);
+  }
+  throw std::runtime_error("test could not open the clipboard");
+}
+}  // namespace
+
+void SetClipboardText(const std::string& text, HWND owner) {
+  OpenWithRetry(owner);
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+}
+
+void SetClipboardBitmapOnly(HWND owner) {
+  OpenWithRetry(owner);
+  EmptyClipboard();
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 8, 8);
+  ReleaseDC(nullptr, screen);
+  SetClipboardData(CF_BITMAP, bitmap);  // the clipboard owns it from now on
+  CloseClipboard();
+}
+
+std::string ReadClipboardText() {
+  OpenWithRetry(nullptr);
+  std::string text;
+  if (HANDLE data = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
+      text = p;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+ClipboardHolder::ClipboardHolder(DWORD holdMs) : opened_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+  thread_ = std::thread([this, holdMs] {
+    OpenWithRetry(nullptr);
+    SetEvent(opened_);
+    Sleep(holdMs);
+    CloseClipboard();
+  });
+  WaitForSingleObject(opened_, 5000);
+}
+
+ClipboardHolder::~ClipboardHolder() {
+  thread_.join();
+  CloseHandle(opened_);
+}
+
+namespace {
+thread_local MessageBoxAnswerer* t_answerer = nullptr;
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(int button)
+    : button_(button), hook_(SetWindowsHookExA(WH_CBT, Hook, nullptr, GetCurrentThreadId())) {
+  t_answerer = this;
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+  UnhookWindowsHookEx(hook_);
+  t_answerer = nullptr;
+}
+
+LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE && t_answerer) {
+    auto window = reinterpret_cast<HWND>(wParam);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::strcmp(className, "#32770") == 0) {
+      char buffer[1024] = {};
+      GetWindowTextA(window, buffer, sizeof buffer);
+      t_answerer->caption = buffer;
+      buffer[0] = '\0';
+      GetDlgItemTextA(window, 0xFFFF, buffer, sizeof buffer);
+      t_answerer->text = buffer;
+      t_answerer->owner = GetWindow(window, GW_OWNER);
+      ++t_answerer->count;
+      PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(t_answerer->button_), 0);
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+std::string WindowsPathOf(const std::string& unixPath) {
+  std::string path = "Z:" + unixPath;
+  for (char& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
+
+}  // namespace testutil

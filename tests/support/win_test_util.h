@@ -1,0 +1,59 @@
+// Helpers for tests that drive real windows under Wine: bounded message pumping, the real
+// clipboard, and answering message boxes by button id.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace testutil {
+
+// Handles this thread's messages for the given time.
+void PumpMessages(DWORD milliseconds);
+// Handles messages until the condition holds or the time is up; returns the condition.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
+
+// The clipboard through the raw API, independent of the code under test.
+void SetClipboardText(const std::string& text, HWND owner = nullptr);
+void SetClipboardBitmapOnly(HWND owner = nullptr);
+std::string ReadClipboardText();
+
+// Holds the clipboard open on another thread, like another program would.
+class ClipboardHolder {
+ public:
+  explicit ClipboardHolder(DWORD holdMs);
+  ~ClipboardHolder();
+  ClipboardHolder(const ClipboardHolder&) = delete;
+  ClipboardHolder& operator=(const ClipboardHolder&) = delete;
+
+ private:
+  std::thread thread_;
+  HANDLE opened_;
+};
+
+// Answers every message box ("#32770") that this thread activates with the given button and
+// remembers the last one's caption and text.
+class MessageBoxAnswerer {
+ public:
+  explicit MessageBoxAnswerer(int button);
+  ~MessageBoxAnswerer();
+  MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+  MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+  int count = 0;
+  std::string caption;
+  std::string text;
+  HWND owner = nullptr;
+
+ private:
+  static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam);
+  int button_;
+  HHOOK hook_;
+};
+
+// "Z:\..." for a path of the Linux file system, as Wine maps it.
+std::string WindowsPathOf(const std::string& unixPath);
+
+}  // namespace testutil
