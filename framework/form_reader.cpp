@@ -242,14 +242,18 @@ class Parser {
         int64_t code = ParseInteger();
         if (code < 0 || code > 0xFFFF) Fail("character code out of range");
         wide.push_back(static_cast<wchar_t>(code));
-      } else if (c == '+') {
-        ++pos_;
       } else {
         break;
       }
-      // A following quote, # or + continues the same string.
-      char next = Peek();
-      if (next != '\'' && next != '#' && next != '+') break;
+      // A quote or # right after a part continues the string; so does '+', also over lines.
+      if (pos_ < text_.size() && (text_[pos_] == '\'' || text_[pos_] == '#')) continue;
+      size_t save = pos_;
+      while (save < text_.size() && (text_[save] == ' ' || text_[save] == '\t')) ++save;
+      if (save < text_.size() && text_[save] == '+') {
+        pos_ = save + 1;
+        continue;
+      }
+      break;
     }
     return WideToAnsi(wide);
   }
