@@ -108,6 +108,7 @@ void TForm1::WMDrawClipboard(fw::TMessage& message) {
 
   SYSTEMTIME now;
   GetLocalTime(&now);
+  fw::TListItems::UpdateScope update(*items);
   items->Add(std::move(text), {FormatTimeOfDay(now, TimeFormatSettings::FromUserLocale())});
   while (items->Count() > MaxRecords) items->Delete(0);
 }
@@ -129,6 +130,7 @@ void TForm1::ListView1DblClick(TObject*) {
 void TForm1::BitBtn1Click(TObject*) {
   if (ListView1->SelCount() == 0) return;
   fw::TListItems* items = ListView1->Items();
+  fw::TListItems::UpdateScope update(*items);
   for (int i = items->Count() - 1; i >= 0; --i)
     if (items->Item(i)->Selected()) items->Delete(i);
 }

@@ -141,6 +141,17 @@ void TListItems::Clear() {
   items_.clear();
 }
 
+void TListItems::BeginUpdate() {
+  if (updateCount_++ == 0 && owner_->HandleAllocated()) SendMessageA(owner_->Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TListItems::EndUpdate() {
+  if (updateCount_ == 0 || --updateCount_ > 0 || !owner_->HandleAllocated()) return;
+  HWND handle = owner_->Handle();
+  SendMessageA(handle, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(handle, nullptr, FALSE);
+}
+
 // ---- TListView ------------------------------------------------------------------------------
 
 const ClassInfo& TListView::StaticClass() {

@@ -79,12 +79,28 @@ class TListItems {
   void Delete(int index);
   void Clear();
 
+  // Changes between BeginUpdate and EndUpdate are drawn once, at the end: the control neither
+  // repaints nor updates its scroll bar for each row.
+  void BeginUpdate();
+  void EndUpdate();
+  class UpdateScope {
+   public:
+    explicit UpdateScope(TListItems& items) : items_(items) { items_.BeginUpdate(); }
+    ~UpdateScope() { items_.EndUpdate(); }
+    UpdateScope(const UpdateScope&) = delete;
+    UpdateScope& operator=(const UpdateScope&) = delete;
+
+   private:
+    TListItems& items_;
+  };
+
  private:
   friend class TListView;
   void InsertIntoControl(int index);
 
   TListView* owner_;
   std::vector<std::unique_ptr<TListItem>> items_;
+  int updateCount_ = 0;
 };
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
