@@ -6,10 +6,10 @@ namespace pastelle {
 
 namespace {
 
-std::string LocaleText(LCID locale, LCTYPE type) {
+std::string LocaleText(LCID locale, LCTYPE type, const char* fallback = "") {
   char buffer[80] = {};
   int length = GetLocaleInfoA(locale, type, buffer, sizeof buffer);
-  return length > 0 ? std::string(buffer) : std::string();
+  return std::string(length > 1 ? buffer : fallback);
 }
 
 }  // namespace
@@ -19,8 +19,7 @@ TimeFormatSettings TimeFormatSettings::FromLocale(LCID locale) {
   s.leadingZeroHours = LocaleText(locale, LOCALE_ITLZERO) == "1";
   s.twelveHourClock = LocaleText(locale, LOCALE_ITIME) == "0";
   s.designatorFirst = LocaleText(locale, LOCALE_ITIMEMARKPOSN) == "1";
-  s.separator = LocaleText(locale, LOCALE_STIME);
-  if (s.separator.empty()) s.separator = ":";
+  s.separator = LocaleText(locale, LOCALE_STIME, ":");
   s.amDesignator = LocaleText(locale, LOCALE_S1159);
   s.pmDesignator = LocaleText(locale, LOCALE_S2359);
   return s;
