@@ -3,6 +3,7 @@
 
 #include "framework/application.h"
 #include "framework/form_reader.h"
+#include "framework/form_writer.h"
 #include "framework/tests/test_classes.h"
 #include "framework/text.h"
 
@@ -144,6 +145,37 @@ TEST_F(FormReaderTest, ErrorsNameWhatIsWrong) {
 TEST_F(FormReaderTest, ADescriptionOfAnotherRootClassIsRefused) {
   EXPECT_THROW(form->Load("object F: TForm1\nend\n"), fw::EReadError);
   EXPECT_THROW(form->Load("object F: TTestForm\nend\nobject G: TTestForm\nend\n"), fw::EReadError);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(FormReaderTest, WrittenDescriptionsReadBackToTheSameValues) {
+  form->Load(kDescription);
+  std::string written = fw::WriteComponent(*form);
+
+  fwtest::TTestForm copy(&app);
+  copy.Load(written);
+  EXPECT_EQ(fw::WriteComponent(copy), written);
+  EXPECT_EQ(copy.Caption(), form->Caption());
+  EXPECT_EQ(copy.Font()->Style(), form->Font()->Style());
+  EXPECT_EQ(copy.Label1->Parent(), copy.Panel1);
+  EXPECT_EQ(copy.Button1->Anchors(), form->Button1->Anchors());
+  EXPECT_EQ(copy.Sample1->Data(), form->Sample1->Data());
+  EXPECT_EQ(copy.Sample1->Lines(), form->Sample1->Lines());
+  EXPECT_EQ(copy.Sample1->Shades(), form->Sample1->Shades());
+  EXPECT_EQ(copy.Sample1->OnChange.name, "Button1Click");
+
+  // Texts with quotes, line breaks and Chinese survive.
+  copy.Sample1->SetTitle(fw::Ansi("它's\r\n"));
+  copy.Sample1->SetData({});
+  copy.Sample1->SetLines({});
+  fwtest::TTestForm third(&app);
+  third.Load(fw::WriteComponent(copy));
+  EXPECT_EQ(third.Sample1->Title(), fw::Ansi("它's\r\n"));
+  EXPECT_TRUE(third.Sample1->Data().empty());
+  EXPECT_TRUE(third.Sample1->Lines().empty());
 }
 
 }  // namespace
