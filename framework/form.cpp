@@ -5,6 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/form_reader.h"
+#include "framework/screen.h"
 
 namespace fw {
 
@@ -56,13 +57,17 @@ const ClassInfo& TForm::StaticClass() {
 }
 
 TForm::TForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>()) {
+  Screen().AddForm(this);
   ownPainting_ = true;
   SetVisible(false);
   SetColor(clBtnFace);
   SetParentFont(false);
 }
 
-TForm::~TForm() { DestroyHandle(); }
+TForm::~TForm() {
+  Screen().RemoveForm(this);
+  DestroyHandle();
+}
 
 void TForm::BeforeDestruction() {
   // OnDestroy runs while the window and every control still exist.
