@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Fuzzes the portable skin code with libFuzzer (native clang build with AddressSanitizer and UBSan).
+#   tools/fuzz.sh [SECONDS] [TARGET...]     default: 600 s each, every target, one after the other
+# Targets: skin_reader_fuzz (whole skin files), quick_ini_fuzz (definition texts).
+# The seeds in skin/resources/fuzz/corpus are copied into a work corpus under the build dir, so
+# the repository only changes when you decide to keep an input. A crash leaves its input in
+# BUILD/fuzz/artifacts/TARGET/; after the fix, copy it into skin/resources/fuzz/regressions/TARGET/
+# where the seed test (ctest -R seeds) runs it on every test run.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="${PASTELLE_BUILD:-$root/build}/fuzz"
+seconds=${1:-600}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(skin_reader_fuzz quick_ini_fuzz)
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPASTELLE_SANITIZE=ON >/dev/null
+cmake --build "$build" --target "${targets[@]}"
+
+status=0
+for target in "${targets[@]}"; do
+  corpus="$build/corpus/$target"
+  artifacts="$build/artifacts/$target"
+  mkdir -p "$corpus" "$artifacts"
+  cp -n "$root/skin/resources/fuzz/corpus/$target/"* "$corpus/" 2>/dev/null || true
+  echo "== $target for $seconds s (work corpus $corpus)"
+  log="$build/$target.log"
+  if ! "$build/skin/resources/fuzz/$target" -max_total_time="$seconds" -print_final_stats=1 \
+      -artifact_prefix="$artifacts/" "$corpus" "$root/skin/resources/fuzz/corpus/$target" \
+      >"$log" 2>&1; then
+    echo "$target FOUND A FAILURE: see $log and $artifacts" >&2
+    status=1
+  fi
+  grep -E '^#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb' "$log" || tail -n 5 "$log"
+done
+exit $status
