@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes the portable skin code with libFuzzer (native clang build with AddressSanitizer and UBSan).
 #   tools/fuzz.sh [SECONDS] [TARGET...]     default: 600 s each, every target, one after the other
-# Targets: skin_reader_fuzz (whole skin files), quick_ini_fuzz (definition texts).
+# Targets: skin_reader_fuzz (whole skin files), skin_archive_fuzz (plain archives, coded on the
+# fly and round-tripped), quick_ini_fuzz (definition texts).
 # The seeds in skin/resources/fuzz/corpus are copied into a work corpus under the build dir, so
 # the repository only changes when you decide to keep an input. A crash leaves its input in
 # BUILD/fuzz/artifacts/TARGET/; after the fix, copy it into skin/resources/fuzz/regressions/TARGET/
@@ -12,7 +13,7 @@ build="${PASTELLE_BUILD:-$root/build}/fuzz"
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(skin_reader_fuzz quick_ini_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(skin_reader_fuzz skin_archive_fuzz quick_ini_fuzz)
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DPASTELLE_SANITIZE=ON >/dev/null

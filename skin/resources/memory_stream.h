@@ -49,8 +49,11 @@ class TMemoryStream {
     position_ += count;
   }
 
+  // One byte at a time is how the decoder hands out its output: appending is the fast path.
   void WriteByte(uint8_t byte) {
-    if (position_ < data_.size()) {
+    if (position_ == data_.size()) {
+      data_.push_back(byte);
+    } else if (position_ < data_.size()) {
       data_[position_] = byte;
     } else {
       data_.resize(position_);

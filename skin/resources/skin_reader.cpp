@@ -30,7 +30,11 @@ bool Expand(TMemoryStream& source, TMemoryStream& archive, uint32_t max_length) 
   lzh.Unpack(
       static_cast<int32_t>(decoded_length),
       [&lzh](uint8_t* buffer, int32_t count, int32_t& actual) {
-        actual = static_cast<int32_t>(lzh.InStream->Read(buffer, static_cast<size_t>(count)));
+        if (count == 1) {
+          actual = lzh.InStream->ReadByte(*buffer) ? 1 : 0;
+        } else {
+          actual = static_cast<int32_t>(lzh.InStream->Read(buffer, static_cast<size_t>(count)));
+        }
       },
       [&lzh](const uint8_t* buffer, int32_t count, int32_t& actual) {
         if (count == 1) {

@@ -49,6 +49,13 @@ int main(int argc, char** argv) {
   bitmaps.push_back({"skyblue.ini", BytesOf(definition)});
   WriteFile(reader + "skin-like.skn", SkinFile(Archive(bitmaps)));
 
+  const std::string archive = dir + "/skin_archive_fuzz/";
+  WriteFile(archive + "v20000.arc", Archive(small, {20000, 0}));
+  WriteFile(archive + "v30000-lf.arc", Archive(small, {30000, 256, "\n", false}));
+  WriteFile(archive + "v70000.arc", Archive(small, {70000, 69}));
+  WriteFile(archive + "v10000.arc", Archive(small, {10000, 0}));
+  WriteFile(archive + "skin-like.arc", Archive(bitmaps));
+
   const std::string ini = dir + "/quick_ini_fuzz/";
   WriteFile(ini + "definition.ini", BytesOf(definition));
   WriteFile(ini + "line-breaks.ini", BytesOf("top=1\n[A]\rk=v\n\r[a]\r\nk=w\r\n;c=1\r\n[]\r\n=x\r\n"));
