@@ -49,12 +49,14 @@ struct Failure {
 
 [[noreturn]] void Fail(int code, std::string message) { throw Failure{code, std::move(message)}; }
 
-std::vector<uint8_t> Read(const std::string& argument) {
+std::vector<uint8_t> Read(const fs::path& path) {
   std::vector<uint8_t> bytes;
   std::string error;
-  if (!ReadWholeFile(PathFromArgument(argument), bytes, error)) Fail(kBadFile, error);
+  if (!ReadWholeFile(path, bytes, error)) Fail(kBadFile, error);
   return bytes;
 }
+
+std::vector<uint8_t> Read(const std::string& argument) { return Read(PathFromArgument(argument)); }
 
 void Write(const fs::path& path, std::span<const uint8_t> bytes) {
   std::string error;
@@ -131,7 +133,7 @@ int Pack(const std::vector<std::string>& arguments, std::ostream& out, std::ostr
     if (!fs::is_regular_file(path, code)) Fail(kBadFile, shown + ": only files go into a skin, not folders");
     const std::optional<std::string> name = EntryNameOf(path.filename());
     if (!name) Fail(kBadFile, shown + ": the name has characters code page 936 cannot hold");
-    ArchiveEntry entry{*name, Read(DisplayPath(path))};
+    ArchiveEntry entry{*name, Read(path)};
     if (EndsWithIgnoringCase(*name, ".ini")) {
       if (definition) Fail(kBadFile, "more than one definition (.ini) in " + DisplayPath(folder));
       definition = files.size();
@@ -296,8 +298,6 @@ int LzhDecode(const std::vector<std::string>& arguments, std::ostream& out, std:
   const std::span<const uint8_t> expanded = target.Bytes().first(std::min<size_t>(length, target.Size()));
   Write(PathFromArgument(operands.values[1]), expanded);
   out << input.size() << " bytes expanded to " << expanded.size() << "\n";
-  if (source.Remaining() == 0 && input.size() > 4 && length > 0)
-    out << "note: the coded bits ran out before the end; the tail may be wrong\n";
   return 0;
 }
 

@@ -244,7 +244,9 @@ TEST_F(SkyBlueSkin, MagentaOnlyInElementsDrawnTransparent) {
     const Image& image = ImageOf(layout);
     const bool has_magenta = std::find(image.Pixels().begin(), image.Pixels().end(), skinimage::kMagenta) !=
                              image.Pixels().end();
-    if (!layout.keyed) EXPECT_FALSE(has_magenta) << layout.entry << " is drawn opaque but holds magenta";
+    if (!layout.keyed) {
+      EXPECT_FALSE(has_magenta) << layout.entry << " is drawn opaque but holds magenta";
+    }
   }
   // Rounded corners and caption-button surrounds are transparent.
   EXPECT_EQ(images_->at("skyblue__buttons.bmp").At(0, 0), skinimage::kMagenta);
@@ -280,7 +282,9 @@ TEST(ProgramBitmaps, MenuGlyphStripAndBuiltInTracks) {
       for (int x = 0; x < 16; ++x) {
         const bool black = cell.At(x, y) == skinimage::kBlack;
         ink += black;
-        if (x < 2 || x > 13 || y < 2 || y > 13) EXPECT_FALSE(black) << "glyph " << g << " touches its cell edge";
+        if (x < 2 || x > 13 || y < 2 || y > 13) {
+          EXPECT_FALSE(black) << "glyph " << g << " touches its cell edge";
+        }
       }
     EXPECT_GT(ink, 8) << "glyph " << g;
     glyphs.insert(cell.Pixels());

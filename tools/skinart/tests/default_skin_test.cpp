@@ -57,7 +57,7 @@ TEST_F(DefaultSkin, StoredSkinDecodesToThirtySixBitmapsAndOneDefinition) {
   const uint32_t decoded = stream[4] | stream[5] << 8 | stream[6] << 16 | static_cast<uint32_t>(stream[7]) << 24;
   EXPECT_EQ(decoded, 311790u);
 
-  skin::TMemoryStream skin_file(std::span(stream).subspan(4));
+  skin::TMemoryStream skin_file(std::span<const uint8_t>(stream).subspan(4));
   skin::TSkinReader reader;
   ASSERT_TRUE(reader.ReadArchive(skin_file));
   EXPECT_EQ(reader.FormatVersion, 70000u);
