@@ -68,13 +68,20 @@ bool SplitLines(std::string_view list, size_t max_lines, std::vector<std::string
 
 std::optional<uint32_t> SkippedBlockSize(uint32_t format_version) {
   switch (format_version) {
-    case 20000: return 0;
-    case 30000: return 256;
-    case 40000: return 80;
-    case 50000: return 48;
-    case 60000: return 117;
-    case 70000: return 69;
-    default: return std::nullopt;
+    case 20000:
+      return 0;
+    case 30000:
+      return 256;
+    case 40000:
+      return 80;
+    case 50000:
+      return 48;
+    case 60000:
+      return 117;
+    case 70000:
+      return 69;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -96,8 +103,8 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
   size_t pos = 16 + *skipped;
   if (pos > bytes.size()) return false;
   if (NameBytes < 0 || static_cast<size_t>(NameBytes) > bytes.size() - pos) return false;
-  const std::string name_list =
-      AsciiLowerCase({reinterpret_cast<const char*>(bytes.data()) + pos, static_cast<size_t>(NameBytes)});
+  const std::string name_list = AsciiLowerCase(
+      {reinterpret_cast<const char*>(bytes.data()) + pos, static_cast<size_t>(NameBytes)});
   pos += static_cast<size_t>(NameBytes);
 
   std::vector<std::string> names;
@@ -125,7 +132,9 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
 // against each other when the archive is read, so a damaged archive may list more than it holds.
 bool TSkinReader::CopyEntry(int32_t index, TMemoryStream& Target) const {
   uint64_t offset = 0;
-  for (int32_t i = 0; i < index; ++i) offset += static_cast<uint32_t>(EntrySizes[static_cast<size_t>(i)]);
+  for (int32_t i = 0; i < index; ++i) {
+    offset += static_cast<uint32_t>(EntrySizes[static_cast<size_t>(i)]);
+  }
   const uint64_t size = static_cast<uint32_t>(EntrySizes[static_cast<size_t>(index)]);
   if (offset > EntryData.Size() || size > EntryData.Size() - offset) return false;
   Target.Write(EntryData.Memory() + offset, static_cast<size_t>(size));

@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
 
   const std::string ini = dir + "/quick_ini_fuzz/";
   WriteFile(ini + "definition.ini", BytesOf(definition));
-  WriteFile(ini + "line-breaks.ini", BytesOf("top=1\n[A]\rk=v\n\r[a]\r\nk=w\r\n;c=1\r\n[]\r\n=x\r\n"));
+  WriteFile(ini + "line-breaks.ini",
+            BytesOf("top=1\n[A]\rk=v\n\r[a]\r\nk=w\r\n;c=1\r\n[]\r\n=x\r\n"));
   WriteFile(ini + "numbers.ini",
             BytesOf("[N]\r\na=0X1f\r\nb=-5\r\nc=2147483648\r\nd=-$80000000\r\ne=12ab\r\nf=x7\r\n"));
   std::string gbk = "[\xCC\xEC\xC0\xB6]\r\nImage=\xCC\xEC\xC0\xB6__header.bmp\r\n";

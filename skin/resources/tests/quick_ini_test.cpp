@@ -75,28 +75,28 @@ TEST_F(QuickIniTest, ReadStringMatchesKeysAndSections) {
     const char* expected;
   };
   const Case cases[] = {
-      {"Form", "RightWidth", "2"},                      // key case ignored
-      {"FORM", "rightwidth", "2"},                      // section case ignored
-      {"Form", "image", "skyblue__Caption.bmp"},        // blanks around "=" dropped, value keeps case
-      {"Form", "Expr", "a=b"},                          // split at the first "="
-      {"Form", "Comment", "value ; not a comment"},     // ";" inside a line is text
-      {"Form", "; Hidden", "default"},                  // comment lines are not stored
+      {"Form", "RightWidth", "2"},                   // key case ignored
+      {"FORM", "rightwidth", "2"},                   // section case ignored
+      {"Form", "image", "skyblue__Caption.bmp"},     // blanks around "=" dropped, value keeps case
+      {"Form", "Expr", "a=b"},                       // split at the first "="
+      {"Form", "Comment", "value ; not a comment"},  // ";" inside a line is text
+      {"Form", "; Hidden", "default"},               // comment lines are not stored
       {"Form", "Hidden", "default"},
-      {"Form", "NoEquals", "default"},                  // a line without "=" has no key
-      {"Form", "Empty", "default"},                     // first occurrence empty: default
-      {"Form", "Tab", "x"},                             // control characters trimmed
+      {"Form", "NoEquals", "default"},                       // a line without "=" has no key
+      {"Form", "Empty", "default"},                          // first occurrence empty: default
+      {"Form", "Tab", "x"},                                  // control characters trimmed
       {"Form", "\xCC\xEC\xC0\xB6", "\xC7\xE1\xD3\xAF.bmp"},  // GBK bytes pass through
-      {"Form", "", "default"},                          // empty ident
-      {"Form", "Shadowed", "default"},                  // only the first [form] is searched
-      {"Form", "HexLower", "default"},                  // the scan stops at the next header
+      {"Form", "", "default"},                               // empty ident
+      {"Form", "Shadowed", "default"},                       // only the first [form] is searched
+      {"Form", "HexLower", "default"},                       // the scan stops at the next header
       {"Numbers", "Dollar", "$1F"},
-      {"Orphan", "Orphan", "default"},                  // lines before any section: unreachable
+      {"Orphan", "Orphan", "default"},  // lines before any section: unreachable
       {"", "Orphan", "default"},
-      {"Spaced", "Key", "default"},                     // "[ Spaced ]" is not "[Spaced]"
+      {"Spaced", "Key", "default"},  // "[ Spaced ]" is not "[Spaced]"
       {" Spaced ", "Key", "inside spaced header"},
       {"Missing", "Key", "default"},
-      {"Last", "Final", "no line break"},               // final line without a line break
-      {"Last", "final ", "default"},                    // ident is not trimmed
+      {"Last", "Final", "no line break"},  // final line without a line break
+      {"Last", "final ", "default"},       // ident is not trimmed
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.section) + " / " + c.ident);
@@ -110,12 +110,11 @@ TEST_F(QuickIniTest, ReadIntegerConversions) {
     int32_t expected;
   };
   const Case cases[] = {
-      {"HexLower", 31},   {"HexUpper", 31},    {"Dollar", 31},
-      {"Negative", -5},   {"Plus", 7},         {"Blank", -99},
-      {"Letters", -99},   {"Max", 2147483647}, {"Beyond", -99},
-      {"Min", INT32_MIN}, {"BelowMin", -99},   {"AllOnes", -1},
-      {"NineDigits", -99}, {"BareZeroX", -99}, {"NegativeHex", -16},
-      {"Spaced", -99},    {"Missing", -99},
+      {"HexLower", 31},    {"HexUpper", 31},   {"Dollar", 31},       {"Negative", -5},
+      {"Plus", 7},         {"Blank", -99},     {"Letters", -99},     {"Max", 2147483647},
+      {"Beyond", -99},     {"Min", INT32_MIN}, {"BelowMin", -99},    {"AllOnes", -1},
+      {"NineDigits", -99}, {"BareZeroX", -99}, {"NegativeHex", -16}, {"Spaced", -99},
+      {"Missing", -99},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ident);

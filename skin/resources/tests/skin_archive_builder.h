@@ -104,7 +104,8 @@ inline std::vector<ArchiveEntry> SkinLikeEntries() {
   std::string definition = "[Form]\r\n";
   for (int i = 0; i < 36; ++i) {
     const std::string name = "skyblue__part" + std::to_string(i) + ".bmp";
-    entries.push_back({name, BitmapLike(60 + (i * 37) % 200, 13 + i % 10, static_cast<uint32_t>(i))});
+    entries.push_back(
+        {name, BitmapLike(60 + (i * 37) % 200, 13 + i % 10, static_cast<uint32_t>(i))});
     definition += "[Element" + std::to_string(i) + "]\r\nImage=skins\\" + name +
                   "\r\nTopHeight=" + std::to_string(i % 9) + "\r\nTrans=1\r\n\r\n";
   }

@@ -24,7 +24,8 @@ std::string TextOf(const TMemoryStream& stream) {
 class CapturedMessages {
  public:
   CapturedMessages()
-      : previous_(skin::SetMessageDialogHook([this](const std::string& text) { texts.push_back(text); })) {}
+      : previous_(skin::SetMessageDialogHook(
+            [this](const std::string& text) { texts.push_back(text); })) {}
   ~CapturedMessages() { skin::SetMessageDialogHook(std::move(previous_)); }
   std::vector<std::string> texts;
 
@@ -87,8 +88,9 @@ TEST_F(SkinReaderTest, UnknownVersionShowsTheMessageOnceAndLoadsNothing) {
     SCOPED_TRACE(version);
     messages_.texts.clear();
     EXPECT_FALSE(Read(Archive({{"other.bmp", BytesOf("x")}}, {version, 0})));
-    EXPECT_EQ(messages_.texts,
-              (std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"}));
+    EXPECT_EQ(
+        messages_.texts,
+        (std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"}));
     EXPECT_EQ(reader_.EntryCount, 6);  // the earlier archive is still there
     EXPECT_EQ(Entry("last.bmp"), "last");
   }
@@ -104,10 +106,10 @@ TEST_F(SkinReaderTest, GetEntryMatchesNames) {
       {"skyblue__Buttons.bmp", "buttons"},  // stored lower-cased, asked in any case
       {"SKYBLUE__BUTTONS.BMP", "buttons"},
       {"skin.ini", "[Form]\r\n"},
-      {"dup.bmp", "first"},                 // first of two equal names
+      {"dup.bmp", "first"},  // first of two equal names
       {"last.bmp", "last"},
       {"empty.bmp", ""},
-      {"buttons.bmp", ""},                  // whole names only
+      {"buttons.bmp", ""},  // whole names only
       {"skyblue__buttons.bmp ", ""},
       {"", ""},
   };
@@ -140,7 +142,7 @@ TEST_F(SkinReaderTest, FindEntryTakesTheFirstNameContainingThePart) {
       {".ini", "backup", "skin.ini.bak"},  // whatever follows ".ini"
       {"skin.ini", "backup", "skin.ini.bak"},
       {"a.b", "A", "a.bmp"},
-      {".INI", "", "unchanged"},           // the part is not lower-cased
+      {".INI", "", "unchanged"},  // the part is not lower-cased
       {".png", "", "unchanged"},
   };
   for (const Case& c : cases) {
@@ -173,7 +175,8 @@ TEST_F(SkinReaderTest, NameListLineBreaks) {
     const std::vector<int32_t> sizes(c.names.size(), 1);
     const Bytes data(c.names.size(), 'x');
     TSkinReader reader;
-    TMemoryStream source(SkinFile(RawArchive(20000, 0, static_cast<int32_t>(c.list.size()), c.list, sizes, data)));
+    TMemoryStream source(
+        SkinFile(RawArchive(20000, 0, static_cast<int32_t>(c.list.size()), c.list, sizes, data)));
     ASSERT_TRUE(reader.ReadArchive(source));
     EXPECT_EQ(reader.EntryNames, c.names);
     EXPECT_EQ(reader.EntryCount, static_cast<int32_t>(c.names.size()));
@@ -229,8 +232,8 @@ TEST_F(SkinReaderTest, AcceptsTheLargestNameTable) {
 TEST_F(SkinReaderTest, AnEntryReachingPastTheDataIsRefused) {
   // Each size fits the data, but together they list more than the data holds.
   const std::string list = "a\r\nb\r\nc\r\n";
-  ASSERT_TRUE(Read(RawArchive(20000, 0, static_cast<int32_t>(list.size()), list, {3, 4, 0},
-                              BytesOf("12345"))));
+  ASSERT_TRUE(Read(
+      RawArchive(20000, 0, static_cast<int32_t>(list.size()), list, {3, 4, 0}, BytesOf("12345"))));
   EXPECT_EQ(Entry("a"), "123");
   EXPECT_EQ(Entry("b"), "");
   EXPECT_EQ(Entry("c"), "");  // starts past the end
@@ -271,7 +274,8 @@ TEST_F(SkinReaderTest, TruncatedSkinFileStillExpandsToItsAnnouncedLength) {
   EXPECT_EQ(reader_.EntryCount, 37);
   EXPECT_GE(reader_.EntryData.Size(), archive.size() - data_start);
   EXPECT_LT(reader_.EntryData.Size(), archive.size() - data_start + skin::lzh::F);
-  EXPECT_TRUE(std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
+  EXPECT_TRUE(
+      std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
 }
 
 TEST(SkinBitmapNames, FileNamePartWithBmpExtension) {
@@ -284,8 +288,12 @@ TEST(SkinBitmapNames, FileNamePartWithBmpExtension) {
       {"skins\\skyblue\\Tab.bmp", "Tab.bmp"},
       {"skins/Tab.bmp", "Tab.bmp"},
       {"c:Tab.bmp", "Tab.bmp"},
-      {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp", "\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp"},
-      {"\x95\x5C" "a.bmp", "\x95\x5C" "a.bmp"},  // 0x5C is the second byte of a character here
+      {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp",
+       "\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp"},
+      {"\x95\x5C"
+       "a.bmp",
+       "\x95\x5C"
+       "a.bmp"},  // 0x5C is the second byte of a character here
       {"Tab.BMP", nullptr},
       {"Tab.bmp.txt", nullptr},
       {"dir.bmp\\Tab", nullptr},
