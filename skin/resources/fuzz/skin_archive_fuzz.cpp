@@ -1,0 +1,54 @@
+// Fuzz target: the input is an archive before compression. It is coded with the LZHUF encoder,
+// which must round-trip through the decoder, and the resulting skin file goes through the reader.
+// Mutating plain archives reaches the archive checks far more often than mutating coded bits.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "skin/resources/lzh.h"
+#include "skin/resources/platform_hooks.h"
+#include "skin/resources/quick_ini.h"
+#include "skin/resources/skin_reader.h"
+#include "tools/lzhuf/lzhuf_encoder.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  static const bool quiet = [] {
+    skin::SetMessageDialogHook([](const std::string&) {});
+    return true;
+  }();
+  (void)quiet;
+  if (size > (64 << 10)) return 0;
+
+  const std::vector<uint8_t> coded = LzhufEncode({data, size});
+  std::vector<uint8_t> decoded;
+  size_t position = 4;
+  skin::TLZH lzh;
+  lzh.Unpack(
+      static_cast<int32_t>(size),
+      [&](uint8_t* buffer, int32_t, int32_t& actual) {
+        actual = position < coded.size() ? (*buffer = coded[position++], 1) : 0;
+      },
+      [&](const uint8_t* buffer, int32_t count, int32_t& actual) {
+        decoded.insert(decoded.end(), buffer, buffer + count);
+        actual = count;
+      });
+  if (decoded.size() != size || !std::equal(decoded.begin(), decoded.end(), data)) {
+    __builtin_trap();  // the encoder and the decoder disagree
+  }
+
+  skin::TMemoryStream source(coded);
+  skin::TSkinReader reader;
+  if (!reader.ReadArchive(source)) return 0;
+  if (static_cast<size_t>(reader.EntryCount) != reader.EntryNames.size()) __builtin_trap();
+  skin::TMemoryStream entry;
+  std::string found;
+  reader.FindEntry(".ini", entry, found);
+  skin::TQuickIni ini;
+  ini.LoadFromStream(&entry);
+  for (const std::string& name : reader.EntryNames) {
+    reader.GetEntry(name, entry);
+    if (entry.Size() > reader.EntryData.Size()) __builtin_trap();
+  }
+  return 0;
+}
