@@ -37,8 +37,20 @@ constexpr std::size_t kPebGdiSharedHandleTable = 0x94;
 constexpr unsigned kFirstUserHandle = 0x20;
 constexpr unsigned kLastUserHandle = 0xFFEF;
 
+const std::byte* ProcessEnvironmentBlock() {
+  using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
+  const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  PROCESS_BASIC_INFORMATION basic{};
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr)) {
+    return nullptr;
+  }
+  return reinterpret_cast<const std::byte*>(basic.PebBaseAddress);
+}
+
 const WineGdiSlot* WineGdiTable() {
-  auto* peb = reinterpret_cast<const std::byte*>(NtCurrentTeb()->ProcessEnvironmentBlock);
+  const std::byte* peb = ProcessEnvironmentBlock();
+  if (!peb) return nullptr;
   const void* table = nullptr;
   std::memcpy(&table, peb + kPebGdiSharedHandleTable, sizeof table);
   if (!table) return nullptr;
