@@ -96,7 +96,8 @@ TColor MixColors(TColor c1, TColor c2, int a) {
   const Rgb second = Channels(fw::ColorToRGB(c2));
   const std::int64_t scale = a < 100 ? 100 : 1000;
   auto mix = [&](int x, int y) {
-    const std::int64_t value = (std::int64_t{x} * a + std::int64_t{y} * (scale - a) + scale / 2) / scale;
+    const std::int64_t value =
+        (std::int64_t{x} * a + std::int64_t{y} * (scale - a) + scale / 2) / scale;
     return static_cast<int>(value & 0xFF);
   };
   return Combine(mix(first.red, second.red), mix(first.green, second.green),
@@ -119,23 +120,27 @@ void ReplaceKeyColor(fw::TBitmap& bitmap, TColor color) {
 }
 
 void MirrorBitmap(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Width(), bitmap.Height(),
-        [](int x, int y, int width, int) { return Point{width - 1 - x, y}; });
+  Remap(bitmap, bitmap.Width(), bitmap.Height(), [](int x, int y, int width, int) {
+    return Point{width - 1 - x, y};
+  });
 }
 
 void FlipBitmap(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Width(), bitmap.Height(),
-        [](int x, int y, int, int height) { return Point{x, height - 1 - y}; });
+  Remap(bitmap, bitmap.Width(), bitmap.Height(), [](int x, int y, int, int height) {
+    return Point{x, height - 1 - y};
+  });
 }
 
 void RotateBitmapLeft(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Height(), bitmap.Width(),
-        [](int x, int y, int width, int) { return Point{width - 1 - y, x}; });
+  Remap(bitmap, bitmap.Height(), bitmap.Width(), [](int x, int y, int width, int) {
+    return Point{width - 1 - y, x};
+  });
 }
 
 void RotateBitmapRight(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Height(), bitmap.Width(),
-        [](int x, int y, int, int height) { return Point{y, height - 1 - x}; });
+  Remap(bitmap, bitmap.Height(), bitmap.Width(), [](int x, int y, int, int height) {
+    return Point{y, height - 1 - x};
+  });
 }
 
 const GradientCacheState& GradientCache() noexcept { return MutableGradientCache(); }

@@ -59,8 +59,8 @@ struct GradientCacheState {
 int FindGradient(int count, TColor c1, TColor c2);
 // Computes the ramp into the next slot of the ring and returns that slot. Each channel of entry
 // i is c1 + (i × (c2 - c1) + (count - 1) div 2) div (count - 1), truncating toward zero, so a
-// decreasing channel can end one short of c2; a single entry is c1 + (c2 - c1) div 2. A count below 1 is an assertion failure
-// and gives -1 without touching the cache.
+// decreasing channel can end one short of c2; a single entry is c1 + (c2 - c1) div 2. A count
+// below 1 is an assertion failure and gives -1 without touching the cache.
 int MakeGradient(int count, TColor c1, TColor c2);
 // FindGradient, or MakeGradient when nothing matches.
 int GetGradient(int count, TColor c1, TColor c2);

@@ -86,8 +86,9 @@ TEST(ImgUtilBitmap, RotationRoundTripsGiveTheBitmapBack) {
   const Case cases[] = {
       {"left then right", {skin::RotateBitmapLeft, skin::RotateBitmapRight}},
       {"right then left", {skin::RotateBitmapRight, skin::RotateBitmapLeft}},
-      {"four lefts", {skin::RotateBitmapLeft, skin::RotateBitmapLeft, skin::RotateBitmapLeft,
-                      skin::RotateBitmapLeft}},
+      {"four lefts",
+       {skin::RotateBitmapLeft, skin::RotateBitmapLeft, skin::RotateBitmapLeft,
+        skin::RotateBitmapLeft}},
       {"two rights are a mirror and a flip",
        {skin::RotateBitmapRight, skin::RotateBitmapRight, skin::MirrorBitmap, skin::FlipBitmap}},
   };

@@ -39,13 +39,25 @@ TEST(ImgUtilGradient, MakeGradientComputesTheRamp) {
     std::vector<TColor> expected;
   };
   const Case cases[] = {
-      {"one entry is the rounded-down middle", 1, RGB(0, 0, 0), RGB(255, 255, 255),
+      {"one entry is the rounded-down middle",
+       1,
+       RGB(0, 0, 0),
+       RGB(255, 255, 255),
        {RGB(127, 127, 127)}},
-      {"one entry of a falling channel truncates toward zero", 1, RGB(255, 0, 0), RGB(0, 0, 0),
+      {"one entry of a falling channel truncates toward zero",
+       1,
+       RGB(255, 0, 0),
+       RGB(0, 0, 0),
        {RGB(128, 0, 0)}},
-      {"rising channels", 5, RGB(0, 0, 0), RGB(255, 100, 10),
+      {"rising channels",
+       5,
+       RGB(0, 0, 0),
+       RGB(255, 100, 10),
        {RGB(0, 0, 0), RGB(64, 25, 3), RGB(128, 50, 5), RGB(191, 75, 8), RGB(255, 100, 10)}},
-      {"a falling channel ends one short", 3, RGB(255, 0, 0), RGB(0, 0, 0),
+      {"a falling channel ends one short",
+       3,
+       RGB(255, 0, 0),
+       RGB(0, 0, 0),
        {RGB(255, 0, 0), RGB(128, 0, 0), RGB(1, 0, 0)}},
       {"two entries are the two ends", 2, RGB(9, 8, 7), RGB(1, 2, 3), {RGB(9, 8, 7), RGB(1, 2, 3)}},
   };
@@ -164,7 +176,9 @@ TEST(ImgUtilGradient, FillGradientOfARectangleReachingPastTheBitmap) {
                      skin::GradientDirection::Horizontal, RGB(110, 0, 0));
   const int slot = skin::FindGradient(12, RGB(0, 0, 0), RGB(110, 0, 0));
   ASSERT_GE(slot, 0);
-  for (int x = 0; x < 6; ++x) EXPECT_EQ(bitmap.Pixel(x, 1), static_cast<COLORREF>(Ramp(slot)[x + 4]));
+  for (int x = 0; x < 6; ++x) {
+    EXPECT_EQ(bitmap.Pixel(x, 1), static_cast<COLORREF>(Ramp(slot)[x + 4])) << x;
+  }
 }
 
 TEST(ImgUtilGradient, FillGradientDrawsNothingForInvisibleOrInvertedRectangles) {
