@@ -117,6 +117,20 @@ fw::UniqueBitmap KeyMask(const fw::TBitmap& bitmap, int width, int height, COLOR
   return mask;
 }
 
+// Lets the parent erase and paint itself into the DC with the origin moved to (left, top) of the
+// parent and the drawing clipped to the control's client rectangle there.
+template <typename Perform>
+void PaintParentUnder(int left, int top, RECT client, HDC dc, Perform perform) {
+  fw::SavedDCState saved(dc);
+  POINT origin{};
+  ::GetViewportOrgEx(dc, &origin);
+  ::SetViewportOrgEx(dc, origin.x - left, origin.y - top, nullptr);
+  ::OffsetRect(&client, left, top);
+  ::IntersectClipRect(dc, client.left, client.top, client.right, client.bottom);
+  perform(WM_ERASEBKGND);
+  perform(WM_PAINT);
+}
+
 }  // namespace
 
 RECT FrameRect(const fw::TBitmap& bitmap, FrameStrip strip, int count, int index) {
@@ -372,16 +386,9 @@ void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index,
 
 void DrawParentBackground(const ParentPaintTarget& control, HDC dc) {
   if (!control.Parent || !dc) return;
-  RECT area = control.ClientRect;
-  fw::SavedDCState saved(dc);
-  POINT origin{};
-  ::GetViewportOrgEx(dc, &origin);
-  ::SetViewportOrgEx(dc, origin.x - control.Left, origin.y - control.Top, nullptr);
-  ::OffsetRect(&area, control.Left, control.Top);
-  ::IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-  const auto dc_param = reinterpret_cast<WPARAM>(dc);
-  ::SendMessageW(control.Parent, WM_ERASEBKGND, dc_param, 0);
-  ::SendMessageW(control.Parent, WM_PAINT, dc_param, 0);
+  PaintParentUnder(control.Left, control.Top, control.ClientRect, dc, [&](UINT message) {
+    ::SendMessageW(control.Parent, message, reinterpret_cast<WPARAM>(dc), 0);
+  });
 }
 
 void DrawParentBackground(HWND control, HDC dc) {
@@ -396,6 +403,14 @@ void DrawParentBackground(HWND control, HDC dc) {
   target.Top = bounds.top;
   ::GetClientRect(control, &target.ClientRect);
   DrawParentBackground(target, dc);
+}
+
+void DrawParentBackground(fw::TControl& control, HDC dc) {
+  fw::TWinControl* parent = control.Parent();
+  if (!parent || !dc) return;
+  PaintParentUnder(control.Left(), control.Top(), control.ClientRect(), dc, [&](UINT message) {
+    parent->Perform(message, reinterpret_cast<WPARAM>(dc), 0);
+  });
 }
 
 }  // namespace skin

@@ -15,6 +15,7 @@
 
 #include <memory>
 
+#include "framework/control.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 
@@ -146,5 +147,7 @@ struct ParentPaintTarget {
 void DrawParentBackground(const ParentPaintTarget& control, HDC dc);
 // The same for a child window; a top-level window has no parent and draws nothing.
 void DrawParentBackground(HWND control, HDC dc);
+// The same for a framework control, windowed or not: its parent performs the two messages.
+void DrawParentBackground(fw::TControl& control, HDC dc);
 
 }  // namespace skin

@@ -27,7 +27,7 @@ TEST(Canvas, FillRectUsesTheBrushColourAndResolvesSystemColours) {
   TCanvas canvas(bitmap.DC());
   canvas.SetBrushColor(0x0000FF);
   canvas.FillRect(RECT{0, 0, 2, 1});
-  canvas.SetBrushColor(fw::SystemColor(COLOR_BTNFACE));
+  canvas.SetBrushColor(fw::clBtnFace);
   canvas.FillRect(RECT{2, 0, 3, 1});
   EXPECT_EQ(bitmap.Pixel(0, 0), kRed);
   EXPECT_EQ(bitmap.Pixel(1, 0), kRed);
@@ -115,7 +115,7 @@ TEST(Canvas, NothingLeaksOverThousandsOfColourChanges) {
     target.Canvas().Draw(1, 1, sprite);
     TCanvas borrowed(target.DC());
     borrowed.SetFont(static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT)));
-    borrowed.SetBrushColor(fw::SystemColor(COLOR_WINDOW));
+    borrowed.SetBrushColor(fw::clWindow);
     borrowed.FillRect(RECT{2, 2, 4, 4});
   };
   churn(0);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/handles.h"
+#include "framework/stdctrls.h"
 #include "skin/controls/skin_paint.h"
 #include "skin/controls/tests/paint_test_support.h"
 
@@ -108,6 +109,38 @@ TEST_F(ParentBackground, AWindowlessControlIsDescribedByItsPlaceInTheParent) {
                              target.DC());
   const Picture expected = {"bbaa#", "bbaa#", "aaaa#", "aaaa#", "#####"};
   EXPECT_EQ(ToPicture(target), expected);
+}
+
+TEST(ParentBackgroundOfFrameworkControls, TheParentPaintsItsOwnAndItsGraphicChildrenBeneath) {
+  // The same scene as above, made of framework controls: a panel painted 'a' holding a 'b'
+  // label at (10, 10)-(20, 20), and the control under test at (8, 6), 15 × 10.
+  fw::TPanel parent(nullptr);
+  parent.SetBevelOuter(fw::TBevelCut::bvNone);
+  parent.SetColor(static_cast<fw::TColor>(ColourOf('a')));
+  parent.SetBounds(0, 0, 40, 30);
+  fw::TLabel square(nullptr);
+  square.SetColor(static_cast<fw::TColor>(ColourOf('b')));
+  square.SetParent(&parent);
+  square.SetBounds(10, 10, 10, 10);
+  fw::TPanel control(nullptr);
+  control.SetParent(&parent);
+  control.SetBounds(8, 6, 15, 10);
+
+  fw::TBitmap target = paint_test::BlankTarget(18, 12);
+  skin::DrawParentBackground(control, target.DC());
+  Picture expected = paint_test::Blank(18, 12);
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 15; ++x) {
+      const POINT point{x + 8, y + 6};
+      expected[y][x] = PtInRect(&kSquare, point) ? 'b' : 'a';
+    }
+  }
+  EXPECT_EQ(ToPicture(target), expected);
+
+  fw::TPanel orphan(nullptr);
+  fw::TBitmap untouched = paint_test::BlankTarget(4, 4);
+  skin::DrawParentBackground(orphan, untouched.DC());
+  EXPECT_EQ(ToPicture(untouched), paint_test::Blank(4, 4));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ TEST(ImgUtilBitmap, ReplaceKeyColorTouchesOnlyPureMagenta) {
 TEST(ImgUtilBitmap, ReplaceKeyColorResolvesASystemColour) {
   TBitmap bitmap(1, 1);
   bitmap.SetPixel(0, 0, RGB(255, 0, 255));
-  skin::ReplaceKeyColor(bitmap, fw::SystemColor(COLOR_BTNFACE));
+  skin::ReplaceKeyColor(bitmap, fw::clBtnFace);
   EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));
 }
 

@@ -32,8 +32,8 @@ TEST(ImgUtilColour, MixColorsWeighsTheFirstColourAndRoundsHalfUp) {
 
 TEST(ImgUtilColour, MixColorsResolvesSystemColours) {
   const TColor window = static_cast<TColor>(GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(MixColors(fw::SystemColor(COLOR_WINDOW), 0, 1000), window);
-  EXPECT_EQ(MixColors(0, fw::SystemColor(COLOR_WINDOW), 0), window);
+  EXPECT_EQ(MixColors(fw::clWindow, 0, 1000), window);
+  EXPECT_EQ(MixColors(0, fw::clWindow, 0), window);
 }
 
 TEST(ImgUtilColour, MixColorsKeepsEightBitsPerChannelForOddWeights) {
@@ -65,7 +65,7 @@ TEST(ImgUtilColour, ColorSaturationOfBrightColoursAndTheDarkDefault) {
 
 TEST(ImgUtilColour, ColorSaturationResolvesSystemColours) {
   const TColor window = static_cast<TColor>(GetSysColor(COLOR_WINDOW));
-  EXPECT_EQ(ColorSaturation(fw::SystemColor(COLOR_WINDOW)), ColorSaturation(window));
+  EXPECT_EQ(ColorSaturation(fw::clWindow), ColorSaturation(window));
 }
 
 }  // namespace

@@ -205,8 +205,8 @@ TEST(ImgUtilGradient, FillGradientDrawsNothingForInvisibleOrInvertedRectangles) 
 
 TEST(ImgUtilGradient, FillGradientResolvesSystemColours) {
   TBitmap bitmap = Canvas(1, 2);
-  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::SystemColor(COLOR_WINDOW),
-                     skin::GradientDirection::Vertical, fw::SystemColor(COLOR_WINDOWTEXT));
+  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::clWindow,
+                     skin::GradientDirection::Vertical, fw::clWindowText);
   EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(bitmap.Pixel(0, 1), GetSysColor(COLOR_WINDOWTEXT));
 }
