@@ -1,7 +1,6 @@
 #include "skin/controls/skin_text.h"
 
 #include <climits>
-#include <cstring>
 #include <vector>
 
 #include "skin/controls/platform_family.h"
@@ -51,7 +50,15 @@ std::wstring GetWindowCaption(HWND window) {
   char buffer[kAnsiCaptionLimit + 1] = {};
   ::SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
   buffer[kAnsiCaptionLimit] = '\0';
-  return AnsiToWide(std::string_view(buffer, std::strlen(buffer)));
+  // A cut through a double-byte character would leave its first half at the end: drop it.
+  std::size_t length = 0;
+  for (std::size_t i = 0; buffer[i] != '\0';) {
+    const std::size_t step = ::IsDBCSLeadByte(static_cast<BYTE>(buffer[i])) ? 2 : 1;
+    if (step == 2 && buffer[i + 1] == '\0') break;
+    i += step;
+    length = i;
+  }
+  return AnsiToWide(std::string_view(buffer, length));
 }
 
 int DrawSkinText(HDC dc, std::wstring_view text, RECT& rect, UINT format) {

@@ -62,6 +62,17 @@ TEST(SkinText, GetWindowCaptionKeepsChineseTextOnBothPaths) {
   }
 }
 
+TEST(SkinText, TheAnsiCutNeverLeavesHalfACharacter) {
+  if (GetACP() != 936) GTEST_SKIP() << "needs a double-byte code page";
+  // "x" and then two-byte characters: byte 1000 is the first half of a character.
+  std::wstring caption = L"x";
+  for (int i = 0; i < 600; ++i) caption += L"\u677f";
+  fw::UniqueWindow window = WindowWithCaption(caption);
+  skin::ScopedPlatformFamily forced(skin::PlatformFamily::Windows9x);
+  const std::wstring read = skin::GetWindowCaption(window.get());
+  EXPECT_EQ(read, caption.substr(0, 1 + 499));
+}
+
 TEST(SkinText, GetWindowCaptionOfSomethingThatIsNoWindowIsEmpty) {
   for (skin::PlatformFamily family : paint_test::kFamilies) {
     skin::ScopedPlatformFamily forced(family);
