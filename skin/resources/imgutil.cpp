@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "framework/handles.h"
+#include "skin/resources/platform_hooks.h"
 
 namespace skin {
 namespace {
@@ -13,10 +14,6 @@ namespace {
 constexpr char kUnit[] = "imgutil";
 constexpr int kFindGradientCheckLine = 302;
 constexpr int kMakeGradientCheckLine = 321;
-
-void ShowAssertionBox(const AssertionFailure& failure) {
-  ::MessageBoxA(::GetActiveWindow(), failure.Text().c_str(), nullptr, MB_OK | MB_ICONERROR);
-}
 
 AssertionHook& CurrentAssertionHook() {
   static AssertionHook hook;
@@ -28,7 +25,7 @@ void ReportAssertion(int line) {
   if (const AssertionHook& hook = CurrentAssertionHook()) {
     hook(failure);
   } else {
-    ShowAssertionBox(failure);
+    ShowMessageDialog(failure.Text());
   }
 }
 

@@ -18,7 +18,8 @@ namespace skin {
 
 using fw::TColor;
 
-// A failed internal check: by default it is shown in a message box; tests capture it.
+// A failed internal check. Without a hook of its own its text goes to ShowMessageDialog, which
+// the program binds to a message box (BindSkinResourcesToWindows); tests capture it here.
 struct AssertionFailure {
   std::string Message;
   std::string Unit;
@@ -27,7 +28,7 @@ struct AssertionFailure {
   [[nodiscard]] std::string Text() const;
 };
 using AssertionHook = std::function<void(const AssertionFailure&)>;
-// Returns the hook it replaces; an empty hook restores the message box.
+// Returns the hook it replaces; an empty hook restores the message dialog.
 AssertionHook SetAssertionHook(AssertionHook hook);
 
 // Mixes two colours (system colours resolved first) with weight `a` for c1: a percentage when

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "framework/graphics/canvas.h"
 #include "skin/resources/imgutil.h"
+#include "skin/resources/platform_hooks.h"
 #include "tests/support/resource_count.h"
 
 namespace {
@@ -123,6 +125,17 @@ TEST(ImgUtilGradient, CountsBelowOneAreReportedAndLeaveTheCacheAlone) {
   EXPECT_EQ(capture.Failures()[2].Line, 302);  // GetGradient stops at the first failed check
 }
 
+TEST(ImgUtilGradient, WithoutItsOwnHookAFailedCheckGoesToTheMessageDialog) {
+  std::vector<std::string> shown;
+  skin::MessageDialogHook previous =
+      skin::SetMessageDialogHook([&](const std::string& text) { shown.push_back(text); });
+  skin::AssertionHook own = skin::SetAssertionHook(nullptr);
+  EXPECT_EQ(skin::MakeGradient(0, 0, 0), -1);
+  skin::SetAssertionHook(std::move(own));
+  skin::SetMessageDialogHook(std::move(previous));
+  EXPECT_EQ(shown, std::vector<std::string>{"Assertion failure (imgutil, line 321)"});
+}
+
 constexpr COLORREF kUntouched = RGB(1, 2, 3);
 
 TBitmap Canvas(int width, int height) {
@@ -205,8 +218,8 @@ TEST(ImgUtilGradient, FillGradientDrawsNothingForInvisibleOrInvertedRectangles) 
 
 TEST(ImgUtilGradient, FillGradientResolvesSystemColours) {
   TBitmap bitmap = Canvas(1, 2);
-  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::clWindow,
-                     skin::GradientDirection::Vertical, fw::clWindowText);
+  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::clWindow, skin::GradientDirection::Vertical,
+                     fw::clWindowText);
   EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(bitmap.Pixel(0, 1), GetSysColor(COLOR_WINDOWTEXT));
 }
