@@ -6,11 +6,15 @@
 #include "app/main_form.h"
 #include "framework/application.h"
 #include "framework/registry.h"
+#include "skin/resources/platform_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // Skin messages show in a message box, section names compare under the user's locale.
+  skin::BindSkinResourcesToWindows();
   fw::TApplication application;
   application.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   try {
     application.CreateForm<pastelle::TForm1>();
   } catch (const std::exception& e) {

@@ -23,6 +23,7 @@ const fw::ClassInfo& TForm1::StaticClass() {
                                         .Field("Panel2", &TForm1::Panel2)
                                         .Field("BitBtn6", &TForm1::BitBtn6)
                                         .Field("Label_url", &TForm1::Label_url)
+                                        .Field("SkinData1", &TForm1::SkinData1)
                                         .NotifyMethod("FormCreate", &TForm1::FormCreate)
                                         .NotifyMethod("FormDestroy", &TForm1::FormDestroy)
                                         .NotifyMethod("FormResize", &TForm1::FormResize)

@@ -10,6 +10,7 @@
 #include "framework/form.h"
 #include "framework/listview.h"
 #include "framework/stdctrls.h"
+#include "skin/core/skin_data.h"
 
 namespace pastelle {
 
@@ -35,6 +36,7 @@ class TForm1 : public fw::TForm {
   fw::TPanel* Panel2 = nullptr;
   fw::TBitBtn* BitBtn6 = nullptr;
   fw::TLabel* Label_url = nullptr;
+  skin::TSkinData* SkinData1 = nullptr;
   int32_t MaxRecords = 0;
   HWND NextViewer = nullptr;
 

@@ -51,6 +51,13 @@ void TComponent::SetLoading(bool loading) {
   state_ = static_cast<ComponentState>(bits);
 }
 
+void TComponent::SetDesigning(bool designing) {
+  auto bits = static_cast<uint32_t>(state_);
+  bits = designing ? (bits | static_cast<uint32_t>(ComponentState::Designing))
+                   : (bits & ~static_cast<uint32_t>(ComponentState::Designing));
+  state_ = static_cast<ComponentState>(bits);
+}
+
 void TComponent::MarkDestroying() {
   state_ = state_ | ComponentState::Destroying;
 }

@@ -65,6 +65,8 @@ class TComponent : public TPersistent {
     return (static_cast<uint32_t>(state_) & static_cast<uint32_t>(state)) != 0;
   }
   void SetLoading(bool loading);
+  // Only tests of design-time behaviour set this; the program never runs in a designer.
+  void SetDesigning(bool designing);
 
   // Called once the whole form description that created this component has been read.
   virtual void Loaded() { SetLoading(false); }

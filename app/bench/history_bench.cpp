@@ -45,6 +45,7 @@ void BenchClipboardChange(size_t size) {
   fw::TApplication app;
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   auto* form = app.CreateForm<pastelle::TForm1>();
   form->Show();
   // Out of the chain: the clipboard is set untimed, the notification is sent timed.
@@ -173,6 +174,7 @@ void BenchMemory() {
   fw::TApplication app;
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   auto* form = app.CreateForm<pastelle::TForm1>();
   form->Show();
   SIZE_T shown = PrivateBytes();

@@ -15,6 +15,7 @@ void OneSession() {
   fw::TApplication app;
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   auto* form = app.CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::SetClipboardText("leak probe");

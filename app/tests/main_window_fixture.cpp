@@ -46,6 +46,7 @@ void MainWindowTest::SetUp() {
   app = std::make_unique<fw::TApplication>();
   app->Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
+  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   form = app->CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::PumpMessages(30);

@@ -25,6 +25,7 @@ namespace skin {
 
 class TQuickIni;
 class TSkinReader;
+class ISkinManagerLink;
 class TSkinData;
 
 // Kinds of controls to skin; bit i of TSkinControlTypes is member i.
@@ -205,6 +206,9 @@ class TSkinData : public fw::TComponent {
   [[nodiscard]] int MaxHeight() const { return maxHeight_; }
   // The window of the owning form or control, nullptr when the owner has none.
   [[nodiscard]] HWND OwnerWindow() const;
+  // The design-time and form-reading states of the framework, as the setters test them.
+  [[nodiscard]] bool Designing() const;
+  [[nodiscard]] bool Reading() const;
 
   // The whole element build from a freshly loaded definition and its archive; ends by clearing
   // SkinEmpty.
@@ -269,7 +273,9 @@ class TSkinData : public fw::TComponent {
   HWND lastFormHandle_ = nullptr;
   int maxWidth_ = 0;
   int maxHeight_ = 0;
-  std::unique_ptr<fw::TBitmap> scratch_;
+  ISkinManagerLink* registeredWith_ = nullptr;
+
+  void BuildAppIcon();
 };
 
 }  // namespace skin
