@@ -333,8 +333,8 @@ void SkinBuilder::LoadCaptionButtons() {
     if (b.Frame == 0) {
       b.Frame = 6;
       if (!b.Bitmap->Empty()) {
-        const double ratio = static_cast<double>(b.Bitmap->Width()) / b.Bitmap->Height();
-        b.Frame = ratio <= 3.8 ? 3 : 6;
+        // Width ÷ height at most 3.8, in integers so that 3.8 itself counts on every FPU.
+        b.Frame = 5 * int64_t{b.Bitmap->Width()} <= 19 * int64_t{b.Bitmap->Height()} ? 3 : 6;
         if (b.Action < 0) b.Frame = 6;
         if (b.Action == 3 || b.Action == 11) *b.Bitmap = fw::TBitmap();
       }
