@@ -85,7 +85,6 @@ TSkinData::~TSkinData() {
   MenuGlyphs.reset();
   skin3rd_.clear();
   if (ISkinManagerLink* manager = SkinManagerLink()) manager->UnregisterSkinData(this);
-  registeredWith_ = nullptr;
   // The remaining owned objects, the brush and every element record go with their owners.
 }
 
@@ -207,9 +206,9 @@ void TSkinData::Loaded() {
   if (!User32Entries().GetScrollBarInfo) skinControls_ &= ~SkinControlSet({xcScrollbar});
 
   ISkinManagerLink* manager = CreateSkinManagerIfMissing();
-  if (manager && registeredWith_ != manager) {
+  if (manager && registeredWith_ != SkinManagerGeneration()) {
     manager->RegisterSkinData(this);
-    registeredWith_ = manager;
+    registeredWith_ = SkinManagerGeneration();
   }
 
   NONCLIENTMETRICSA metrics{};

@@ -25,7 +25,6 @@ namespace skin {
 
 class TQuickIni;
 class TSkinReader;
-class ISkinManagerLink;
 class TSkinData;
 
 // Kinds of controls to skin; bit i of TSkinControlTypes is member i.
@@ -273,7 +272,7 @@ class TSkinData : public fw::TComponent {
   HWND lastFormHandle_ = nullptr;
   int maxWidth_ = 0;
   int maxHeight_ = 0;
-  ISkinManagerLink* registeredWith_ = nullptr;
+  uint32_t registeredWith_ = 0;  // generation of the manager this component registered with
 
   void BuildAppIcon();
 };

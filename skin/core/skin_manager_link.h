@@ -59,5 +59,7 @@ void SetSkinManagerFactory(SkinManagerFactory factory);
 ISkinManagerLink* CreateSkinManagerIfMissing();
 // Frees the manager (at the end of the program, or between tests).
 void DestroySkinManager();
+// Counts the managers created so far: a component registers once with each.
+[[nodiscard]] uint32_t SkinManagerGeneration();
 
 }  // namespace skin

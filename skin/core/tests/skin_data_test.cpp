@@ -575,6 +575,16 @@ TEST_F(SkinDataTest, ApplyingASkinBeforeAnyManagerLoadsTheComponentFirst) {
   EXPECT_TRUE(TakeCalls().empty());
 }
 
+TEST_F(SkinDataTest, AComponentRegistersOnceWithEachManager) {
+  TSkinData& data = Host("");
+  TakeCalls();
+  data.Loaded();
+  EXPECT_EQ(TakeCalls(), (Calls{"InstallHook"}));
+  skin::DestroySkinManager();
+  data.Loaded();
+  EXPECT_EQ(TakeCalls(), (Calls{"Register SkinData1", "InstallHook"}));
+}
+
 TEST_F(SkinDataTest, DestructionUnregistersFromTheManager) {
   Host("");
   TakeCalls();
