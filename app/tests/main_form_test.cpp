@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <thread>
 
 #include "app/tests/main_window_fixture.h"
 #include "framework/clipboard.h"
@@ -404,4 +405,15 @@ TEST_F(MainWindowTest, AltXClicksTheExitButton) {
   PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
   app->ProcessMessages();
   EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(MainWindowTest, ABurstOfChangesFromAnotherThreadEndsWithTheLastTextRecorded) {
+  std::thread burst([] {
+    for (int i = 0; i < 60; ++i) testutil::SetClipboardText("burst " + std::to_string(i));
+  });
+  burst.join();
+  // Each notice reads what the clipboard holds when it is handled: the last text always arrives.
+  ASSERT_TRUE(PumpUntil([&] { return RowCount() > 0 && Row(RowCount() - 1) == "burst 59"; }, 5000));
+  for (int i = 0; i < RowCount(); ++i)
+    for (int j = i + 1; j < RowCount(); ++j) EXPECT_NE(Row(i), Row(j));
 }
