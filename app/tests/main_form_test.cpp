@@ -118,6 +118,32 @@ TEST_F(MainWindowTest, ControlsCarryTheirStoredLook) {
   EXPECT_NE(SendMessageA(form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
+TEST_F(MainWindowTest, TheIconHoldsEightImagesOf32BitsFrom128To16Pixels) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colors, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  };
+  struct GroupHeader {
+    WORD reserved, type, count;
+  };
+#pragma pack(pop)
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, "MAINICON", MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(found, nullptr);
+  auto* header = static_cast<const GroupHeader*>(LockResource(LoadResource(module, found)));
+  ASSERT_EQ(header->count, 8);
+  auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
+  const int sizes[] = {128, 96, 72, 64, 48, 32, 24, 16};
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(entries[i].width, sizes[i]);
+    EXPECT_EQ(entries[i].height, sizes[i]);
+    EXPECT_EQ(entries[i].bitCount, 32);
+  }
+}
+
 TEST_F(MainWindowTest, RecordsEachNewTextWithTheTimeOfDay) {
   Copy("alpha");
   Copy("beta");
