@@ -6,8 +6,11 @@
 #include "app/main_form.h"
 #include "framework/application.h"
 #include "framework/registry.h"
+#include "skin/resources/platform_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  // The skin engine's messages become message boxes, its texts compare in the user's locale.
+  skin::BindSkinResourcesToWindows();
   fw::TApplication application;
   application.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
