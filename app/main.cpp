@@ -9,7 +9,7 @@
 #include "skin/resources/platform_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  // Skin messages show in a message box, section names compare under the user's locale.
+  // The skin engine's messages become message boxes, its texts compare in the user's locale.
   skin::BindSkinResourcesToWindows();
   fw::TApplication application;
   application.Initialize();

@@ -111,30 +111,6 @@ struct Child {
   }
 };
 
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND w, LPARAM p) {
-  auto* s = reinterpret_cast<WindowSearch*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(w, &owner);
-  char name[32] = {};
-  GetClassNameA(w, name, sizeof name);
-  if (owner == s->process && std::strcmp(name, "TForm1") == 0 && IsWindowVisible(w)) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-HWND ShownMainWindow(DWORD process) {
-  WindowSearch s{process, nullptr};
-  EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
 void BenchStartUp(const std::string& exe) {
   std::vector<double> times;
   for (int run = 0; run < 5; ++run) {
@@ -148,7 +124,7 @@ void BenchStartUp(const std::string& exe) {
       return;
     }
     HWND window = nullptr;
-    while (!(window = ShownMainWindow(child.info.dwProcessId)) && Now() - t0 < 20) Sleep(1);
+    while (!(window = testutil::FindProcessWindow(child.info.dwProcessId, "TForm1", true)) && Now() - t0 < 20) Sleep(1);
     times.push_back(Now() - t0);
   }
   std::printf("start-up to a shown window: median %.0f ms of 5 runs\n", Median(times) * 1e3);

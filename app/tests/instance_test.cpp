@@ -27,33 +27,11 @@ struct Process {
   }
 };
 
-struct Search {
-  DWORD process;
-  const char* className;
-  bool visibleOnly;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM param) {
-  auto* s = reinterpret_cast<Search*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
-  if (owner == s->process && std::string(name) == s->className && (!s->visibleOnly || IsWindowVisible(window))) {
-    s->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 HWND WindowOf(const Process& p, const char* className, bool visibleOnly, DWORD timeoutMs) {
   HWND found = nullptr;
   testutil::PumpUntil(
       [&] {
-        Search s{p.info.dwProcessId, className, visibleOnly};
-        EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
-        found = s.found;
+        found = testutil::FindProcessWindow(p.info.dwProcessId, className, visibleOnly);
         return found != nullptr;
       },
       timeoutMs);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <thread>
 
 #include "app/tests/main_window_fixture.h"
 #include "framework/clipboard.h"
@@ -115,6 +116,32 @@ TEST_F(MainWindowTest, ControlsCarryTheirStoredLook) {
   EXPECT_EQ(form->Panel2->TabOrder(), 3);
   EXPECT_NE(SendMessageA(form->Handle(), WM_GETICON, ICON_BIG, 0), 0);
   EXPECT_NE(SendMessageA(form->Handle(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(MainWindowTest, TheIconHoldsEightImagesOf32BitsFrom128To16Pixels) {
+#pragma pack(push, 2)
+  struct GroupEntry {
+    BYTE width, height, colors, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD id;
+  };
+  struct GroupHeader {
+    WORD reserved, type, count;
+  };
+#pragma pack(pop)
+  HMODULE module = GetModuleHandleA(nullptr);
+  HRSRC found = FindResourceA(module, "MAINICON", MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */);
+  ASSERT_NE(found, nullptr);
+  auto* header = static_cast<const GroupHeader*>(LockResource(LoadResource(module, found)));
+  ASSERT_EQ(header->count, 8);
+  auto* entries = reinterpret_cast<const GroupEntry*>(header + 1);
+  const int sizes[] = {128, 96, 72, 64, 48, 32, 24, 16};
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(entries[i].width, sizes[i]);
+    EXPECT_EQ(entries[i].height, sizes[i]);
+    EXPECT_EQ(entries[i].bitCount, 32);
+  }
 }
 
 TEST_F(MainWindowTest, RecordsEachNewTextWithTheTimeOfDay) {
@@ -404,4 +431,15 @@ TEST_F(MainWindowTest, AltXClicksTheExitButton) {
   PostMessageA(msg.hwnd, msg.message, msg.wParam, msg.lParam);
   app->ProcessMessages();
   EXPECT_TRUE(app->Terminated());
+}
+
+TEST_F(MainWindowTest, ABurstOfChangesFromAnotherThreadEndsWithTheLastTextRecorded) {
+  std::thread burst([] {
+    for (int i = 0; i < 60; ++i) testutil::SetClipboardText("burst " + std::to_string(i));
+  });
+  burst.join();
+  // Each notice reads what the clipboard holds when it is handled: the last text always arrives.
+  ASSERT_TRUE(PumpUntil([&] { return RowCount() > 0 && Row(RowCount() - 1) == "burst 59"; }, 5000));
+  for (int i = 0; i < RowCount(); ++i)
+    for (int j = i + 1; j < RowCount(); ++j) EXPECT_NE(Row(i), Row(j));
 }

@@ -116,6 +116,34 @@ LRESULT CALLBACK MessageBoxAnswerer::Hook(int code, WPARAM wParam, LPARAM lParam
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+namespace {
+struct WindowSearch {
+  DWORD process;
+  const char* className;
+  bool visibleOnly;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchProcessWindow(HWND window, LPARAM param) {
+  auto* s = reinterpret_cast<WindowSearch*>(param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner == s->process && std::strcmp(name, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(window))) {
+    s->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly) {
+  WindowSearch search{processId, className, visibleOnly};
+  EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::string WindowsPathOf(const std::string& unixPath) {
   std::string path = "Z:" + unixPath;
   for (char& c : path)

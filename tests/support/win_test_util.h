@@ -53,6 +53,9 @@ class MessageBoxAnswerer {
   HHOOK hook_;
 };
 
+// A top-level window of the given process and class (visible ones only, if asked), or nullptr.
+HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly);
+
 // "Z:\..." for a path of the Linux file system, as Wine maps it.
 std::string WindowsPathOf(const std::string& unixPath);
 
