@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -19,6 +18,7 @@
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
 #include "skin/resources/skin_reader.h"
+#include "tests/support/win_test_util.h"
 
 namespace {
 
@@ -105,24 +105,6 @@ void BenchDescription() {
               Median(read) * 1e3, Median(freed) * 1e3);
 }
 
-struct WindowSearch {
-  DWORD process;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND w, LPARAM p) {
-  auto* s = reinterpret_cast<WindowSearch*>(p);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(w, &owner);
-  char name[32] = {};
-  GetClassNameA(w, name, sizeof name);
-  if (owner == s->process && std::strcmp(name, "TForm1") == 0 && IsWindowVisible(w)) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 // Seconds from CreateProcess to the main window shown; the process is ended afterwards.
 double StartUp(const std::string& exe) {
   PROCESS_INFORMATION info{};
@@ -131,12 +113,9 @@ double StartUp(const std::string& exe) {
   const double t0 = Now();
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     return -1;
-  WindowSearch s{info.dwProcessId, nullptr};
-  while (!s.found && Now() - t0 < 20) {
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&s));
-    if (!s.found) Sleep(1);
-  }
-  const double elapsed = s.found ? Now() - t0 : -1;
+  HWND found = nullptr;
+  while (!(found = testutil::FindProcessWindow(info.dwProcessId, "TForm1", true)) && Now() - t0 < 20) Sleep(1);
+  const double elapsed = found ? Now() - t0 : -1;
   TerminateProcess(info.hProcess, 0);
   WaitForSingleObject(info.hProcess, 5000);
   CloseHandle(info.hProcess);
