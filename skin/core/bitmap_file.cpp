@@ -17,7 +17,8 @@ constexpr uint32_t kInfoHeaderSize = 40;
 
 uint32_t U32(std::span<const uint8_t> bytes, size_t at) {
   return static_cast<uint32_t>(bytes[at]) | (static_cast<uint32_t>(bytes[at + 1]) << 8) |
-         (static_cast<uint32_t>(bytes[at + 2]) << 16) | (static_cast<uint32_t>(bytes[at + 3]) << 24);
+         (static_cast<uint32_t>(bytes[at + 2]) << 16) |
+         (static_cast<uint32_t>(bytes[at + 3]) << 24);
 }
 uint16_t U16(std::span<const uint8_t> bytes, size_t at) {
   return static_cast<uint16_t>(bytes[at] | (bytes[at + 1] << 8));
@@ -33,7 +34,8 @@ struct DibDescription {
 };
 
 bool Describe(std::span<const uint8_t> file, DibDescription& dib) {
-  if (file.size() < kFileHeaderSize + kCoreHeaderSize || file[0] != 'B' || file[1] != 'M') return false;
+  if (file.size() < kFileHeaderSize + kCoreHeaderSize || file[0] != 'B' || file[1] != 'M')
+    return false;
   const uint32_t header_size = U32(file, kFileHeaderSize);
   const size_t header_at = kFileHeaderSize;
   int64_t width = 0, height = 0;
@@ -84,7 +86,8 @@ bool Describe(std::span<const uint8_t> file, DibDescription& dib) {
   const size_t pixel_bytes = row_bytes * static_cast<size_t>(height);
   // The declared offset wins when the rows fit behind it; some writers leave it 0.
   size_t pixels_at = U32(file, 10);
-  if (pixels_at < table_at + palette_bytes || pixels_at > file.size() || file.size() - pixels_at < pixel_bytes) {
+  if (pixels_at < table_at + palette_bytes || pixels_at > file.size() ||
+      file.size() - pixels_at < pixel_bytes) {
     pixels_at = table_at + palette_bytes;
     if (file.size() - pixels_at < pixel_bytes) return false;
   }
@@ -122,8 +125,9 @@ bool LoadBitmapFile(fw::TBitmap& target, std::span<const uint8_t> file) {
   DibDescription dib;
   if (!Describe(file, dib)) return false;
   fw::TBitmap image(dib.width, dib.height, dib.bits == 32 ? fw::pf32bit : fw::pf24bit);
-  const int copied = StretchDIBits(image.DC(), 0, 0, dib.width, dib.height, 0, 0, dib.width, dib.height, dib.pixels,
-                                   reinterpret_cast<const BITMAPINFO*>(dib.info.data()), DIB_RGB_COLORS, SRCCOPY);
+  const int copied = StretchDIBits(
+      image.DC(), 0, 0, dib.width, dib.height, 0, 0, dib.width, dib.height, dib.pixels,
+      reinterpret_cast<const BITMAPINFO*>(dib.info.data()), DIB_RGB_COLORS, SRCCOPY);
   if (copied == 0 || copied == static_cast<int>(GDI_ERROR)) return false;
   GdiFlush();
   target = std::move(image);
@@ -136,7 +140,8 @@ bool LoadBitmapResource(fw::TBitmap& target, const char* name) {
       LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!resource) return false;
   BITMAP info{};
-  if (!GetObjectA(resource.get(), sizeof info, &info) || info.bmWidth < 1 || info.bmHeight < 1) return false;
+  if (!GetObjectA(resource.get(), sizeof info, &info) || info.bmWidth < 1 || info.bmHeight < 1)
+    return false;
   fw::TBitmap image(info.bmWidth, info.bmHeight, fw::pf24bit);
   fw::UniqueMemoryDC source(CreateCompatibleDC(nullptr));
   if (!source) return false;

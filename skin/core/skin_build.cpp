@@ -52,7 +52,8 @@ fw::TBitmap Copy24(const fw::TBitmap& source) {
 }
 
 FrameMargins MarginsOf(const TDataSkinObject& element) {
-  return FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
+  return FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth,
+                      element.BottomHeight};
 }
 
 // One build: the definition, the archive, the work stream the bitmaps pass through, and the
@@ -104,8 +105,8 @@ class SkinBuilder {
   }
 
   template <typename Record>
-  bool StartElement(std::unique_ptr<Record>& slot, std::string_view section, std::string_view image_key,
-                    std::string& image) {
+  bool StartElement(std::unique_ptr<Record>& slot, std::string_view section,
+                    std::string_view image_key, std::string& image) {
     slot.reset();
     image = Str(section, image_key);
     if (image.empty()) return false;
@@ -123,7 +124,8 @@ class SkinBuilder {
     if (slot->Tile > 1) slot->Tile = 0;
   }
 
-  void TwoImage(std::unique_ptr<TDataSkinBorder>& slot, std::string_view section, std::string_view second_key) {
+  void TwoImage(std::unique_ptr<TDataSkinBorder>& slot, std::string_view section,
+                std::string_view second_key) {
     std::string image;
     if (!StartElement(slot, section, "Image", image)) return;
     ReadMarginsAndFlags(*slot, section, false);
@@ -304,7 +306,9 @@ void SkinBuilder::LoadCaptionButtons() {
   std::vector<std::string> buttons;
   for (const std::string& section : sections_) {
     const std::string upper = UpperAscii(section);
-    if (upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" || upper == "BUTTON") continue;
+    if (upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" ||
+        upper == "BUTTON")
+      continue;
     if (upper.rfind("BUTTON", 0) != 0) continue;
     if (Int(section, "Action", 0) == -1 && Int(section, "Visibility", -1) != 0) continue;
     buttons.push_back(upper);
@@ -353,7 +357,8 @@ void SkinBuilder::LoadCaptionButtons() {
     button->Align = button->Visibility = button->Visibility1 = 100;
     button->Frame = 4;
     if (!strip.Empty()) {
-      if (w > 0) *button->Bitmap = CopyPart(strip, RECT{4 * w * k, 0, 4 * w * (k + 1), strip.Height()});
+      if (w > 0)
+        *button->Bitmap = CopyPart(strip, RECT{4 * w * k, 0, 4 * w * (k + 1), strip.Height()});
       button->Xcoord = (w + 4) * (3 - k);
     }
     d_.SysButtons.push_back(std::move(button));
@@ -394,8 +399,8 @@ void SkinBuilder::NormaliseFrames() {
   set(d_.VertScroll, 4);
   set(d_.HorzScrollThumb, Int("HorzScrollThumb", "FrameCount", 3));
   set(d_.VertScrollThumb, Int("VertScrollThumb", "FrameCount", 3));
-  for (auto* thumb : {&d_.TrackbarThumbHorz, &d_.TrackbarThumbVert, &d_.TrackbarThumbLeft, &d_.TrackbarThumbRight,
-                      &d_.TrackbarThumbUp, &d_.TrackbarThumbDown})
+  for (auto* thumb : {&d_.TrackbarThumbHorz, &d_.TrackbarThumbVert, &d_.TrackbarThumbLeft,
+                      &d_.TrackbarThumbRight, &d_.TrackbarThumbUp, &d_.TrackbarThumbDown})
     set(*thumb, 5);
   set(d_.UpDownHorz, 8);
   set(d_.UpDownVert, 8);
@@ -426,13 +431,14 @@ void SkinBuilder::ComposeCombo() {
   for (int f = 1; f <= n; ++f) {
     DrawSkinFrame(scratch.DC(), whole, *edge.Bitmap, FrameStrip::SideBySide, CentreFill::Stretch,
                   edge.Trans != 0 ? Keying::Transparent : Keying::Opaque, n, f, MarginsOf(edge));
-    DrawSkinFrame(scratch.DC(), button_rect, *button.Bitmap, FrameStrip::SideBySide, CentreFill::Stretch,
-                  Keying::Transparent, button.Frame, f, MarginsOf(button));
+    DrawSkinFrame(scratch.DC(), button_rect, *button.Bitmap, FrameStrip::SideBySide,
+                  CentreFill::Stretch, Keying::Transparent, button.Frame, f, MarginsOf(button));
     if (d_.ExtraImages)
       DrawFrameCentered(scratch.DC(), button_rect, *d_.ExtraImages->Bitmap, Keying::Transparent,
                         d_.ExtraImages->Frame, f);
     FillRectWith(scratch.DC(), RECT{2, 2, kComboWidth - 1 - b, kComboHeight - 3}, kMagenta);
-    BitBlt(composed.DC(), kComboWidth * (f - 1), 0, kComboWidth, kComboHeight, scratch.DC(), 0, 0, SRCCOPY);
+    BitBlt(composed.DC(), kComboWidth * (f - 1), 0, kComboWidth, kComboHeight, scratch.DC(), 0, 0,
+           SRCCOPY);
   }
   GdiFlush();
 
@@ -483,7 +489,8 @@ void SkinBuilder::MakeToolbar() {
   const TColor top = MixColors(d_.Colours[ciButtonFace], fw::clWhite, 150);
   TColor bottom = MixColors(0x808080, sample, 150);
   const int saturation = ColorSaturation(sample);
-  if (saturation > 110) bottom = MixColors(sample, fw::clWhite, (5625 - 25 * saturation) / 140 + 50);
+  if (saturation > 110)
+    bottom = MixColors(sample, fw::clWhite, (5625 - 25 * saturation) / 140 + 50);
   if (!d_.Toolbar) d_.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   fw::TBitmap gradient(10, 40, fw::pf24bit);
   FillGradient(gradient.DC(), RECT{0, 0, 10, 40}, top, GradientDirection::Vertical, bottom);

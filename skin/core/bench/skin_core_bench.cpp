@@ -59,9 +59,11 @@ void BenchDefaultSkin() {
     load.push_back(Now() - t0);
     if (data.SkinEmpty()) std::printf("the default skin did not load\n");
   }
-  std::printf("default skin (%zu bytes stored): decode %.2f ms, decode + definition + element build %.2f ms "
-              "(medians of %d)\n",
-              stored.size(), Median(decode) * 1e3, Median(load) * 1e3, rounds);
+  std::printf(
+      "default skin (%zu bytes stored): decode %.2f ms, decode + definition + element build %.2f "
+      "ms "
+      "(medians of %d)\n",
+      stored.size(), Median(decode) * 1e3, Median(load) * 1e3, rounds);
 }
 
 // A root for the skin component's part of the main form's description.
@@ -73,7 +75,8 @@ class THost : public fw::TComponent {
 };
 
 const fw::ClassInfo& THost::StaticClass() {
-  static const fw::ClassInfo info = fw::ClassBuilder<THost>("THost", &fw::TComponent::StaticClass()).Build();
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<THost>("THost", &fw::TComponent::StaticClass()).Build();
   return info;
 }
 
@@ -101,8 +104,9 @@ void BenchDescription() {
     }
     freed.push_back(Now() - t0);
   }
-  std::printf("SkinData1 from the main form's description: read %.2f ms, freed %.2f ms (medians of 20)\n",
-              Median(read) * 1e3, Median(freed) * 1e3);
+  std::printf(
+      "SkinData1 from the main form's description: read %.2f ms, freed %.2f ms (medians of 20)\n",
+      Median(read) * 1e3, Median(freed) * 1e3);
 }
 
 // Seconds from CreateProcess to the main window shown; the process is ended afterwards.
@@ -111,10 +115,13 @@ double StartUp(const std::string& exe) {
   std::string command = "\"" + exe + "\"";
   STARTUPINFOA startup{sizeof startup};
   const double t0 = Now();
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &info))
     return -1;
   HWND found = nullptr;
-  while (!(found = testutil::FindProcessWindow(info.dwProcessId, "TForm1", true)) && Now() - t0 < 20) Sleep(1);
+  while (!(found = testutil::FindProcessWindow(info.dwProcessId, "TForm1", true)) &&
+         Now() - t0 < 20)
+    Sleep(1);
   const double elapsed = found ? Now() - t0 : -1;
   TerminateProcess(info.hProcess, 0);
   WaitForSingleObject(info.hProcess, 5000);
@@ -138,9 +145,11 @@ void BenchStartUp(const std::string& skinned, const std::string& plain) {
     without.push_back(b);
   }
   const double w = Median(with), wo = Median(without);
-  std::printf("start-up to a shown window: %.1f ms with SkinData1, %.1f ms without (ratio %.2f), medians of %d "
-              "alternating runs\n",
-              w * 1e3, wo * 1e3, w / wo, runs);
+  std::printf(
+      "start-up to a shown window: %.1f ms with SkinData1, %.1f ms without (ratio %.2f), medians "
+      "of %d "
+      "alternating runs\n",
+      w * 1e3, wo * 1e3, w / wo, runs);
 }
 
 }  // namespace

@@ -28,7 +28,8 @@ void ExpectSamePixels(const fw::TBitmap& bitmap, const skinimage::Image& image) 
 }
 
 void PutLittleEndian32(Bytes& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+  for (int i = 0; i < 4; ++i)
+    bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 TEST(BitmapFile, EveryWrittenDepthLoadsWithItsPixels) {
@@ -72,7 +73,7 @@ TEST(BitmapFile, DamagedFilesLeaveTheBitmapEmpty) {
   const Bytes good = skinimage::EncodeBmp(Corners(6, 4), {24, 0});
   struct Case {
     const char* what;
-    size_t at;        // where to patch, or SIZE_MAX to cut the file at `value`
+    size_t at;  // where to patch, or SIZE_MAX to cut the file at `value`
     uint32_t value;
   };
   const Case cases[] = {

@@ -21,7 +21,8 @@ using skintest::TestSkin;
 // Each channel within one step: a gradient's last line may fall one short of its end colour.
 bool Near(COLORREF pixel, fw::TColor colour) {
   for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((colour >> shift) & 0xFF)) > 1)
+    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
+                 static_cast<int>((colour >> shift) & 0xFF)) > 1)
       return false;
   return true;
 }
@@ -54,7 +55,7 @@ TEST(SkinBuild, OnlyCaptionButtonSectionsBecomeCaptionButtons) {
       "[BUTTON]\r\nAction=0\r\n"
       "[Button.Radio]\r\nAction=0\r\n"
       "[button.checkbox]\r\nAction=0\r\n"
-      "[Button1]\r\nAction=-1\r\n"                 // a hidden placeholder: dropped
+      "[Button1]\r\nAction=-1\r\n"                  // a hidden placeholder: dropped
       "[Button2]\r\nAction=-1\r\nVisibility=0\r\n"  // the same, shown: kept
       "[Button3]\r\nAction=-1\r\nVisibility=5\r\n"  // dropped
       "[MyButton]\r\nAction=0\r\n"                  // does not begin with BUTTON
@@ -77,17 +78,18 @@ TEST(SkinBuild, CaptionButtonFramesFollowTheImageShapeWhenNotGiven) {
     bool keeps_image;
   };
   const Case cases[] = {
-      {"Action=0", 60, 20, 3, true},        // 3.0 wide per high: three states
-      {"Action=0", 61, 16, 6, true},        // 3.81: six
-      {"Action=0", 76, 20, 3, true},        // exactly 3.8
+      {"Action=0", 60, 20, 3, true},                   // 3.0 wide per high: three states
+      {"Action=0", 61, 16, 6, true},                   // 3.81: six
+      {"Action=0", 76, 20, 3, true},                   // exactly 3.8
       {"Action=-1\r\nVisibility=0", 60, 20, 6, true},  // negative actions always six
       {"Action=0\r\nframe=4", 60, 20, 4, true},
-      {"Action=3", 60, 20, 3, false},       // the icon button draws the window icon instead
+      {"Action=3", 60, 20, 3, false},  // the icon button draws the window icon instead
       {"Action=11", 61, 16, 6, false},
       {"Action=3\r\nframe=2", 60, 20, 2, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.keys) + " " + std::to_string(c.width) + "x" + std::to_string(c.height));
+    SCOPED_TRACE(std::string(c.keys) + " " + std::to_string(c.width) + "x" +
+                 std::to_string(c.height));
     TestSkin skin;
     skin.definition = std::string("[Button0]\r\nButtonImage=c.bmp\r\n") + c.keys + "\r\n";
     skin.Bitmap("c.bmp", c.width, c.height);
@@ -177,7 +179,9 @@ TEST(SkinBuild, FinalFrameCountsOverrideTheDefinition) {
 
 TEST(SkinBuild, TabPaneMarginsAreCappedAtFour) {
   TestSkin skin;
-  skin.definition = "[Tab.Pane]\r\nImage=a.bmp\r\nLeftWidth=9\r\nTopHeight=4\r\nRightWidth=3\r\nBottomHeight=100\r\n";
+  skin.definition =
+      "[Tab.Pane]\r\nImage=a.bmp\r\nLeftWidth=9\r\nTopHeight=4\r\nRightWidth=3\r\nBottomHeight="
+      "100\r\n";
   skin.Bitmap("a.bmp", 20, 20);
   auto data = Build(skin);
   ASSERT_TRUE(data->TabPane);
@@ -206,19 +210,28 @@ TEST(SkinBuild, ColoursTakeTheSkinsValuesAndSystemColoursOtherwise) {
     int index;
     int system;
   };
-  for (Default d : {Default{skin::ciWindowText, COLOR_WINDOWTEXT}, {skin::ciTitleTextActive, COLOR_CAPTIONTEXT},
-                    {skin::ciTitleTextNoActive, COLOR_INACTIVECAPTIONTEXT}, {skin::ciButtonText, COLOR_BTNTEXT},
-                    {skin::ciButtonHilight, COLOR_BTNHIGHLIGHT}, {skin::ciButtonlight, COLOR_BTNHIGHLIGHT},
-                    {skin::ciButtonShadow, COLOR_BTNSHADOW}, {skin::ciButtonDkShadow, COLOR_3DDKSHADOW},
-                    {skin::ciHilightText, COLOR_HIGHLIGHTTEXT}, {skin::ciMenuBarText, COLOR_MENUTEXT},
-                    {skin::ciMenuText, COLOR_MENUTEXT}, {skin::ciMenu, COLOR_MENU}}) {
-    EXPECT_EQ(data->Colours[static_cast<size_t>(d.index)], static_cast<fw::TColor>(0xFF000000u | d.system)) << d.index;
+  for (Default d : {Default{skin::ciWindowText, COLOR_WINDOWTEXT},
+                    {skin::ciTitleTextActive, COLOR_CAPTIONTEXT},
+                    {skin::ciTitleTextNoActive, COLOR_INACTIVECAPTIONTEXT},
+                    {skin::ciButtonText, COLOR_BTNTEXT},
+                    {skin::ciButtonHilight, COLOR_BTNHIGHLIGHT},
+                    {skin::ciButtonlight, COLOR_BTNHIGHLIGHT},
+                    {skin::ciButtonShadow, COLOR_BTNSHADOW},
+                    {skin::ciButtonDkShadow, COLOR_3DDKSHADOW},
+                    {skin::ciHilightText, COLOR_HIGHLIGHTTEXT},
+                    {skin::ciMenuBarText, COLOR_MENUTEXT},
+                    {skin::ciMenuText, COLOR_MENUTEXT},
+                    {skin::ciMenu, COLOR_MENU}}) {
+    EXPECT_EQ(data->Colours[static_cast<size_t>(d.index)],
+              static_cast<fw::TColor>(0xFF000000u | d.system))
+        << d.index;
     EXPECT_FALSE(data->ColourSet[static_cast<size_t>(d.index)]) << d.index;
   }
   EXPECT_EQ(data->Colours[9], 0);
   EXPECT_EQ(data->Colours[10], 0);
   // Colour sections other than "Colours", in order; a missing key gives the window text colour.
-  EXPECT_EQ(data->ColourSections, (std::vector<fw::TColor>{0x070605, fw::clWindowText, fw::clWindowText}));
+  EXPECT_EQ(data->ColourSections,
+            (std::vector<fw::TColor>{0x070605, fw::clWindowText, fw::clWindowText}));
   EXPECT_EQ(data->CustomColors[0], 0x010101);
   EXPECT_EQ(data->CustomColors[5], 0xFFFFFF);
   EXPECT_EQ(data->CustomColors[9], 0x090000);
@@ -243,8 +256,8 @@ TEST(SkinBuild, ImageValuesNameTheirFileAndOnlyLowerCaseBmpLoads) {
   EXPECT_EQ(data->Scrollbar->Bitmap->Width(), 5);
   EXPECT_EQ(data->HorzScroll->Bitmap->Width(), 5);
   // The element exists in each of these cases; only its image is empty.
-  for (const TDataSkinObject* e : {data->VertScroll.get(), data->MenuItem.get(), data->MenuBackground.get(),
-                                   data->ExtraImages.get()}) {
+  for (const TDataSkinObject* e : {data->VertScroll.get(), data->MenuItem.get(),
+                                   data->MenuBackground.get(), data->ExtraImages.get()}) {
     ASSERT_NE(e, nullptr);
     EXPECT_TRUE(e->Bitmap->Empty()) << e->Name;
   }
@@ -253,7 +266,8 @@ TEST(SkinBuild, ImageValuesNameTheirFileAndOnlyLowerCaseBmpLoads) {
 TEST(SkinBuild, BordersTitleAndButtonsComeFromTheirKeys) {
   TestSkin skin;
   skin.definition =
-      "[Personality]\r\nTop=t.bmp\r\nTopTopHeight=8\r\nTopBotHeight=9\r\nTopFrame=2\r\nTopStretch=3\r\n"
+      "[Personality]\r\nTop=t.bmp\r\nTopTopHeight=8\r\nTopBotHeight=9\r\nTopFrame=2\r\nTopStretch="
+      "3\r\n"
       "LeftTopHeight=28\r\nLeftBotHeight=5\r\nLeftTrans=0\r\n"
       "TextShift=16\r\nTextShiftVert=2\r\nTextRightClip=20\r\nTextAlignment=1\r\n"
       "ActiveTextR=1\r\nActiveTextG=2\r\nActiveTextB=3\r\nInActiveTextR=1\r\nInActiveTextG=2\r\n"
@@ -299,7 +313,8 @@ TEST(SkinBuild, BordersTitleAndButtonsComeFromTheirKeys) {
   EXPECT_EQ(b.NormalColour, -1);
   EXPECT_EQ(b.RadioFrames, 5);  // 65 wide, 13 high: 13-pixel frames
   EXPECT_EQ(b.CheckFrames, 3);
-  EXPECT_EQ(data->Colours[skin::ciTitleSample], 0x0C0B0A);  // a third into frame 1 of the top border
+  EXPECT_EQ(data->Colours[skin::ciTitleSample],
+            0x0C0B0A);  // a third into frame 1 of the top border
 }
 
 TEST(SkinBuild, CheckAndRadioFramesWithoutCountsAreAtLeastFour) {
@@ -341,7 +356,8 @@ TEST(SkinBuild, ComboBoxImagesAreComposedFromTheSunkenEdgeAndTheButton) {
   TestSkin skin;
   skin.definition =
       "[ComboButton]\r\nImage=btn.bmp\r\n"
-      "[SunkEdge]\r\nImage=edge.bmp\r\nLeftWidth=3\r\nTopHeight=2\r\nRightWidth=3\r\nBottomHeight=2\r\n";
+      "[SunkEdge]\r\nImage=edge.bmp\r\nLeftWidth=3\r\nTopHeight=2\r\nRightWidth=3\r\nBottomHeight="
+      "2\r\n";
   skin.Bitmap("btn.bmp", button).Bitmap("edge.bmp", 40, 21, 0x808080);
   auto data = Build(skin);
   const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
@@ -406,7 +422,8 @@ TEST(SkinBuild, TracksFallBackToTheProgramsOwnImages) {
     const char* name;
     int width, height;
   };
-  for (const Case& c : {Case{data->Track.get(), "TRACK", 16, 4}, Case{data->TrackVert.get(), "TRACKVERT", 4, 16}}) {
+  for (const Case& c :
+       {Case{data->Track.get(), "TRACK", 16, 4}, Case{data->TrackVert.get(), "TRACKVERT", 4, 16}}) {
     ASSERT_NE(c.element, nullptr) << c.name;
     EXPECT_EQ(c.element->Name, c.name);
     EXPECT_EQ(c.element->Bitmap->Width(), c.width);
@@ -422,7 +439,8 @@ TEST(SkinBuild, TracksFallBackToTheProgramsOwnImages) {
 
 TEST(SkinBuild, TheToolbarGradientRunsFromALightFaceToTheTitleColour) {
   TestSkin skin;
-  skin.definition = "[Colours]\r\nButtonFace=200,200,200\r\n";  // no top border: the sample is the face
+  skin.definition =
+      "[Colours]\r\nButtonFace=200,200,200\r\n";  // no top border: the sample is the face
   auto data = Build(skin);
   const fw::TColor face = 0xC8C8C8;
   EXPECT_EQ(data->Colours[skin::ciTitleSample], face);
@@ -433,7 +451,8 @@ TEST(SkinBuild, TheToolbarGradientRunsFromALightFaceToTheTitleColour) {
   ASSERT_EQ(bar.Bitmap->Height(), 40);
   // A grey sample has low saturation: the bottom mixes 15 % of mid grey into it. (The ramp's last
   // line may fall one short of its end colour.)
-  EXPECT_EQ(bar.Bitmap->Pixel(5, 0), static_cast<COLORREF>(skin::MixColors(face, fw::clWhite, 150)));
+  EXPECT_EQ(bar.Bitmap->Pixel(5, 0),
+            static_cast<COLORREF>(skin::MixColors(face, fw::clWhite, 150)));
   EXPECT_PRED2(Near, bar.Bitmap->Pixel(5, 39), skin::MixColors(0x808080, face, 150));
 
   // A saturated title colour lightens towards white instead.
@@ -451,7 +470,9 @@ TEST(SkinBuild, TheToolbarGradientRunsFromALightFaceToTheTitleColour) {
 
 TEST(SkinBuild, ALaterSkinReplacesEveryLoadedElement) {
   TestSkin first;
-  first.definition = "[Scrollbar]\r\nImage=a.bmp\r\n[TitlebarSkin]\r\nSkinName=One\r\n[Colour1]\r\ncolor=1,1,1\r\n";
+  first.definition =
+      "[Scrollbar]\r\nImage=a.bmp\r\n[TitlebarSkin]\r\nSkinName=One\r\n[Colour1]\r\ncolor=1,1,"
+      "1\r\n";
   first.Bitmap("a.bmp", 4, 4);
   auto data = Build(first);
   ASSERT_TRUE(data->Scrollbar);
@@ -577,7 +598,8 @@ TEST_F(DefaultSkinBuild, ElementsTheSkinDoesNotDefineStayEmpty) {
 
 TEST_F(DefaultSkinBuild, FrameCaptionButtonsAndColours) {
   TSkinData& d = *data_;
-  for (auto* border : {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(), d.BorderBottom.get()}) {
+  for (auto* border :
+       {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(), d.BorderBottom.get()}) {
     EXPECT_EQ(border->Frame, 2) << border->Name;
     EXPECT_FALSE(border->Bitmap->Empty()) << border->Name;
   }
@@ -619,8 +641,8 @@ TEST_F(DefaultSkinBuild, FrameCaptionButtonsAndColours) {
   EXPECT_FALSE(d.ColourSet[skin::ciWindowText]);
   EXPECT_FALSE(d.ColourSet[skin::ciScrollbar]);
   EXPECT_EQ(d.Colours[skin::ciTitleSample],
-            static_cast<fw::TColor>(d.BorderTop->Bitmap->Pixel(d.BorderTop->Bitmap->Width() / 3,
-                                                                 d.BorderTop->Bitmap->Height() / 2 / 3)));
+            static_cast<fw::TColor>(d.BorderTop->Bitmap->Pixel(
+                d.BorderTop->Bitmap->Width() / 3, d.BorderTop->Bitmap->Height() / 2 / 3)));
   EXPECT_EQ(d.Toolbar->Bitmap->Width(), 10);
 }
 
