@@ -13,25 +13,14 @@
 
 #include "app/main_form.h"
 #include "framework/application.h"
+#include "tests/support/timing.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using testutil::Median;
+using testutil::Now;
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 // Texts of one size that differ only in their last bytes: every comparison reads them whole.
 std::string Text(size_t size, int serial) {

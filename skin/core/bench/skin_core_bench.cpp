@@ -18,25 +18,14 @@
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
 #include "skin/resources/skin_reader.h"
+#include "tests/support/timing.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
 
-double Now() {
-  static LARGE_INTEGER frequency = [] {
-    LARGE_INTEGER f;
-    QueryPerformanceFrequency(&f);
-    return f;
-  }();
-  LARGE_INTEGER t;
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
+using testutil::Median;
+using testutil::Now;
 
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
-}
 
 void BenchDefaultSkin() {
   const skintest::Bytes stored = skintest::DefaultStoredSkin();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "skin/resources/lzh.h"
+#include "skin/resources/fuzz/read_entries.h"
 #include "skin/resources/platform_hooks.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"
@@ -41,14 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   skin::TSkinReader reader;
   if (!reader.ReadArchive(source)) return 0;
   if (static_cast<size_t>(reader.EntryCount) != reader.EntryNames.size()) __builtin_trap();
-  skin::TMemoryStream entry;
-  std::string found;
-  reader.FindEntry(".ini", entry, found);
-  skin::TQuickIni ini;
-  ini.LoadFromStream(&entry);
-  for (const std::string& name : reader.EntryNames) {
-    reader.GetEntry(name, entry);
-    if (entry.Size() > reader.EntryData.Size()) __builtin_trap();
-  }
+  ReadEveryEntry(reader);
   return 0;
 }

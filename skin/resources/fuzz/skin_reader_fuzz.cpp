@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "skin/resources/fuzz/read_entries.h"
 #include "skin/resources/platform_hooks.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"
@@ -20,14 +21,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   reader.MaxDecodedLength = 128 << 10;
   if (!reader.ReadArchive(source)) return 0;
 
-  skin::TMemoryStream entry;
-  std::string found;
-  reader.FindEntry(".ini", entry, found);
-  skin::TQuickIni ini;
-  ini.LoadFromStream(&entry);
-  for (const std::string& name : reader.EntryNames) {
-    reader.GetEntry(name, entry);
-    if (entry.Size() > reader.EntryData.Size()) __builtin_trap();
-  }
+  ReadEveryEntry(reader);
   return 0;
 }
