@@ -1,6 +1,7 @@
 // The commands that skin components post to the manager: activation, deactivation and refresh.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
