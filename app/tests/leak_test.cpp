@@ -6,6 +6,7 @@
 
 #include "app/main_form.h"
 #include "framework/application.h"
+#include "skin/core/skin_manage.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
@@ -16,6 +17,7 @@ void OneSession() {
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());
+  skin::InstallSkinManager();
   auto* form = app.CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::SetClipboardText("leak probe");

@@ -1,6 +1,7 @@
 #include "app/tests/main_window_fixture.h"
 
 #include "framework/registry.h"
+#include "skin/core/skin_manage.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -47,6 +48,7 @@ void MainWindowTest::SetUp() {
   app->Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());
+  skin::InstallSkinManager();
   form = app->CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::PumpMessages(30);

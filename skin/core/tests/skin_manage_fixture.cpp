@@ -5,8 +5,6 @@
 
 #include "framework/registry.h"
 #include "skin/form/skin_messages.h"
-#include "skin/resources/quick_ini.h"
-#include "skin/resources/skin_reader.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -48,11 +46,6 @@ skin::TSkinData* SkinManageTest::AddSkinData(skin::TSkinFormType type, fw::TComp
   auto* data = new skin::TSkinData(owner ? owner : app.get());
   data->SetSkinFormtype(type);
   data->SetSkinStream(DefaultSkinStream());
-  if (data->SkinEmpty()) {
-    skin::TQuickIni ini;
-    skin::TSkinReader archive;
-    data->BuildSkin(ini, archive);
-  }
   EXPECT_FALSE(data->SkinEmpty()) << "the default skin did not load";
   manager->RegisterSkinData(data);
   return data;
