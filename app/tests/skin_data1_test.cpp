@@ -17,7 +17,7 @@ TEST_F(MainWindowTest, SkinData1CarriesTheStoredConfigurationAndTheDefaultSkin) 
   ASSERT_NE(data, nullptr);
   EXPECT_EQ(data->Name(), "SkinData1");
   EXPECT_EQ(data->Owner(), form);
-  // No skin manager is linked into this program yet: the component stays active and waits.
+  // A decoded skin keeps the component active.
   EXPECT_TRUE(data->Active());
   EXPECT_EQ(data->DisableTag(), 99);
   EXPECT_EQ(data->SkinFormtype(), sfMainform);
