@@ -1,37 +1,23 @@
 #include "skin/core/control_atom.h"
 
-#include <cstdint>
-#include <cstdio>
+#include <string>
 
-#include "framework/handles.h"
+#include "framework/control.h"
 
 namespace skin {
-namespace {
 
-struct ControlTag {
-  char text[40] = {};
-  fw::UniqueGlobalAtom atom;
-  UINT message = 0;
-};
+// The framework forms the atom and the message; the skin engine reads the same ones.
+ATOM ControlAtom() { return fw::ControlAtom(); }
+UINT ControlMessage() { return fw::ControlMessage(); }
 
-const ControlTag& Tag() {
-  static const ControlTag tag = [] {
-    ControlTag t;
-    std::snprintf(t.text, sizeof t.text, "ControlOfs%.8lX%.8lX",
-                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
-                  static_cast<unsigned long>(GetCurrentThreadId()));
-    t.atom.reset(GlobalAddAtomA(t.text));
-    t.message = RegisterWindowMessageA(t.text);
-    return t;
+const char* ControlAtomText() {
+  static const std::string text = [] {
+    char buffer[64] = {};
+    GlobalGetAtomNameA(ControlAtom(), buffer, sizeof buffer);
+    return std::string(buffer);
   }();
-  return tag;
+  return text.c_str();
 }
-
-}  // namespace
-
-const char* ControlAtomText() { return Tag().text; }
-ATOM ControlAtom() { return Tag().atom.get(); }
-UINT ControlMessage() { return Tag().message; }
 
 fw::TWinControl* FindControlOfWindow(HWND window) {
   if (!window) return nullptr;
