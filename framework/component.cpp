@@ -58,14 +58,18 @@ void TComponent::SetDesigning(bool designing) {
   state_ = static_cast<ComponentState>(bits);
 }
 
-void TComponent::MarkDestroying() {
-  state_ = state_ | ComponentState::Destroying;
-}
+void TComponent::MarkDestroying() { state_ = state_ | ComponentState::Destroying; }
 
 void Free(TComponent* component) {
   if (!component) return;
   component->BeforeDestruction();
   delete component;
+}
+
+void TComponent::RemoveFromOwner() {
+  if (!owner_) return;
+  owner_->RemoveComponent(this);
+  owner_ = nullptr;
 }
 
 void TComponent::RemoveComponent(TComponent* child) {

@@ -11,9 +11,9 @@
 #include "framework/rtti.h"
 
 // Declares a class's description: StaticClass() for the class itself, Class() for an instance.
-#define FW_DECLARE_CLASS()                           \
- public:                                             \
-  static const ::fw::ClassInfo& StaticClass();       \
+#define FW_DECLARE_CLASS()                     \
+ public:                                       \
+  static const ::fw::ClassInfo& StaticClass(); \
   const ::fw::ClassInfo& Class() const override { return StaticClass(); }
 
 namespace fw {
@@ -72,6 +72,8 @@ class TComponent : public TPersistent {
   virtual void Loaded() { SetLoading(false); }
   // Runs before the destructor, while the whole object still exists (forms fire OnDestroy).
   virtual void BeforeDestruction() {}
+  // The owner no longer frees this component: whoever calls this frees it.
+  void RemoveFromOwner();
 
   // The form reader places a component inside the component it is nested in (controls take
   // it as their parent window).

@@ -1,12 +1,12 @@
 // Opening and closing the main window and its message boxes many times leaves no GDI or USER
 // object behind.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "app/main_form.h"
 #include "framework/application.h"
 #include "skin/core/skin_manage.h"
+#include "skin/form/skinning.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
@@ -17,7 +17,7 @@ void OneSession() {
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());
-  skin::InstallSkinManager();
+  skin::InstallSkinning();
   auto* form = app.CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::SetClipboardText("leak probe");

@@ -2,6 +2,7 @@
 
 #include "framework/registry.h"
 #include "skin/core/skin_manage.h"
+#include "skin/form/skinning.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -48,7 +49,7 @@ void MainWindowTest::SetUp() {
   app->Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());
-  skin::InstallSkinManager();
+  skin::InstallSkinning();
   form = app->CreateForm<pastelle::TForm1>();
   form->Show();
   testutil::PumpMessages(30);

@@ -9,8 +9,8 @@
 
 #include "app/tests/main_window_fixture.h"
 #include "skin/core/skin_manage.h"
+#include "skin/core/skin_messages.h"
 #include "skin/form/form_skinner.h"
-#include "skin/form/skin_messages.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, MainWindowIsUnderAFormSkinnerFromItsFirstActivation) {
   EXPECT_EQ(manager->MainSkinData(), form->SkinData1);
   EXPECT_TRUE(form->SkinData1->Active());
 
-  skin::TWinSkinForm* skinner = manager->FindFormSkinner(form->Handle());
+  auto* skinner = static_cast<skin::TWinSkinForm*>(manager->FindFormSkinner(form->Handle()));
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->FForm, form);
   EXPECT_EQ(skinner->FSkinData, form->SkinData1);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/handles.h"
-#include "skin/controls/skin_paint.h"
+#include "skin/paint/skin_paint.h"
 #include "skin/core/bitmap_file.h"
 #include "skin/core/parse_colour.h"
 #include "skin/core/skin_data.h"

@@ -6,10 +6,9 @@
 #include "framework/screen.h"
 #include "skin/core/control_atom.h"
 #include "skin/core/skin_data.h"
+#include "skin/core/skin_messages.h"
+#include "skin/core/skinner_links.h"
 #include "skin/core/window_names.h"
-#include "skin/form/form_skinner.h"
-#include "skin/form/popup_menu_skinner.h"
-#include "skin/form/skin_messages.h"
 
 namespace skin {
 namespace {
@@ -35,6 +34,14 @@ class ScopedFlag {
   bool& flag_;
 };
 
+void FreeFormSkinner(IFormSkinner* skinner) {
+  if (const SkinnerFactory& factory = CurrentSkinnerFactory(); factory.freeForm) factory.freeForm(skinner);
+}
+
+void FreePopupSkinner(IPopupMenuSkinner* skinner) {
+  if (const SkinnerFactory& factory = CurrentSkinnerFactory(); factory.freePopup) factory.freePopup(skinner);
+}
+
 template <typename T>
 void Erase(std::vector<T*>& list, T* item) {
   if (auto it = std::find(list.begin(), list.end(), item); it != list.end()) list.erase(it);
@@ -49,11 +56,6 @@ void InstallSkinManager() {
   SetSkinManagerFactory([]() -> std::unique_ptr<ISkinManagerLink> { return std::make_unique<TSkinManage>(); });
 }
 
-namespace {
-// Linking the manager into a program is enough to make the components use it.
-[[maybe_unused]] const bool installed_at_start_up = (InstallSkinManager(), true);
-}  // namespace
-
 // ---- Life cycle -----------------------------------------------------------------------------
 
 TSkinManage::TSkinManage() : FCommandTimer(kInitialCommandInterval, [this] { ProcessCommand(); }) {
@@ -66,15 +68,16 @@ TSkinManage::~TSkinManage() {
   FEnabled = false;
   FCommandTimer.SetEnabled(false);
   while (!FFormSkinners.empty()) {
-    TWinSkinForm* skinner = FFormSkinners.back();
+    IFormSkinner* skinner = FFormSkinners.back();
     FFormSkinners.pop_back();
     skinner->Detach();
-    fw::Free(skinner);
+    FreeFormSkinner(skinner);
   }
   while (!FMenuSkinners.empty()) {
-    std::unique_ptr<TWinSkinPopMenu> popup(FMenuSkinners.back());
+    IPopupMenuSkinner* popup = FMenuSkinners.back();
     FMenuSkinners.pop_back();
     popup->Detach();
+    FreePopupSkinner(popup);
   }
   FSkinDatas.clear();
   FHook.reset();
@@ -104,17 +107,18 @@ void TSkinManage::UnregisterSkinData(TSkinData* data) {
     }
   }
   // Skinners keep a plain pointer to their component: none may outlive it.
-  const std::vector<TWinSkinForm*> forms = FFormSkinners;
-  for (TWinSkinForm* skinner : forms) {
+  const std::vector<IFormSkinner*> forms = FFormSkinners;
+  for (IFormSkinner* skinner : forms) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) != FFormSkinners.end() &&
-        skinner->FSkinData == data)
+        skinner->SkinData() == data)
       RestoreAndFree(skinner);
   }
   for (size_t i = FMenuSkinners.size(); i-- > 0;) {
-    if (i >= FMenuSkinners.size() || FMenuSkinners[i]->SkinData != data) continue;
-    std::unique_ptr<TWinSkinPopMenu> popup(FMenuSkinners[i]);
+    if (i >= FMenuSkinners.size() || FMenuSkinners[i]->SkinData() != data) continue;
+    IPopupMenuSkinner* popup = FMenuSkinners[i];
     FMenuSkinners.erase(FMenuSkinners.begin() + static_cast<std::ptrdiff_t>(i));
     popup->Detach();
+    FreePopupSkinner(popup);
   }
 }
 
@@ -177,7 +181,7 @@ void TSkinManage::WindowCreated(HWND window, const CREATESTRUCTA& create) {
   const std::string className = WindowClassName(window);
   const auto style = static_cast<DWORD>(create.style);
   if (LowerCaseAscii(className) == "scrollbar" && (style & SBS_SIZEGRIP)) {
-    if (TWinSkinForm* skinner = FindFormSkinner(create.hwndParent)) skinner->AddSizeGrip(window);
+    if (IFormSkinner* skinner = FindFormSkinner(create.hwndParent)) skinner->AddSizeGrip(window);
   }
   if (!(style & WS_CHILD) && className == "#32768") SkinPopupMenu(window);
   if (create.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
@@ -214,25 +218,11 @@ bool TSkinManage::SkinWindow(HWND window) {
   TSkinData* data = ChooseSkinData(window);
   if (!data || data->SkinEmpty()) return false;
 
-  // Owned by the framework form when there is one; otherwise by this list until it is freed.
-  auto* skinner = new TWinSkinForm(form);
-  struct FreeUnlessListed {
-    TWinSkinForm* skinner;
-    ~FreeUnlessListed() {
-      if (skinner) fw::Free(skinner);
-    }
-  } guard{skinner};
-  skinner->FHandle = window;
-  skinner->FManagerTag = this;
-  skinner->FEventName = className;
-  if (form) {
-    skinner->AttachForm(data, form);
-  } else {
-    skinner->AttachWindow(data);
-  }
-  if (!skinner->FWndProcInstance) return false;
+  const SkinnerFactory& factory = CurrentSkinnerFactory();
+  if (!factory.createForm) return false;
+  IFormSkinner* skinner = factory.createForm(window, form, data, this, className);
+  if (!skinner) return false;
   FFormSkinners.push_back(skinner);
-  guard.skinner = nullptr;
   PostMessageA(window, SKM_ACTIVATE, 0, kActivateLParam);
   return true;
 }
@@ -254,19 +244,19 @@ void TSkinManage::SkinFormIfVisible(fw::TForm* form) {
   if (IsWindowVisible(window) && !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) SkinWindow(window);
 }
 
-TWinSkinForm* TSkinManage::FindFormSkinner(HWND window) const {
+IFormSkinner* TSkinManage::FindFormSkinner(HWND window) const {
   if (!window) return nullptr;
-  for (TWinSkinForm* skinner : FFormSkinners)
-    if (skinner->FHandle == window) return skinner;
+  for (IFormSkinner* skinner : FFormSkinners)
+    if (skinner->Window() == window) return skinner;
   return nullptr;
 }
 
 void TSkinManage::RemoveFormSkinner(HWND window) {
   if (FRunState == kRunStateDestroying) return;
-  if (TWinSkinForm* skinner = FindFormSkinner(window)) Erase(FFormSkinners, skinner);
+  if (IFormSkinner* skinner = FindFormSkinner(window)) Erase(FFormSkinners, skinner);
 }
 
-void TSkinManage::RemoveFormSkinner(TWinSkinForm* skinner) {
+void TSkinManage::RemoveFormSkinner(IFormSkinner* skinner) {
   if (FRunState == kRunStateDestroying) return;
   Erase(FFormSkinners, skinner);
 }
@@ -277,18 +267,18 @@ void TSkinManage::PurgeFormSkinners() {
   // whose window is gone are freed here.
   for (size_t i = FFormSkinners.size(); i-- > 0;) {
     if (i >= FFormSkinners.size()) continue;
-    TWinSkinForm* skinner = FFormSkinners[i];
-    if (skinner->FLifeState != lsDestroyed) continue;
+    IFormSkinner* skinner = FFormSkinners[i];
+    if (skinner->LifeState() != lsDestroyed) continue;
     FFormSkinners.erase(FFormSkinners.begin() + static_cast<std::ptrdiff_t>(i));
-    fw::Free(skinner);
+    FreeFormSkinner(skinner);
   }
 }
 
-void TSkinManage::RestoreAndFree(TWinSkinForm* skinner) {
+void TSkinManage::RestoreAndFree(IFormSkinner* skinner) {
   Erase(FFormSkinners, skinner);
-  HWND window = skinner->FHandle;
+  HWND window = skinner->Window();
   skinner->Detach();
-  fw::Free(skinner);
+  FreeFormSkinner(skinner);
   if (IsWindow(window))
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
@@ -307,10 +297,10 @@ void TSkinManage::SetMdiMaximized(bool on) {
   if (on == FMdiMaximized) return;
   FMdiMaximized = on;
   if (FMainSkinData && FMainSkinData->HasOption(xoMDIChildBorder)) return;
-  const std::vector<TWinSkinForm*> skinners = FFormSkinners;
-  for (TWinSkinForm* skinner : skinners) {
+  const std::vector<IFormSkinner*> skinners = FFormSkinners;
+  for (IFormSkinner* skinner : skinners) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-    if (skinner->FMdiKind != kMdiChild) continue;
+    if (skinner->MdiKind() != TMdiKind::Child) continue;
     if (on) {
       skinner->RemoveRegion();
     } else {
@@ -320,10 +310,10 @@ void TSkinManage::SetMdiMaximized(bool on) {
 }
 
 void TSkinManage::ReloadSkinData(TSkinData* data) {
-  const std::vector<TWinSkinForm*> skinners = FFormSkinners;
-  for (TWinSkinForm* skinner : skinners) {
+  const std::vector<IFormSkinner*> skinners = FFormSkinners;
+  for (IFormSkinner* skinner : skinners) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-    if (skinner->FSkinData != data) continue;
+    if (skinner->SkinData() != data) continue;
     skinner->UpdateMetrics();
     skinner->Recolor();
   }
@@ -351,20 +341,22 @@ void TSkinManage::SkinPopupMenu(HWND window) {
       break;
   }
   if (!wanted) return;
-  auto popup = std::make_unique<TWinSkinPopMenu>();
-  popup->Attach(window, data, nullptr);
-  if (!popup->WndProcInstance) return;
-  if (FMenuFlag) popup->Marked = 1;
-  FMenuSkinners.push_back(popup.release());
+  const SkinnerFactory& factory = CurrentSkinnerFactory();
+  if (!factory.createPopup) return;
+  IPopupMenuSkinner* popup = factory.createPopup(window, data);
+  if (!popup) return;
+  if (FMenuFlag) popup->SetMarked(true);
+  FMenuSkinners.push_back(popup);
 }
 
 void TSkinManage::ReleasePopupMenu(HWND window) {
   auto it = std::find_if(FMenuSkinners.begin(), FMenuSkinners.end(),
-                         [window](const TWinSkinPopMenu* popup) { return popup->Handle == window; });
+                         [window](const IPopupMenuSkinner* popup) { return popup->Window() == window; });
   if (it != FMenuSkinners.end()) {
-    std::unique_ptr<TWinSkinPopMenu> popup(*it);
+    IPopupMenuSkinner* popup = *it;
     FMenuSkinners.erase(it);
     popup->Detach();
+    FreePopupSkinner(popup);
   }
   if (FMenuSkinners.empty()) {
     FMenuFlag = false;
@@ -374,17 +366,17 @@ void TSkinManage::ReleasePopupMenu(HWND window) {
 
 bool TSkinManage::IsPopupMenuSkinned(HWND window) const {
   return std::any_of(FMenuSkinners.begin(), FMenuSkinners.end(),
-                     [window](const TWinSkinPopMenu* popup) { return popup->Handle == window; });
+                     [window](const IPopupMenuSkinner* popup) { return popup->Window() == window; });
 }
 
 void TSkinManage::MarkAllPopupMenus() {
-  for (TWinSkinPopMenu* popup : FMenuSkinners) popup->Marked = 1;
+  for (IPopupMenuSkinner* popup : FMenuSkinners) popup->SetMarked(true);
 }
 
 void TSkinManage::AssignMenuToPopup(HMENU menu) {
   for (auto it = FMenuSkinners.rbegin(); it != FMenuSkinners.rend(); ++it) {
-    if (!(*it)->MenuHandle) {
-      (*it)->MenuHandle = menu;
+    if (!(*it)->MenuHandle()) {
+      (*it)->SetMenuHandle(menu);
       return;
     }
   }
@@ -392,8 +384,8 @@ void TSkinManage::AssignMenuToPopup(HMENU menu) {
 
 fw::TBitmap* TSkinManage::FindPopupMenuBitmap(HMENU menu) const {
   if (!menu) return nullptr;
-  for (TWinSkinPopMenu* popup : FMenuSkinners)
-    if (popup->MenuHandle == menu) return &popup->Background;
+  for (IPopupMenuSkinner* popup : FMenuSkinners)
+    if (popup->MenuHandle() == menu) return &popup->Background();
   return nullptr;
 }
 
@@ -446,7 +438,7 @@ void TSkinManage::RunCommandForForm(int32_t command, TSkinData* data) {
       FEnabled = false;
       PurgeFormSkinners();
       for (auto it = FFormSkinners.rbegin(); it != FFormSkinners.rend(); ++it) {
-        if ((*it)->FSkinData == data) {
+        if ((*it)->SkinData() == data) {
           RestoreAndFree(*it);
           break;
         }
@@ -455,8 +447,8 @@ void TSkinManage::RunCommandForForm(int32_t command, TSkinData* data) {
     }
     case kSkinCommandRefresh: {
       PurgeFormSkinners();
-      for (TWinSkinForm* skinner : FFormSkinners) {
-        if (skinner->FSkinData != data) continue;
+      for (IFormSkinner* skinner : FFormSkinners) {
+        if (skinner->SkinData() != data) continue;
         skinner->UpdateMetrics();
         skinner->Recolor();
         if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) != FFormSkinners.end())
@@ -489,10 +481,10 @@ void TSkinManage::RunCommandForAll(int32_t command, TSkinData* data) {
     case kSkinCommandRefresh: {
       PurgeFormSkinners();
       ReloadSkinData(data);
-      const std::vector<TWinSkinForm*> skinners = FFormSkinners;
-      for (TWinSkinForm* skinner : skinners) {
+      const std::vector<IFormSkinner*> skinners = FFormSkinners;
+      for (IFormSkinner* skinner : skinners) {
         if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-        if (skinner->FSkinData == data) skinner->PaintFrame(nullptr);
+        if (skinner->SkinData() == data) skinner->PaintFrame(nullptr);
       }
       break;
     }

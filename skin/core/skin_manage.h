@@ -1,8 +1,9 @@
 // TSkinManage, the one process-wide skin manager. It watches window creation, activation and
 // destruction on the GUI thread through a WH_CBT hook, decides which windows are skinned as
 // forms, dialogs or popup menus and with which skin component, creates, finds and frees their
-// skinners (TWinSkinForm, TWinSkinPopMenu), and carries out the activation, deactivation and
-// refresh commands that skin components post to it, on a timer.
+// skinners through the factory that the form-skinning code registers (skinner_links.h), and
+// carries out the activation, deactivation and refresh commands that skin components post to it,
+// on a timer.
 //
 // Skin components reach it through ISkinManagerLink; InstallSkinManager() makes them create this
 // manager when they first need one.
@@ -18,6 +19,7 @@
 #include "framework/form.h"
 #include "framework/handles.h"
 #include "skin/core/skin_manager_link.h"
+#include "skin/core/skinner_links.h"
 #include "skin/core/thread_timer.h"
 
 namespace fw {
@@ -27,8 +29,6 @@ class TBitmap;
 namespace skin {
 
 class TSkinData;
-class TWinSkinForm;
-class TWinSkinPopMenu;
 
 // What kind of menu is about to open (MenuMode).
 inline constexpr int32_t kMenuModePopup = 0;
@@ -61,10 +61,10 @@ class TSkinManage final : public ISkinManagerLink {
   [[nodiscard]] bool CanSkinWindow(HWND window, const std::string& className) const;
   // SkinWindow on a visible form that is not a child window.
   void SkinFormIfVisible(fw::TForm* form);
-  [[nodiscard]] TWinSkinForm* FindFormSkinner(HWND window) const;
+  [[nodiscard]] IFormSkinner* FindFormSkinner(HWND window) const;
   // Takes a form skinner off the list without freeing it (called by the skinner as it goes).
   void RemoveFormSkinner(HWND window);
-  void RemoveFormSkinner(TWinSkinForm* skinner);
+  void RemoveFormSkinner(IFormSkinner* skinner);
   // Frees the form skinners whose window is gone.
   void PurgeFormSkinners();
   // The framework form of a window: one of the screen's forms, else the window's framework
@@ -88,8 +88,8 @@ class TSkinManage final : public ISkinManagerLink {
   void ProcessCommand();
 
   // --- State. ---
-  [[nodiscard]] const std::vector<TWinSkinForm*>& FormSkinners() const { return FFormSkinners; }
-  [[nodiscard]] const std::vector<TWinSkinPopMenu*>& MenuSkinners() const { return FMenuSkinners; }
+  [[nodiscard]] const std::vector<IFormSkinner*>& FormSkinners() const { return FFormSkinners; }
+  [[nodiscard]] const std::vector<IPopupMenuSkinner*>& MenuSkinners() const { return FMenuSkinners; }
   [[nodiscard]] const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
   [[nodiscard]] const TThreadTimer& CommandTimer() const { return FCommandTimer; }
   [[nodiscard]] bool Enabled() const { return FEnabled; }
@@ -113,14 +113,14 @@ class TSkinManage final : public ISkinManagerLink {
   void HookNotification(int code, WPARAM wParam, LPARAM lParam);
   void WindowCreated(HWND window, const CREATESTRUCTA& create);
   // Takes the skinner off the list, puts its window's own look back and frees it.
-  void RestoreAndFree(TWinSkinForm* skinner);
+  void RestoreAndFree(IFormSkinner* skinner);
   void RunCommandForForm(int32_t command, TSkinData* data);
   void RunCommandForAll(int32_t command, TSkinData* data);
 
   TThreadTimer FCommandTimer;
-  std::vector<TWinSkinForm*> FFormSkinners;     // owned, unless a framework form owns the skinner
-  std::vector<TWinSkinPopMenu*> FMenuSkinners;  // owned
-  std::vector<TSkinData*> FSkinDatas;           // not owned, in registration order
+  std::vector<IFormSkinner*> FFormSkinners;       // owned, unless a framework form owns the skinner
+  std::vector<IPopupMenuSkinner*> FMenuSkinners;  // owned
+  std::vector<TSkinData*> FSkinDatas;             // not owned, in registration order
   bool FEnabled = false;
   bool FRefreshing = false;
   int32_t FRunState = kRunStateIdle;
@@ -137,8 +137,8 @@ class TSkinManage final : public ISkinManagerLink {
 // The process's manager, or nullptr while none exists.
 [[nodiscard]] TSkinManage* SkinManager();
 
-// Makes skin components create a TSkinManage when they first need a manager. The program calls
-// it at start-up, before its forms are created.
+// Makes skin components create a TSkinManage when they first need a manager (part of
+// skin::InstallSkinning, which the program calls once at start-up).
 void InstallSkinManager();
 
 }  // namespace skin

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/graphics/bitmap.h"
-#include "skin/controls/platform_family.h"
+#include "skin/paint/platform_family.h"
 
 namespace paint_test {
 

@@ -1,9 +1,7 @@
 // Which windows the skin manager skins as forms, and with which skin component.
-#include <windows.h>
-
 #include <commdlg.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <functional>
@@ -12,8 +10,8 @@
 
 #include "framework/control.h"
 #include "skin/core/control_atom.h"
-#include "skin/core/tests/skin_manage_fixture.h"
-#include "skin/form/skin_messages.h"
+#include "skin/core/skin_messages.h"
+#include "skin/form/tests/skin_manage_fixture.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -47,7 +45,7 @@ ModalProbe ProbeModal(skin::TSkinManage* manager, const std::function<void()>& o
     if (!active || probe.dialog) return;
     char name[64] = {};
     GetClassNameA(active, name, sizeof name);
-    skin::TWinSkinForm* skinner = manager->FindFormSkinner(active);
+    auto* skinner = static_cast<skin::TWinSkinForm*>(manager->FindFormSkinner(active));
     // Give the posted activation a few ticks to arrive.
     if (skinner && !skinner->FActivated && ++ticks < 50) return;
     probe.dialog = active;
@@ -192,7 +190,7 @@ TEST_F(SkinManageTest, ChildWindowsAreSkinnedAsFormsOnlyAsMdiChildren) {
   ASSERT_NE(mdiChild, nullptr);
   skin::TWinSkinForm* skinner = SkinnerOf(mdiChild);
   ASSERT_NE(skinner, nullptr);
-  EXPECT_EQ(skinner->FMdiKind, skin::kMdiChild);
+  EXPECT_EQ(skinner->FMdiKind, skin::TMdiKind::Child);
 }
 
 // ---- Framework forms with Tag 99 ---------------------------------------------------------------

@@ -1,9 +1,9 @@
-#include "skin/controls/skin_paint.h"
+#include "skin/paint/skin_paint.h"
 
 #include <algorithm>
 
 #include "framework/handles.h"
-#include "skin/controls/platform_family.h"
+#include "skin/paint/platform_family.h"
 
 namespace skin {
 namespace {

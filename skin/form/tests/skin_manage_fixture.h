@@ -36,7 +36,9 @@ class SkinManageTest : public testing::Test {
   // A framework form, shown (and so activated); freed at the end of the test.
   fw::TForm* ShowForm(int32_t tag = 0);
 
-  [[nodiscard]] skin::TWinSkinForm* SkinnerOf(HWND window) const { return manager->FindFormSkinner(window); }
+  [[nodiscard]] skin::TWinSkinForm* SkinnerOf(HWND window) const {
+    return static_cast<skin::TWinSkinForm*>(manager->FindFormSkinner(window));
+  }
   // What a window answers when asked whether it is skinned.
   [[nodiscard]] static bool AnswersSkinned(HWND window);
 

@@ -1,12 +1,11 @@
 // The commands that skin components post to the manager: activation, deactivation and refresh.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <vector>
 
-#include "skin/core/tests/skin_manage_fixture.h"
-#include "skin/form/skin_messages.h"
+#include "skin/core/skin_messages.h"
+#include "skin/form/tests/skin_manage_fixture.h"
 #include "tests/support/win_test_util.h"
 
 namespace {

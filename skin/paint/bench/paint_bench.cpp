@@ -3,7 +3,7 @@
 // the centre stretched and tiled, beside one BitBlt of the same area as the floor; FillGradient
 // with its ramp cached against recomputed on every call. Build the Windows tree, then:
 //   source tools/wine-session.sh; wine_session_start BUILD/win private
-//   wine BUILD/win/skin/controls/bench/skin_paint_bench.exe [--out DIR]; wine_session_stop
+//   wine BUILD/win/skin/paint/bench/skin_paint_bench.exe [--out DIR]; wine_session_stop
 // With --out, the drawn captions are also written to DIR as .bmp files to look at.
 #include <windows.h>
 
@@ -17,8 +17,8 @@
 
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
-#include "skin/controls/platform_family.h"
-#include "skin/controls/skin_paint.h"
+#include "skin/paint/platform_family.h"
+#include "skin/paint/skin_paint.h"
 #include "skin/resources/imgutil.h"
 
 namespace {

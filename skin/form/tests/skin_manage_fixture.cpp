@@ -1,10 +1,11 @@
-#include "skin/core/tests/skin_manage_fixture.h"
+#include "skin/form/tests/skin_manage_fixture.h"
 
 #include <fstream>
 #include <iterator>
 
 #include "framework/registry.h"
-#include "skin/form/skin_messages.h"
+#include "skin/core/skin_messages.h"
+#include "skin/form/skinning.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -27,7 +28,7 @@ HINSTANCE OtherModule() { return GetModuleHandleA("user32.dll"); }
 void SkinManageTest::SetUp() {
   app = std::make_unique<fw::TApplication>();
   app->Initialize();
-  skin::InstallSkinManager();
+  skin::InstallSkinning();
   skin::CreateSkinManagerIfMissing();
   manager = skin::SkinManager();
   ASSERT_NE(manager, nullptr);

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "framework/handles.h"
-#include "skin/controls/skin_paint.h"
-#include "skin/controls/skin_text.h"
-#include "skin/controls/tests/paint_test_support.h"
+#include "skin/paint/skin_paint.h"
+#include "skin/paint/skin_text.h"
+#include "skin/paint/tests/paint_test_support.h"
 #include "tests/support/resource_count.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "skin/controls/skin_text.h"
+#include "skin/paint/skin_text.h"
 
 #include <climits>
 #include <vector>
 
-#include "skin/controls/platform_family.h"
+#include "skin/paint/platform_family.h"
 
 namespace skin {
 namespace {

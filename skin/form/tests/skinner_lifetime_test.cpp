@@ -1,23 +1,21 @@
 // How form skinners come and go: subclassing layered with other subclassing, skinners freed while
 // one of their messages runs, windows destroyed under them, the manager's own end, and many
 // windows opened and closed.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
 
-#include "skin/core/tests/skin_manage_fixture.h"
-#include "skin/form/skin_messages.h"
-#include "skin/form/window_subclass.h"
+#include "skin/controls/window_subclass.h"
+#include "skin/core/skin_messages.h"
+#include "skin/form/tests/skin_manage_fixture.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
 
 using skin::TSkinData;
-using FormTable = skin::SubclassTable<skin::TWinSkinForm>;
 
 // A window procedure installed on top of the skinner's, as another library would.
 WNDPROC g_belowLaterProc = nullptr;
@@ -56,16 +54,21 @@ TEST_F(SkinManageTest, ProcedureGoesBackOnlyWhileTheSkinnersOwnIsInstalled) {
   EXPECT_GT(g_laterProcCalls, 0);
   EXPECT_FALSE(AnswersSkinned(window));
 
-  // The window can be skinned again, and destroyed cleanly.
+  // The window can be skinned again: the new skinner joins the chain that is still installed,
+  // below the later subclass.
   EnableSkinning();
-  EXPECT_FALSE(manager->SkinWindow(window)) << "a released layer is not on top: no second layer";
-  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowLaterProc));
-  EXPECT_TRUE(manager->SkinWindow(window)) << "with the released layer on top, a skinner takes its place";
+  EXPECT_TRUE(manager->SkinWindow(window));
   EXPECT_TRUE(AnswersSkinned(window));
+  EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(LaterProc));
+  DeactivateNow(manager, data);
+  // Once the later subclass has gone, the last skinner to leave puts the window's own back.
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_belowLaterProc));
+  EnableSkinning();
+  EXPECT_TRUE(manager->SkinWindow(window));
   DeactivateNow(manager, data);
   EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), own);
   DestroyWindow(window);
-  EXPECT_EQ(FormTable::Size(), 0u);
+  EXPECT_EQ(skin::SubclassedWindowCount(), 0u);
 }
 
 TEST_F(SkinManageTest, WindowMethodGoesBackOnlyWhileTheSkinnersOwnIsInstalled) {
@@ -126,11 +129,11 @@ TEST_F(SkinManageTest, SkinnerOfADestroyedWindowReportsItAndIsFreedAtThePurge) {
   DestroyWindow(window);
   ASSERT_EQ(manager->FormSkinners().size(), 1u) << "the list keeps it until the next purge";
   EXPECT_EQ(skinner->FLifeState, skin::lsDestroyed);
-  EXPECT_EQ(FormTable::Size(), 0u);
+  EXPECT_EQ(skin::SubclassedWindowCount(), 0u);
   // Any later activation purges.
   SetActiveWindow(CreateTestWindow("SkinTestOther"));
   EXPECT_EQ(manager->FormSkinners().size(), 1u);
-  EXPECT_EQ(manager->FormSkinners().front()->FEventName, "SkinTestOther");
+  EXPECT_EQ(manager->FormSkinners().front()->EventName(), "SkinTestOther");
 }
 
 TEST_F(SkinManageTest, DestroyingTheManagerRestoresAndFreesEverySkinner) {
@@ -149,7 +152,7 @@ TEST_F(SkinManageTest, DestroyingTheManagerRestoresAndFreesEverySkinner) {
   EXPECT_EQ(skin::SkinManager(), nullptr);
   EXPECT_EQ(GetWindowLongPtrA(plain, GWLP_WNDPROC), plainProc);
   EXPECT_NE(GetWindowLongPtrA(form->Handle(), GWLP_WNDPROC), formProc) << "the form was subclassed";
-  EXPECT_EQ(FormTable::Size(), 0u);
+  EXPECT_EQ(skin::SubclassedWindowCount(), 0u);
   EXPECT_EQ(form->Perform(skin::SKM_QUERYSKINFORM, 0, skin::kSkinMagic), 0);
   EXPECT_EQ(form->ComponentCount(), 0) << "the form's skinner was freed";
   // No hook is left: new windows come and go unskinned.
@@ -171,7 +174,7 @@ int OpenAndCloseWindows(skin::TSkinManage* manager, HWND owner, int rounds) {
     }
     // The box's skinner stays listed, reporting its window gone, until the next purge.
     const auto& listed = manager->FormSkinners();
-    if (!listed.empty() && listed.back()->FEventName == "#32770" && listed.back()->FLifeState == skin::lsDestroyed)
+    if (!listed.empty() && listed.back()->EventName() == "#32770" && listed.back()->LifeState() == skin::lsDestroyed)
       ++skinned;
     auto* form = new fw::TForm(fw::Application);
     form->SetBounds(60, 60, 240, 160);
@@ -199,9 +202,9 @@ TEST_F(SkinManageTest, HundredsOfMessageBoxesAndFormsLeaveNothingBehind) {
   EXPECT_EQ(OpenAndCloseWindows(manager, owner, 300), 600);
   manager->PurgeFormSkinners();
   ASSERT_EQ(manager->FormSkinners().size(), 1u) << "only the owner's skinner is left";
-  EXPECT_EQ(manager->FormSkinners().front()->FHandle, owner);
+  EXPECT_EQ(manager->FormSkinners().front()->Window(), owner);
   EXPECT_TRUE(manager->MenuSkinners().empty());
-  EXPECT_EQ(FormTable::Size(), 1u);
+  EXPECT_EQ(skin::SubclassedWindowCount(), 1u);
   EXPECT_EQ(test_support::CountGdiObjects(), gdi);
   EXPECT_EQ(test_support::CountUserObjects(), user);
 }

@@ -1,4 +1,4 @@
-#include "skin/controls/platform_family.h"
+#include "skin/paint/platform_family.h"
 
 namespace skin {
 namespace {

@@ -1,5 +1,5 @@
 // The text routines on both platform paths.
-#include "skin/controls/skin_text.h"
+#include "skin/paint/skin_text.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 
 #include "framework/graphics/bitmap.h"
 #include "framework/handles.h"
-#include "skin/controls/platform_family.h"
-#include "skin/controls/tests/paint_test_support.h"
+#include "skin/paint/platform_family.h"
+#include "skin/paint/tests/paint_test_support.h"
 
 namespace {
 

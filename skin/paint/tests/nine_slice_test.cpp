@@ -3,8 +3,8 @@
 
 #include <memory>
 
-#include "skin/controls/skin_paint.h"
-#include "skin/controls/tests/paint_test_support.h"
+#include "skin/paint/skin_paint.h"
+#include "skin/paint/tests/paint_test_support.h"
 
 namespace {
 

@@ -1,14 +1,13 @@
 // Popup menu windows ("#32768") and the popup path of the skin manager.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
 
-#include "skin/core/tests/skin_manage_fixture.h"
+#include "skin/core/skin_messages.h"
 #include "skin/form/popup_menu_skinner.h"
-#include "skin/form/skin_messages.h"
+#include "skin/form/tests/skin_manage_fixture.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -70,7 +69,7 @@ TEST_F(SkinManageTest, PopupMenuWindowIsSkinnedWhileItIsShownAndReleasedWithIt) 
   SetActiveWindow(owner);
   size_t skinnersWhileShown = 0;
   bool answered = false;
-  skin::TWinSkinPopMenu* popup = nullptr;
+  skin::IPopupMenuSkinner* popup = nullptr;
   HWND shownWindow = nullptr;
   ASSERT_TRUE(TrackMenu(owner, [&](HWND window, HMENU) {
     shownWindow = window;
@@ -137,12 +136,12 @@ TEST_F(SkinManageTest, PopupSkinnersCarryTheMenuFlagAndTheirMenu) {
   bool bitmapFound = false, otherMenuFound = true;
   ASSERT_TRUE(TrackMenu(owner, [&](HWND, HMENU menu) {
     ASSERT_EQ(manager->MenuSkinners().size(), 1u);
-    skin::TWinSkinPopMenu* popup = manager->MenuSkinners().front();
-    marked = popup->Marked;
-    EXPECT_EQ(popup->MenuHandle, nullptr);
+    skin::IPopupMenuSkinner* popup = manager->MenuSkinners().front();
+    marked = popup->Marked();
+    EXPECT_EQ(popup->MenuHandle(), nullptr);
     manager->AssignMenuToPopup(menu);
-    EXPECT_EQ(popup->MenuHandle, menu);
-    bitmapFound = manager->FindPopupMenuBitmap(menu) == &popup->Background;
+    EXPECT_EQ(popup->MenuHandle(), menu);
+    bitmapFound = manager->FindPopupMenuBitmap(menu) == &popup->Background();
     otherMenuFound = manager->FindPopupMenuBitmap(reinterpret_cast<HMENU>(0x1234)) != nullptr;
   }));
   EXPECT_EQ(marked, 1);

@@ -1,8 +1,8 @@
 // Colour keying through both code paths: MaskBlt on the NT family, three blits elsewhere.
 #include <gtest/gtest.h>
 
-#include "skin/controls/skin_paint.h"
-#include "skin/controls/tests/paint_test_support.h"
+#include "skin/paint/skin_paint.h"
+#include "skin/paint/tests/paint_test_support.h"
 
 namespace {
 
