@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "framework/application.h"
+#include "framework/message_loop_call.h"
 
 namespace fw {
 
@@ -450,13 +451,14 @@ LRESULT CALLBACK TWinControl::StandardWindowProc(HWND window, UINT msg, WPARAM w
   if (msg == ControlMessage()) {
     message.Result = reinterpret_cast<LRESULT>(control);
   } else {
-    // Exceptions never cross the window procedure: the application reports them.
+    // Exceptions never cross the window procedure: the application reports them from the message
+    // loop, once this message has returned.
     try {
       control->WindowProc(message);
     } catch (const std::exception& e) {
-      HandleException(e.what());
+      CallFromMessageLoop([text = std::string(e.what())] { HandleException(text); });
     } catch (...) {
-      HandleException("Unknown error");
+      CallFromMessageLoop([] { HandleException("Unknown error"); });
     }
   }
   if (msg == WM_NCDESTROY) {

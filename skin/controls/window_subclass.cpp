@@ -1,11 +1,12 @@
 #include "skin/controls/window_subclass.h"
 
 #include <algorithm>
-#include <deque>
 #include <memory>
 #include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "framework/message_loop_call.h"
 
 namespace skin {
 namespace {
@@ -66,31 +67,6 @@ LRESULT CallPrevious(const WindowRecord& record, HWND window, UINT msg, WPARAM w
 SkinnerErrorReporter& Reporter() {
   static SkinnerErrorReporter reporter;
   return reporter;
-}
-
-std::deque<std::string>& PendingErrors() {
-  static std::deque<std::string> pending;
-  return pending;
-}
-
-UINT_PTR g_reportTimer = 0;
-
-void CALLBACK ReportPendingErrors(HWND, UINT, UINT_PTR timer, DWORD) {
-  KillTimer(nullptr, timer);
-  g_reportTimer = 0;
-  while (!PendingErrors().empty()) {
-    std::string text = std::move(PendingErrors().front());
-    PendingErrors().pop_front();
-    try {
-      if (Reporter()) {
-        Reporter()(text);
-      } else {
-        OutputDebugStringA(("Skinner error: " + text + "\n").c_str());
-      }
-    } catch (...) {
-      // A reporter that fails has nothing left to report to.
-    }
-  }
 }
 
 }  // namespace
@@ -310,12 +286,13 @@ WindowBusyScope::~WindowBusyScope() {
 void SetSkinnerErrorReporter(SkinnerErrorReporter reporter) { Reporter() = std::move(reporter); }
 
 void ReportSkinnerError(std::string text) noexcept {
-  try {
-    PendingErrors().push_back(std::move(text));
-    if (!g_reportTimer) g_reportTimer = SetTimer(nullptr, 0, 0, ReportPendingErrors);
-  } catch (...) {
-    // Out of memory while reporting: the error is lost, the window is not.
-  }
+  fw::CallFromMessageLoop([text = std::move(text)] {
+    if (Reporter()) {
+      Reporter()(text);
+    } else {
+      OutputDebugStringA(("Skinner error: " + text + "\n").c_str());
+    }
+  });
 }
 
 size_t SubclassedWindowCount() noexcept { return Records().size(); }

@@ -1,7 +1,9 @@
 // Which windows the skin manager skins as forms, and with which skin component.
-#include <commdlg.h>
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <commdlg.h>
+
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <functional>
