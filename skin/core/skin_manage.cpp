@@ -310,12 +310,11 @@ void TSkinManage::SetMdiMaximized(bool on) {
 }
 
 void TSkinManage::ReloadSkinData(TSkinData* data) {
+  // Only the skin data is re-read here: the refresh command that follows re-colours and repaints.
   const std::vector<IFormSkinner*> skinners = FFormSkinners;
   for (IFormSkinner* skinner : skinners) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-    if (skinner->SkinData() != data) continue;
-    skinner->UpdateMetrics();
-    skinner->Recolor();
+    if (skinner->SkinData() == data) skinner->UpdateMetrics();
   }
 }
 
@@ -480,12 +479,17 @@ void TSkinManage::RunCommandForAll(int32_t command, TSkinData* data) {
       break;
     case kSkinCommandRefresh: {
       PurgeFormSkinners();
-      ReloadSkinData(data);
       const std::vector<IFormSkinner*> skinners = FFormSkinners;
+      auto listed = [this](IFormSkinner* skinner) {
+        return std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) != FFormSkinners.end();
+      };
       for (IFormSkinner* skinner : skinners) {
-        if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-        if (skinner->SkinData() == data) skinner->PaintFrame(nullptr);
+        if (!listed(skinner) || skinner->SkinData() != data) continue;
+        skinner->UpdateMetrics();
+        if (listed(skinner)) skinner->Recolor();
       }
+      for (IFormSkinner* skinner : skinners)
+        if (listed(skinner) && skinner->SkinData() == data) skinner->PaintFrame(nullptr);
       break;
     }
     default:

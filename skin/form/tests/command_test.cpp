@@ -134,6 +134,22 @@ TEST_F(SkinManageTest, RefreshKeepsTheSkinnersAndEndsWithOnSkinChanged) {
   EXPECT_EQ(skinner->FLifeState, skin::lsActive);
 }
 
+TEST_F(SkinManageTest, ApplyingASkinRecoloursEachFormOnce) {
+  TSkinData* data = AddSkinData();
+  SkinChangedRecorder changed(data, manager);
+  EnableSkinning();
+  fw::TForm* form = ShowForm();
+  ASSERT_TRUE(testutil::PumpUntil([&] { return SkinnerOf(form->Handle()) && SkinnerOf(form->Handle())->FActivated; }));
+  int afterSkinForm = 0;
+  data->OnAfterSkinForm.handler =
+      skin::TOnSkinForm([&](fw::TObject*, HWND, const std::string&) { ++afterSkinForm; });
+  // What loading another skin file does once the skin is rebuilt.
+  data->ApplySkin();
+  EXPECT_EQ(afterSkinForm, 0) << "applying only re-reads the skin data";
+  ASSERT_TRUE(testutil::PumpUntil([&] { return changed.count > 0; }));
+  EXPECT_EQ(afterSkinForm, 1) << "the refresh command re-colours once";
+}
+
 TEST_F(SkinManageTest, CommandOfAnOnlyThisFormComponentConcernsItsFormAlone) {
   fw::TForm* own = ShowForm();
   fw::TForm* other = ShowForm();
