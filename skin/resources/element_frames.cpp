@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "skin/resources/text_util.h"
+
 namespace skin {
 namespace {
 
@@ -274,15 +276,6 @@ constexpr bool EveryElementListedOnce() {
 }
 static_assert(EveryElementListedOnce());
 
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           auto lower = [](char c) {
-             return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-           };
-           return lower(x) == lower(y);
-         });
-}
-
 }  // namespace
 
 std::span<const ElementFrames> AllElementFrames() { return kElements; }
@@ -295,12 +288,12 @@ const ElementFrames& FramesOf(SkinElement element) {
 
 const ElementFrames* FindElementFrames(std::string_view section, std::string_view key) {
   for (const ElementFrames& entry : kElements) {
-    if (!EqualIgnoringAsciiCase(key, entry.image_key)) continue;
+    if (!AsciiEqualIgnoreCase(key, entry.image_key)) continue;
     const bool section_matches =
         entry.element == SkinElement::kCaptionButton
             ? section.size() >= entry.section.size() &&
-                  EqualIgnoringAsciiCase(section.substr(0, entry.section.size()), entry.section)
-            : EqualIgnoringAsciiCase(section, entry.section);
+                  AsciiEqualIgnoreCase(section.substr(0, entry.section.size()), entry.section)
+            : AsciiEqualIgnoreCase(section, entry.section);
     if (section_matches) return &entry;
   }
   return nullptr;

@@ -185,8 +185,9 @@ TEST(ElementFrames, EveryElementIsListedOnceAndNamesFitItsFrames) {
     EXPECT_EQ(&FramesOf(element.element), &element);
     EXPECT_EQ(skin::FindElementFrames(element.section, element.image_key), &element);
     // A fixed count is what its names describe, when it has names.
-    if (element.rule == skin::FrameCountRule::kFixed && !element.names.empty())
+    if (element.rule == skin::FrameCountRule::kFixed && !element.names.empty()) {
       EXPECT_EQ(static_cast<int32_t>(element.names.size()), element.frames);
+    }
     for (size_t i = 0; i < element.names.size(); ++i)
       EXPECT_EQ(element.names[i].frame, static_cast<int>(i) + 1);
   }
