@@ -3,7 +3,7 @@
 #   tools/fuzz.sh [SECONDS] [TARGET...]     default: 600 s each, every target, one after the other
 #   tools/fuzz.sh coverage [TARGET...]      line coverage of the code by the work corpora so far
 # Targets: skin_reader_fuzz (whole skin files), skin_archive_fuzz (plain archives, coded on the
-# fly and round-tripped), quick_ini_fuzz (definition texts).
+# fly and round-tripped), quick_ini_fuzz (definition texts), bitmap_file_fuzz (bitmap files).
 # The seeds in skin/resources/fuzz/corpus are copied into a work corpus under the build dir, so
 # the repository only changes when you decide to keep an input. A crash leaves its input in
 # BUILD/fuzz/artifacts/TARGET/; after the fix, copy it into skin/resources/fuzz/regressions/TARGET/
@@ -14,7 +14,7 @@ build="${PASTELLE_BUILD:-$root/build}/fuzz"
 seconds=${1:-600}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(skin_reader_fuzz skin_archive_fuzz quick_ini_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(skin_reader_fuzz skin_archive_fuzz quick_ini_fuzz bitmap_file_fuzz)
 
 if [ "$seconds" = coverage ]; then
   # Source-based coverage: the same targets built with profiling, run once over each corpus.

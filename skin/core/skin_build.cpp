@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/handles.h"
@@ -11,6 +12,7 @@
 #include "skin/core/bitmap_file.h"
 #include "skin/core/parse_colour.h"
 #include "skin/core/skin_data.h"
+#include "skin/resources/element_frames.h"
 #include "skin/resources/imgutil.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"
@@ -50,6 +52,8 @@ fw::TBitmap Copy24(const fw::TBitmap& source) {
   copy.SetPixelFormat(fw::pf24bit);
   return copy;
 }
+
+FrameImageSize SizeOf(const fw::TBitmap& bitmap) { return {bitmap.Width(), bitmap.Height()}; }
 
 FrameMargins MarginsOf(const TDataSkinObject& element) {
   return FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth,
@@ -169,7 +173,8 @@ class SkinBuilder {
     if (bar.Tile > 1) bar.Tile = 1;
   }
 
-  void LoadBorder(TDataSkinBorder& border, const std::string& name) {
+  void LoadBorder(TDataSkinBorder& border, SkinElement element) {
+    const std::string name(FramesOf(element).image_key);
     const bool horizontal = name == "Top" || name == "Bottom";
     const int32_t first = Int("Personality", name + "TopHeight", 0);
     const int32_t second = Int("Personality", name + "BotHeight", 0);
@@ -177,7 +182,7 @@ class SkinBuilder {
     border.RightWidth = horizontal ? second : 0;
     border.TopHeight = horizontal ? 0 : first;
     border.BottomHeight = horizontal ? 0 : second;
-    border.Frame = Int("Personality", name + "Frame", 1);
+    border.Frame = BuildFrameCount(FramesOf(element), ini_, "Personality");
     border.Tile = Int("Personality", name + "Stretch", 1);
     if (border.Tile > 1) border.Tile = 1;
     border.Trans = Int("Personality", name + "Trans", 1);
@@ -332,34 +337,32 @@ void SkinBuilder::LoadCaptionButtons() {
       b.Ycoord = remembered_y;
     }
     b.CombineOp = Int(section, "CombineOp", -1);
-    b.Frame = Int(section, "frame", 0);
-    LoadSkinBitmap(*b.Bitmap, Str(section, "ButtonImage"));
-    if (b.Frame == 0) {
-      b.Frame = 6;
-      if (!b.Bitmap->Empty()) {
-        // Width ÷ height at most 3.8, in integers so that 3.8 itself counts on every FPU.
-        b.Frame = 5 * int64_t{b.Bitmap->Width()} <= 19 * int64_t{b.Bitmap->Height()} ? 3 : 6;
-        if (b.Action < 0) b.Frame = 6;
-        if (b.Action == 3 || b.Action == 11) *b.Bitmap = fw::TBitmap();
-      }
-    }
+    const ElementFrames& frames = FramesOf(SkinElement::kCaptionButton);
+    LoadSkinBitmap(*b.Bitmap, Str(section, frames.image_key));
+    b.Frame = BuildFrameCount(frames, ini_, section, SizeOf(*b.Bitmap));
+    // Icon buttons without a frame count draw the window's icon instead of their image.
+    if (Int(section, frames.count_key, 0) == 0 && (b.Action == 3 || b.Action == 11))
+      *b.Bitmap = fw::TBitmap();
     d_.SysButtons.push_back(std::move(button));
   }
 
   // The minimize, restore and close buttons of a maximised MDI child: one strip of 3 × 4 frames.
+  const ElementFrames& mdi = FramesOf(SkinElement::kMdiControls);
+  constexpr int kStates = MdiFrames::kStatesPerButton;
   fw::TBitmap strip;
-  const std::string strip_image = Str("MDICONTROLS", "Image");
+  const std::string strip_image = Str(mdi.section, mdi.image_key);
   if (!strip_image.empty()) LoadSkinBitmap(strip, strip_image);
-  const int w = strip.Width() / 12;
-  for (int k = 0; k < 3; ++k) {
-    auto button = std::make_unique<TDataSkinSysButton>("MDICONTROLS");
+  const int w = strip.Width() / mdi.frames;
+  for (int k = 0; k < MdiFrames::kButtons; ++k) {
+    auto button = std::make_unique<TDataSkinSysButton>(std::string(mdi.section));
     button->Action = 7 + k;
     button->Align = button->Visibility = button->Visibility1 = 100;
-    button->Frame = 4;
+    button->Frame = kStates;
     if (!strip.Empty()) {
       if (w > 0)
-        *button->Bitmap = CopyPart(strip, RECT{4 * w * k, 0, 4 * w * (k + 1), strip.Height()});
-      button->Xcoord = (w + 4) * (3 - k);
+        *button->Bitmap =
+            CopyPart(strip, RECT{kStates * w * k, 0, kStates * w * (k + 1), strip.Height()});
+      button->Xcoord = (w + 4) * (MdiFrames::kButtons - k);
     }
     d_.SysButtons.push_back(std::move(button));
   }
@@ -375,44 +378,49 @@ void SkinBuilder::LoadTrackFallback(std::unique_ptr<TDataSkinObject>& slot, cons
 }
 
 void SkinBuilder::NormaliseFrames() {
-  auto set = [](auto& slot, int32_t frames) {
-    if (slot) slot->Frame = frames;
+  // The elements whose count the build decides after loading, whatever their "Frame" key said.
+  const std::pair<TDataSkinObject*, SkinElement> elements[] = {
+      {d_.Title.get(), SkinElement::kTitle},
+      {d_.Buttons.get(), SkinElement::kButtons},
+      {d_.Progress.get(), SkinElement::kProgress},
+      {d_.MenuBar.get(), SkinElement::kMenuBar},
+      {d_.GroupBoxEdge.get(), SkinElement::kGroupBoxEdge},
+      {d_.GroupBox.get(), SkinElement::kGroupBox},
+      {d_.Tabs.get(), SkinElement::kTabs},
+      {d_.StatusBarEdges.get(), SkinElement::kStatusBarEdges},
+      {d_.TabPane.get(), SkinElement::kTabPane},
+      {d_.ToolBars.get(), SkinElement::kToolBars},
+      {d_.ComboButton.get(), SkinElement::kComboButton},
+      {d_.SunkEdge.get(), SkinElement::kSunkEdge},
+      {d_.ExtraImages.get(), SkinElement::kExtraImages},
+      {d_.Headerbar.get(), SkinElement::kHeaderbar},
+      {d_.MenuItem.get(), SkinElement::kMenuItem},
+      {d_.MenuBackground.get(), SkinElement::kMenuBackground},
+      {d_.Scrollbar.get(), SkinElement::kScrollbar},
+      {d_.HorzScroll.get(), SkinElement::kHorzScroll},
+      {d_.VertScroll.get(), SkinElement::kVertScroll},
+      {d_.HorzScrollThumb.get(), SkinElement::kHorzScrollThumb},
+      {d_.VertScrollThumb.get(), SkinElement::kVertScrollThumb},
+      {d_.TrackbarThumbHorz.get(), SkinElement::kTrackbarThumbHorz},
+      {d_.TrackbarThumbVert.get(), SkinElement::kTrackbarThumbVert},
+      {d_.TrackbarThumbLeft.get(), SkinElement::kTrackbarThumbLeft},
+      {d_.TrackbarThumbRight.get(), SkinElement::kTrackbarThumbRight},
+      {d_.TrackbarThumbUp.get(), SkinElement::kTrackbarThumbUp},
+      {d_.TrackbarThumbDown.get(), SkinElement::kTrackbarThumbDown},
+      {d_.UpDownHorz.get(), SkinElement::kUpDownHorz},
+      {d_.UpDownVert.get(), SkinElement::kUpDownVert},
   };
-  set(d_.Title, 2);
-  set(d_.Buttons, 5);
-  if (d_.Progress) d_.Progress->Frame = d_.Progress->Style != 0 ? 1 : 2;
-  set(d_.MenuBar, 2);
-  set(d_.GroupBoxEdge, 2);
-  set(d_.GroupBox, 1);
-  set(d_.Tabs, 5);
-  set(d_.StatusBarEdges, 3);
-  set(d_.TabPane, 1);
-  set(d_.ToolBars, 5);
-  set(d_.ComboButton, 4);
-  set(d_.SunkEdge, 4);
-  set(d_.ExtraImages, 5);
-  if (d_.Headerbar && d_.Headerbar->Frame == 0) d_.Headerbar->Frame = 5;
-  set(d_.MenuItem, 5);
-  set(d_.MenuBackground, 1);
-  set(d_.Scrollbar, 23);
-  set(d_.HorzScroll, 4);
-  set(d_.VertScroll, 4);
-  set(d_.HorzScrollThumb, Int("HorzScrollThumb", "FrameCount", 3));
-  set(d_.VertScrollThumb, Int("VertScrollThumb", "FrameCount", 3));
-  for (auto* thumb : {&d_.TrackbarThumbHorz, &d_.TrackbarThumbVert, &d_.TrackbarThumbLeft,
-                      &d_.TrackbarThumbRight, &d_.TrackbarThumbUp, &d_.TrackbarThumbDown})
-    set(*thumb, 5);
-  set(d_.UpDownHorz, 8);
-  set(d_.UpDownVert, 8);
+  for (const auto& [record, element] : elements) {
+    const ElementFrames& frames = FramesOf(element);
+    if (record) record->Frame = BuildFrameCount(frames, ini_, frames.section);
+  }
 
   // Check and radio images without a frame count: one frame per 13 or 16 pixels, at least 4.
-  auto frames_of = [](const fw::TBitmap& bitmap) {
-    const int unit = bitmap.Height() < 16 ? 13 : 16;
-    return std::max(bitmap.Width() / unit, 4);
-  };
   TDataSkinButton& b = *d_.Buttons;
-  if (b.RadioFrames == 0) b.RadioFrames = frames_of(*b.RadioBitmap);
-  if (b.CheckFrames == 0) b.CheckFrames = frames_of(*b.CheckBitmap);
+  const ElementFrames& radio = FramesOf(SkinElement::kRadioButton);
+  const ElementFrames& check = FramesOf(SkinElement::kCheckBox);
+  b.RadioFrames = BuildFrameCount(radio, ini_, radio.section, SizeOf(*b.RadioBitmap));
+  b.CheckFrames = BuildFrameCount(check, ini_, check.section, SizeOf(*b.CheckBitmap));
 }
 
 // The combo box as one image per state: the sunken edge with the button at its right end and a
@@ -502,10 +510,10 @@ void SkinBuilder::MakeToolbar() {
 void SkinBuilder::Run() {
   ini_.ReadSections(&sections_);
   d_.SkinName = Str("TitlebarSkin", "SkinName");
-  LoadBorder(*d_.BorderLeft, "Left");
-  LoadBorder(*d_.BorderRight, "Right");
-  LoadBorder(*d_.BorderTop, "Top");
-  LoadBorder(*d_.BorderBottom, "Bottom");
+  LoadBorder(*d_.BorderLeft, SkinElement::kBorderLeft);
+  LoadBorder(*d_.BorderRight, SkinElement::kBorderRight);
+  LoadBorder(*d_.BorderTop, SkinElement::kBorderTop);
+  LoadBorder(*d_.BorderBottom, SkinElement::kBorderBottom);
   LoadColours();
   LoadCaptionButtons();
   LoadButtons();

@@ -1,6 +1,7 @@
 // Windows bitmap files: writing the uncompressed forms a skin carries (24 and 32 bits per pixel,
 // and the monochrome strips of the program's own resources) and reading any uncompressed bitmap
-// back, with a header check that explains what is wrong with a damaged file.
+// back through the program's own decoder (skin/resources/bitmap_decoder.h) with its strict checks,
+// which explain what is wrong with a damaged file.
 #pragma once
 
 #include <cstdint>
@@ -39,10 +40,12 @@ struct BmpInfo {
 };
 
 // Checks the headers, the colour table and that the pixel rows lie inside the file. On failure
-// returns nothing and sets `error` to a one-line reason.
+// returns nothing and sets `error` to a one-line reason. Every file accepted here the program
+// loads with the same pixels.
 std::optional<BmpInfo> ReadBmpInfo(std::span<const uint8_t> file, std::string& error);
 
-// Decodes an uncompressed bitmap (1, 4, 8, 16, 24 or 32 bits per pixel, plain or bit-field masks).
+// Decodes an uncompressed bitmap (1, 4, 8, 16, 24 or 32 bits per pixel, plain or bit-field masks);
+// the fourth byte of 32-bit pixels is dropped.
 std::optional<Image> DecodeBmp(std::span<const uint8_t> file, std::string& error);
 
 }  // namespace skinimage

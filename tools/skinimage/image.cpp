@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
 
 namespace skinimage {
 
@@ -21,6 +22,15 @@ Image::Image(int width, int height, Rgb fill)
     width_ = height_ = 0;
     pixels_.clear();
   }
+}
+
+Image::Image(int width, int height, std::vector<Rgb> pixels) {
+  if (width <= 0 || height <= 0 ||
+      pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
+    return;
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(pixels);
 }
 
 Rgb Image::At(int x, int y) const {

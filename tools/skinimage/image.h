@@ -51,6 +51,8 @@ class Image {
  public:
   Image() = default;
   Image(int width, int height, Rgb fill = kBlack);
+  // Takes `pixels` (rows from the top) when it holds width × height of them; else an empty image.
+  Image(int width, int height, std::vector<Rgb> pixels);
 
   [[nodiscard]] int Width() const { return width_; }
   [[nodiscard]] int Height() const { return height_; }

@@ -144,10 +144,11 @@ void DrawNineSlice(Image& target, const skinimage::Rect& to, const Image& frame,
 // program puts them together (magenta corners cut away by the window region).
 std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<FrameLayout>& layouts) {
   const FrameLayout* pieces[4] = {};
-  const char* const kKeys[4] = {"LEFT", "RIGHT", "TOP", "BOTTOM"};
+  const skin::SkinElement kBorders[4] = {skin::SkinElement::kBorderLeft, skin::SkinElement::kBorderRight,
+                                         skin::SkinElement::kBorderTop, skin::SkinElement::kBorderBottom};
   for (const FrameLayout& layout : layouts)
     for (int i = 0; i < 4; ++i)
-      if (LowerAscii(layout.section) == "personality" && LowerAscii(layout.key) == LowerAscii(kKeys[i])) pieces[i] = &layout;
+      if (layout.element == kBorders[i]) pieces[i] = &layout;
   Image frames[4][2];
   for (int i = 0; i < 4; ++i) {
     if (pieces[i] == nullptr) return std::nullopt;
@@ -156,7 +157,9 @@ std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<Fr
     const std::optional<Image> image = bytes ? skinimage::DecodeBmp(*bytes, error) : std::nullopt;
     if (!image) return std::nullopt;
     for (int state = 0; state < 2; ++state) {
-      const int n = pieces[i]->frames, index = std::min(state, n - 1);
+      // Frame 1 active, 2 inactive; a border of one frame shows it in both states.
+      const int n = pieces[i]->frames;
+      const int index = std::min(state == 0 ? skin::ActiveFrames::kActive : skin::ActiveFrames::kInactive, n) - 1;
       frames[i][state] = pieces[i]->vertical
                              ? image->Crop({0, index * (image->Height() / n), image->Width(), (index + 1) * (image->Height() / n)})
                              : image->Crop({index * (image->Width() / n), 0, (index + 1) * (image->Width() / n), image->Height()});
@@ -174,14 +177,19 @@ std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<Fr
     DrawNineSlice(window, {bl, kWindowH - bb, kWindowW - br, kWindowH}, frames[3][state], pieces[3]->left, 0, pieces[3]->right, 0);
     // Caption buttons placed from the right edge (Align 1), the restore button left out.
     for (const FrameLayout& layout : layouts) {
-      if (LowerAscii(layout.key) != "buttonimage" || skin.definition.ReadInteger(layout.section, "Align", 0) != 1 ||
+      if (layout.element != skin::SkinElement::kCaptionButton ||
+          skin.definition.ReadInteger(layout.section, "Align", 0) != 1 ||
           skin.definition.ReadInteger(layout.section, "Visibility", 0) == 1)
         continue;
       const std::vector<uint8_t>* bytes = skin.Find(layout.entry);
       std::string error;
       const std::optional<Image> image = bytes ? skinimage::DecodeBmp(*bytes, error) : std::nullopt;
       if (!image) continue;
-      const int fw = image->Width() / layout.frames, frame = state == 0 ? 0 : std::min(3, layout.frames - 1);
+      // An inactive window shows its caption buttons' inactive frame, when they have one.
+      using skin::CaptionButtonFrames;
+      const int fw = image->Width() / layout.frames;
+      const int frame =
+          (state == 0 ? CaptionButtonFrames::kNormal : std::min(CaptionButtonFrames::kInactive, layout.frames)) - 1;
       window.DrawKeyed(*image, {frame * fw, 0, (frame + 1) * fw, image->Height()},
                        kWindowW - skin.definition.ReadInteger(layout.section, "XCoord", 0),
                        skin.definition.ReadInteger(layout.section, "YCoord", 0), skinimage::kMagenta);

@@ -3,7 +3,10 @@
 //      (decode, definition, element build) of a skin component;
 //   2. reading the SkinData1 object of the main form's description (the stored skin as hexadecimal
 //      text, decoding, building, Loaded) and freeing it again;
-//   3. start-up of pastelle.exe to a shown window against the same program without its skin
+//   3. loading the default skin's 36 bitmap files into bitmaps (LoadBitmapFile, the portable
+//      decoder writing the rows) beside GDI converting the same files (StretchDIBits of each
+//      file's own header and rows into a bitmap of the same format), and their ratio;
+//   4. start-up of pastelle.exe to a shown window against the same program without its skin
 //      component, runs alternating, medians and their ratio.
 // Usage: skin_core_bench [path\to\pastelle.exe path\to\pastelle_plain.exe]
 #include <windows.h>
@@ -15,6 +18,7 @@
 
 #include "framework/application.h"
 #include "framework/form_reader.h"
+#include "skin/core/bitmap_file.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
 #include "skin/resources/skin_reader.h"
@@ -141,11 +145,57 @@ void BenchStartUp(const std::string& skinned, const std::string& plain) {
       w * 1e3, wo * 1e3, w / wo, runs);
 }
 
+void BenchBitmapFiles() {
+  const skintest::Bytes stored = skintest::DefaultStoredSkin();
+  if (stored.size() <= 4) return;
+  skin::TMemoryStream file(std::span<const uint8_t>(stored.data() + 4, stored.size() - 4));
+  skin::TSkinReader reader;
+  if (!reader.ReadArchive(file)) return;
+  std::vector<skintest::Bytes> bitmaps;
+  size_t pixels = 0;
+  for (const std::string& name : reader.EntryNames) {
+    if (!name.ends_with(".bmp")) continue;
+    skin::TMemoryStream entry;
+    reader.GetEntry(name, entry);
+    bitmaps.emplace_back(entry.Bytes().begin(), entry.Bytes().end());
+  }
+  const int rounds = 200;
+  std::vector<double> decoder, gdi;
+  for (int i = 0; i < rounds; ++i) {
+    double t0 = Now();
+    for (const skintest::Bytes& bytes : bitmaps) {
+      fw::TBitmap bitmap;
+      skin::LoadBitmapFile(bitmap, bytes);
+      if (i == 0) pixels += static_cast<size_t>(bitmap.Width()) * static_cast<size_t>(bitmap.Height());
+    }
+    decoder.push_back(Now() - t0);
+
+    t0 = Now();
+    for (const skintest::Bytes& bytes : bitmaps) {
+      const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(bytes.data() + 14);
+      const uint32_t offset = bytes[10] | (bytes[11] << 8) | (bytes[12] << 16);
+      fw::TBitmap bitmap(info->biWidth, info->biHeight,
+                         info->biBitCount == 32 ? fw::pf32bit : fw::pf24bit);
+      StretchDIBits(bitmap.DC(), 0, 0, info->biWidth, info->biHeight, 0, 0, info->biWidth,
+                    info->biHeight, bytes.data() + offset,
+                    reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, SRCCOPY);
+      GdiFlush();
+    }
+    gdi.push_back(Now() - t0);
+  }
+  const double d = Median(decoder), g = Median(gdi);
+  std::printf(
+      "%zu bitmap files of the default skin (%zu pixels): LoadBitmapFile %.3f ms, StretchDIBits "
+      "%.3f ms, ratio %.2f (medians of %d)\n",
+      bitmaps.size(), pixels, d * 1e3, g * 1e3, d / g, rounds);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   BenchDefaultSkin();
   BenchDescription();
+  BenchBitmapFiles();
   if (argc > 2) BenchStartUp(argv[1], argv[2]);
   return 0;
 }

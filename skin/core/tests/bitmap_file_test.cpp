@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/core/tests/test_skins.h"
+#include "skin/resources/tests/bitmap_file_builder.h"
 
 namespace {
 
@@ -115,6 +116,96 @@ TEST(BitmapFile, AWrongPixelOffsetFallsBackToTheRowsAfterTheHeader) {
     fw::TBitmap bitmap;
     ASSERT_TRUE(skin::LoadBitmapFile(bitmap, file)) << offset;
     ExpectSamePixels(bitmap, image);
+  }
+}
+
+// The pixels GDI itself makes of a file (StretchDIBits of its own header and rows) into a bitmap
+// of the format LoadBitmapFile chooses.
+fw::TBitmap DrawnByGdi(const Bytes& file, const skin::testing::BitmapFileSpec& spec) {
+  fw::TBitmap image(spec.width, spec.height, spec.bits == 32 ? fw::pf32bit : fw::pf24bit);
+  const uint32_t offset = static_cast<uint32_t>(file[10]) | (static_cast<uint32_t>(file[11]) << 8);
+  StretchDIBits(image.DC(), 0, 0, spec.width, spec.height, 0, 0, spec.width, spec.height,
+                file.data() + offset, reinterpret_cast<const BITMAPINFO*>(file.data() + 14),
+                DIB_RGB_COLORS, SRCCOPY);
+  GdiFlush();
+  return image;
+}
+
+TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
+  using skin::testing::BitmapFileSpec;
+  uint32_t state = 12345;
+  auto random = [&] { return state = state * 1103515245u + 12345u, (state >> 8) * 2654435761u; };
+  auto colours = [&](size_t count) {
+    std::vector<uint32_t> list(count);
+    for (uint32_t& colour : list) colour = random() & 0xFFFFFF;
+    return list;
+  };
+  auto values = [&](const BitmapFileSpec& spec, uint32_t mask) {
+    std::vector<uint32_t> list(static_cast<size_t>(spec.width * spec.height));
+    for (uint32_t& value : list) value = random() & mask;
+    return list;
+  };
+  std::vector<uint32_t> every16(65536);
+  for (uint32_t v = 0; v < 65536; ++v) every16[v] = v;
+
+  struct Case {
+    const char* what;
+    BitmapFileSpec spec;
+    uint32_t value_mask;  // random values, or every 16-bit value when 0
+  };
+  Case cases[] = {
+      {"1 bit", {.width = 37, .height = 5, .bits = 1}, 1},
+      {"1 bit, core header", {.header_size = 12, .width = 19, .height = 3, .bits = 1}, 1},
+      {"4 bits, 5 colours listed", {.width = 13, .height = 4, .bits = 4, .colours_used = 5}, 15},
+      {"8 bits", {.width = 33, .height = 9, .bits = 8}, 255},
+      {"8 bits, core header", {.header_size = 12, .width = 7, .height = 7, .bits = 8}, 255},
+      {"16 bits, 5-5-5", {.width = 256, .height = 256, .bits = 16}, 0},
+      {"16 bits, 5-6-5",
+       {.width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x1F}},
+       0},
+      {"16 bits, 4-4-4",
+       {.width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xF00, 0xF0, 0xF}},
+       0},
+      {"16 bits, 6-5-5 in a 124-byte header",
+       {.header_size = 124, .width = 256, .height = 256, .bits = 16, .compression = 3,
+        .masks = {0xFC00, 0x3E0, 0x1F}},
+       0},
+      {"24 bits, top-down", {.width = 31, .height = 6, .top_down = true, .bits = 24}, 0xFFFFFF},
+      {"32 bits", {.width = 17, .height = 5, .bits = 32}, 0xFFFFFFFF},
+      {"32 bits, standard masks",
+       {.width = 17, .height = 5, .bits = 32, .compression = 3, .masks = {0xFF0000, 0xFF00, 0xFF}},
+       0xFFFFFFFF},
+      {"32 bits, 10-10-10",
+       {.width = 17, .height = 5, .bits = 32, .compression = 3,
+        .masks = {0x3FF00000, 0xFFC00, 0x3FF}},
+       0xFFFFFFFF},
+      {"32 bits, red and blue exchanged, 108-byte header",
+       {.header_size = 108, .width = 17, .height = 5, .bits = 32, .compression = 3,
+        .masks = {0xFF, 0xFF00, 0xFF0000}},
+       0xFFFFFFFF},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.spec.bits <= 8) {
+      const size_t listed = c.spec.colours_used ? c.spec.colours_used : size_t{1} << c.spec.bits;
+      c.spec.palette = colours(listed);
+    }
+    c.spec.values = c.value_mask ? values(c.spec, c.value_mask) : every16;
+    const Bytes file = skin::testing::BitmapFile(c.spec);
+    fw::TBitmap loaded;
+    ASSERT_TRUE(skin::LoadBitmapFile(loaded, file));
+    const fw::TBitmap expected = DrawnByGdi(file, c.spec);
+    ASSERT_EQ(loaded.PixelFormat(), expected.PixelFormat());
+    ASSERT_EQ(loaded.Width(), expected.Width());
+    ASSERT_EQ(loaded.Height(), expected.Height());
+    const int used_bytes = loaded.Width() * loaded.BytesPerPixel();
+    for (int y = 0; y < loaded.Height(); ++y) {
+      const uint8_t* got = loaded.ScanLine(y);
+      const uint8_t* want = expected.ScanLine(y);
+      for (int i = 0; i < used_bytes; ++i)
+        ASSERT_EQ(got[i], want[i]) << "row " << y << ", pixel " << i / loaded.BytesPerPixel()
+                                   << ", byte " << i % loaded.BytesPerPixel();
+    }
   }
 }
 

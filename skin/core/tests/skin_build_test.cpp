@@ -3,10 +3,13 @@
 
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
+#include "skin/resources/element_frames.h"
 #include "skin/resources/imgutil.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"
@@ -147,6 +150,109 @@ TEST(SkinBuild, MdiChildButtonsAreCutFromOneStrip) {
   ASSERT_EQ(plain->SysButtons.size(), 3u);
   EXPECT_TRUE(plain->SysButtons[0]->Bitmap->Empty());
   EXPECT_EQ(plain->SysButtons[0]->Xcoord, 0);
+}
+
+// A skin naming a bitmap for every element, with every count key given: each record's frame
+// count is the one the table of element frames gives.
+TEST(SkinBuild, EveryElementsFrameCountIsTheOneTheFrameTableGives) {
+  using skin::SkinElement;
+  std::string definition =
+      "[Personality]\r\nLeft=a.bmp\r\nLeftFrame=3\r\nRight=a.bmp\r\nTop=a.bmp\r\nTopFrame=2\r\n"
+      "Bottom=a.bmp\r\nTextBack=a.bmp\r\nmenuBar=a.bmp\r\n"
+      "[Buttons]\r\nBitmap=a.bmp\r\nCheckButton=c.bmp\r\nRadioButton=c.bmp\r\n"
+      "RadioButtonFrame=8\r\nFrame=7\r\n"
+      "[Button0]\r\nButtonImage=a.bmp\r\n"
+      "[Progress]\r\nBitmap=a.bmp\r\nStyle=1\r\nFrame=7\r\n"
+      "[Tabs]\r\nImage=a.bmp\r\nBorder=a.bmp\r\nFrame=7\r\n"
+      "[UpDown.Horz]\r\nImage=a.bmp\r\nGlyphImage=a.bmp\r\nFrame=7\r\n"
+      "[UpDown.Vert]\r\nImage=a.bmp\r\nGlyphImage=a.bmp\r\nFrame=7\r\n";
+  // Every other element in a section of its own, with "Frame" and its count key set.
+  for (const skin::ElementFrames& e : skin::AllElementFrames()) {
+    if (definition.find("[" + std::string(e.section) + "]") != std::string::npos ||
+        e.element == SkinElement::kCaptionButton)
+      continue;
+    definition +=
+        "[" + std::string(e.section) + "]\r\n" + std::string(e.image_key) + "=a.bmp\r\nFrame=7\r\n";
+    if (!e.count_key.empty() && e.count_key != "Frame")
+      definition += std::string(e.count_key) + "=4\r\n";
+  }
+  TestSkin skin;
+  skin.definition = definition;
+  skin.Bitmap("a.bmp", 46, 10).Bitmap("c.bmp", 65, 13);
+  auto data = Build(skin);
+  TSkinData& d = *data;
+  skin::TMemoryStream text(
+      std::span(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
+  skin::TQuickIni ini;
+  ini.LoadFromStream(&text);
+
+  auto frame = [](const auto& slot) { return slot ? slot->Frame : -1000; };
+  const std::pair<SkinElement, int32_t> built[] = {
+      {SkinElement::kBorderLeft, frame(d.BorderLeft)},
+      {SkinElement::kBorderRight, frame(d.BorderRight)},
+      {SkinElement::kBorderTop, frame(d.BorderTop)},
+      {SkinElement::kBorderBottom, frame(d.BorderBottom)},
+      {SkinElement::kTitle, frame(d.Title)},
+      {SkinElement::kMenuBar, frame(d.MenuBar)},
+      {SkinElement::kButtons, frame(d.Buttons)},
+      {SkinElement::kCheckBox, d.Buttons->CheckFrames},
+      {SkinElement::kRadioButton, d.Buttons->RadioFrames},
+      {SkinElement::kProgress, frame(d.Progress)},
+      {SkinElement::kProgressChunk, frame(d.ProgressChunk)},
+      {SkinElement::kGroupBoxEdge, frame(d.GroupBoxEdge)},
+      {SkinElement::kGroupBox, frame(d.GroupBox)},
+      {SkinElement::kTabs, frame(d.Tabs)},
+      {SkinElement::kStatusBarEdges, frame(d.StatusBarEdges)},
+      {SkinElement::kTabPane, frame(d.TabPane)},
+      {SkinElement::kToolBars, frame(d.ToolBars)},
+      {SkinElement::kComboButton, frame(d.ComboButton)},
+      {SkinElement::kSunkEdge, frame(d.SunkEdge)},
+      {SkinElement::kExtraImages, frame(d.ExtraImages)},
+      {SkinElement::kHeaderbar, frame(d.Headerbar)},
+      {SkinElement::kMenuItem, frame(d.MenuItem)},
+      {SkinElement::kMenuBackground, frame(d.MenuBackground)},
+      {SkinElement::kScrollbar, frame(d.Scrollbar)},
+      {SkinElement::kHorzScroll, frame(d.HorzScroll)},
+      {SkinElement::kVertScroll, frame(d.VertScroll)},
+      {SkinElement::kHorzScrollThumb, frame(d.HorzScrollThumb)},
+      {SkinElement::kVertScrollThumb, frame(d.VertScrollThumb)},
+      {SkinElement::kTrackbarThumbHorz, frame(d.TrackbarThumbHorz)},
+      {SkinElement::kTrackbarThumbVert, frame(d.TrackbarThumbVert)},
+      {SkinElement::kTrackbarThumbLeft, frame(d.TrackbarThumbLeft)},
+      {SkinElement::kTrackbarThumbRight, frame(d.TrackbarThumbRight)},
+      {SkinElement::kTrackbarThumbUp, frame(d.TrackbarThumbUp)},
+      {SkinElement::kTrackbarThumbDown, frame(d.TrackbarThumbDown)},
+      {SkinElement::kUpDownHorz, frame(d.UpDownHorz)},
+      {SkinElement::kUpDownVert, frame(d.UpDownVert)},
+      {SkinElement::kTrack, frame(d.Track)},
+      {SkinElement::kTrackVert, frame(d.TrackVert)},
+      {SkinElement::kCaptionButton, d.SysButtons.front()->Frame},
+  };
+  for (const auto& [element, frames] : built) {
+    const skin::ElementFrames& e = skin::FramesOf(element);
+    SCOPED_TRACE(std::string(e.section) + " " + std::string(e.image_key));
+    const bool check_image =
+        element == SkinElement::kCheckBox || element == SkinElement::kRadioButton;
+    const skin::FrameImageSize size =
+        check_image ? skin::FrameImageSize{65, 13} : skin::FrameImageSize{46, 10};
+    const std::string_view section = element == SkinElement::kCaptionButton ? "Button0" : e.section;
+    EXPECT_EQ(frames, skin::BuildFrameCount(e, ini, section, size));
+  }
+  // The rest have no record of their own: the tab border and the up-down glyphs go with their
+  // elements, the MDI strip is cut into three caption buttons, and MinCaption is not loaded.
+  EXPECT_EQ(std::size(built) + 5, skin::AllElementFrames().size());
+  const auto& mdi = *d.SysButtons.back();
+  EXPECT_EQ(mdi.Frame, skin::MdiFrames::kStatesPerButton);
+  EXPECT_EQ(mdi.Bitmap->Width(), 46 / skin::MdiFrames::kCount * skin::MdiFrames::kStatesPerButton);
+  // Spot checks against the counts the table cannot get wrong with its own rules.
+  EXPECT_EQ(d.BorderLeft->Frame, 3);
+  EXPECT_EQ(d.Buttons->CheckFrames, 5);
+  EXPECT_EQ(d.Buttons->RadioFrames, 8);
+  EXPECT_EQ(d.Progress->Frame, 1);
+  EXPECT_EQ(d.HorzScrollThumb->Frame, 4);
+  EXPECT_EQ(d.Headerbar->Frame, 7);
+  EXPECT_EQ(d.Scrollbar->Frame, 23);
+  EXPECT_EQ(d.SysButtons.front()->Frame, 6);  // 46 × 10 is wider than 3.8 to 1
 }
 
 TEST(SkinBuild, FinalFrameCountsOverrideTheDefinition) {

@@ -19,6 +19,7 @@
 #include "framework/graphics/canvas.h"
 #include "skin/paint/platform_family.h"
 #include "skin/paint/skin_paint.h"
+#include "skin/resources/element_frames.h"
 #include "skin/resources/imgutil.h"
 
 namespace {
@@ -26,14 +27,18 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kFrameWidth = 316;
+// The caption's frames, as the window borders hold them.
+constexpr int kFrames = skin::ActiveFrames::kCount;
+constexpr int kActive = skin::ActiveFrames::kActive;
+constexpr int kInactive = skin::ActiveFrames::kInactive;
 constexpr int kHeight = 56;
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
 // A caption image of two frames (active, inactive): a vertical gradient, a darker rim, a
 // pattern in the middle so that tiling shows, and rounded top corners in the key colour.
 fw::TBitmap CaptionImage() {
-  fw::TBitmap image(2 * kFrameWidth, kHeight, fw::pf24bit);
-  for (int frame = 0; frame < 2; ++frame) {
+  fw::TBitmap image(kFrames * kFrameWidth, kHeight, fw::pf24bit);
+  for (int frame = 0; frame < kFrames; ++frame) {
     const int left = frame * kFrameWidth;
     const RECT area{left, 0, left + kFrameWidth, kHeight};
     skin::FillGradient(image.DC(), area, frame ? RGB(150, 160, 175) : RGB(70, 130, 220),
@@ -131,8 +136,8 @@ int main(int argc, char** argv) {
       for (int trans : {0, 1}) {
         const skin::SkinElementImage element{&caption, margins, tile, trans};
         const RECT rect{0, 0, width, kHeight};
-        const double spent =
-            MicrosPerCall([&] { skin::DrawSkinElement(target.DC(), rect, 2, 1, element); }, 100);
+        const double spent = MicrosPerCall(
+            [&] { skin::DrawSkinElement(target.DC(), rect, kFrames, kActive, element); }, 100);
         char name[64];
         std::snprintf(name, sizeof name, "%d x %d %s %s", width, kHeight,
                       tile ? "tiled" : "stretched", trans ? "transparent" : "opaque");
@@ -140,7 +145,7 @@ int main(int argc, char** argv) {
         if (!out_dir.empty()) {
           fw::TBitmap picture(width, kHeight, fw::pf32bit);
           Checker(picture);
-          skin::DrawSkinElement(picture.DC(), rect, 2, trans ? 2 : 1, element);
+          skin::DrawSkinElement(picture.DC(), rect, kFrames, trans ? kInactive : kActive, element);
           std::string file = out_dir + "\\caption_" + std::to_string(width) +
                              (tile ? "_tiled" : "_stretched") +
                              (trans ? "_transparent_frame2" : "_opaque_frame1") + ".bmp";
@@ -158,11 +163,12 @@ int main(int argc, char** argv) {
     const double compose = MicrosPerCall(
         [&] {
           (void)skin::StretchFrame(rect, caption, margins, skin::FrameStrip::SideBySide,
-                                   skin::CentreFill::Stretch, 2, 1);
+                                   skin::CentreFill::Stretch, kFrames, kActive);
         },
         100);
     const fw::TBitmap composed = skin::StretchFrame(
-        rect, caption, margins, skin::FrameStrip::SideBySide, skin::CentreFill::Stretch, 2, 1);
+        rect, caption, margins, skin::FrameStrip::SideBySide, skin::CentreFill::Stretch, kFrames,
+        kActive);
     double keyed[2] = {};
     for (int path = 0; path < 2; ++path) {
       skin::ScopedPlatformFamily family(path ? skin::PlatformFamily::Windows9x

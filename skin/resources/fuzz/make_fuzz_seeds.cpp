@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "skin/resources/tests/bitmap_file_builder.h"
 #include "skin/resources/tests/skin_archive_builder.h"
 
 namespace {
@@ -65,5 +66,85 @@ int main(int argc, char** argv) {
   std::string gbk = "[\xCC\xEC\xC0\xB6]\r\nImage=\xCC\xEC\xC0\xB6__header.bmp\r\n";
   gbk += std::string("after=nul\0[Hidden]\r\nk=v", 23);
   WriteFile(ini + "gbk-nul.ini", BytesOf(gbk));
+
+  // Every depth and header form the decoder reads, small, with a few pixel values each.
+  const std::string bmp = dir + "/bitmap_file_fuzz/";
+  const std::vector<uint32_t> indices = {0, 1, 2, 3, 1, 0, 3, 2, 0, 1, 1, 0};
+  const std::vector<uint32_t> grey = {0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF};
+  const std::vector<uint32_t> wide = {0x80102030, 0x00FFFFFF, 0x3FF00000, 0x000FFC00,
+                                      0x000003FF, 0xC0000000, 0x12345678, 0};
+  struct Seed {
+    const char* name;
+    BitmapFileSpec spec;
+  };
+  const Seed seeds[] = {
+      {"1bit.bmp",
+       {.width = 9, .height = 2, .bits = 1, .palette = {0, 0xFFFFFF}, .values = indices}},
+      {"1bit-core.bmp",
+       {.header_size = 12,
+        .width = 5,
+        .height = 2,
+        .bits = 1,
+        .palette = {0xFF00FF, 0xFFFFFF},
+        .values = indices}},
+      {"4bit-3-colours.bmp",
+       {.width = 3,
+        .height = 3,
+        .bits = 4,
+        .palette = {0xFF0000, 0x00FF00, 0x0000FF},
+        .colours_used = 3,
+        .values = indices}},
+      {"8bit.bmp",
+       {.width = 4, .height = 3, .bits = 8, .palette = grey, .colours_used = 4, .values = indices}},
+      {"16bit-555.bmp",
+       {.width = 3,
+        .height = 2,
+        .bits = 16,
+        .values = {0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x5294, 0}}},
+      {"16bit-565-top-down.bmp",
+       {.width = 3,
+        .height = 2,
+        .top_down = true,
+        .bits = 16,
+        .compression = 3,
+        .masks = {0xF800, 0x07E0, 0x001F},
+        .values = {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0841, 0}}},
+      {"24bit.bmp",
+       {.width = 3,
+        .height = 2,
+        .bits = 24,
+        .values = {0xFF00FF, 0x102030, 0xFFFFFF, 0, 0x808080, 0x00FF00}}},
+      {"32bit.bmp", {.width = 4, .height = 2, .bits = 32, .values = wide}},
+      {"32bit-10-10-10.bmp",
+       {.width = 4,
+        .height = 2,
+        .bits = 32,
+        .compression = 3,
+        .masks = {0x3FF00000, 0x000FFC00, 0x000003FF},
+        .values = wide}},
+      {"16bit-v4-header.bmp",
+       {.header_size = 108,
+        .width = 2,
+        .height = 2,
+        .bits = 16,
+        .compression = 3,
+        .masks = {0x0F00, 0x00F0, 0x000F},
+        .values = {0x0F00, 0x00F0, 0x000F, 0x0FFF}}},
+      {"4bit-v5-header.bmp",
+       {.header_size = 124,
+        .width = 4,
+        .height = 1,
+        .bits = 4,
+        .palette = grey,
+        .colours_used = 4,
+        .values = {3, 2, 1, 0}}},
+  };
+  for (const Seed& seed : seeds) WriteFile(bmp + seed.name, BitmapFile(seed.spec));
+  // A skin's own kind of file, and one whose pixel offset is wrong (only the program loads it).
+  WriteFile(bmp + "skin-like.bmp", BitmapLike(12, 4, 1));
+  Bytes offset_zero = BitmapLike(5, 3, 2);
+  offset_zero[10] = 0;
+  offset_zero[11] = 0;
+  WriteFile(bmp + "offset-zero.bmp", offset_zero);
   return 0;
 }

@@ -1,9 +1,11 @@
 // Shared by the fuzz targets: takes everything out of an archive the reader accepted, the way a
-// skin load does, and traps on an entry larger than the data it came from.
+// skin load does (the definition parsed, every entry decoded as a bitmap), and traps on an entry
+// larger than the data it came from.
 #pragma once
 
 #include <string>
 
+#include "skin/resources/bitmap_decoder.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"
 
@@ -16,5 +18,7 @@ inline void ReadEveryEntry(skin::TSkinReader& reader) {
   for (const std::string& name : reader.EntryNames) {
     reader.GetEntry(name, entry);
     if (entry.Size() > reader.EntryData.Size()) __builtin_trap();
+    std::string reason;
+    (void)skin::DecodeBitmapFile(entry.Bytes(), skin::BitmapChecks::kTolerant, reason);
   }
 }

@@ -7,6 +7,13 @@
 namespace skinimage {
 namespace {
 
+TEST(SkinImage, TakesPixelsOnlyWhenThereAreExactlyEnough) {
+  const Image image(2, 1, std::vector<Rgb>{kWhite, kMagenta});
+  EXPECT_EQ(image.At(1, 0), kMagenta);
+  EXPECT_TRUE(Image(2, 2, std::vector<Rgb>{kWhite, kMagenta}).Empty());
+  EXPECT_TRUE(Image(0, 2, std::vector<Rgb>{}).Empty());
+}
+
 TEST(SkinImage, DrawingIsClippedToTheImage) {
   Image image(4, 3, kWhite);
   image.Fill({-5, -5, 2, 1}, kBlack);
