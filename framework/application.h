@@ -45,6 +45,10 @@ class TApplication : public TComponent {
   // The default error report: a message box with the error text. Tests may replace it.
   void ShowException(const std::string& text);
   std::function<void(const std::string&)> OnException;
+  // Sees every message that Run and ProcessMessages take from the queue, before the framework's
+  // own keyboard handling; answering true means it was handled and goes no further. Programs use
+  // it for what their message loop needs beyond the framework (modeless dialogs, MDI keys).
+  std::function<bool(MSG&)> OnMessage;
 
   [[nodiscard]] HWND Handle() const { return window_.get(); }
   [[nodiscard]] const std::string& Title() const { return title_; }
