@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "framework/message_loop_call.h"
 #include "framework/registry.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
@@ -23,14 +24,6 @@ constexpr UINT kPreviousSkinCommand = 3002;
 constexpr UINT kEveryWindowCommand = 3003;
 constexpr UINT kExitCommand = 3004;
 constexpr int kWindowGap = 6;
-
-void WriteLine(DWORD stream, const std::string& text) {
-  HANDLE handle = GetStdHandle(stream);
-  if (!handle || handle == INVALID_HANDLE_VALUE) return;
-  const std::string line = text + "\n";
-  DWORD written = 0;
-  WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-}
 
 // The engine's messages break lines with "\r"; a report is one line.
 std::string OneLine(std::string text) {
@@ -73,12 +66,23 @@ bool HandleMessagesUntil(Condition condition, DWORD timeoutMs) {
   }
 }
 
+// The gallery whose keys this thread's hook takes.
+thread_local std::weak_ptr<Gallery*> t_keyGallery;
+
 bool SkinCommandWaiting() {
   const skin::TSkinManage* manager = skin::SkinManager();
   return manager && manager->CommandTimer().Enabled();
 }
 
 }  // namespace
+
+void WriteStandardLine(DWORD stream, const std::string& text) {
+  HANDLE handle = GetStdHandle(stream);
+  if (!handle || handle == INVALID_HANDLE_VALUE) return;
+  const std::string line = text + "\n";
+  DWORD written = 0;
+  WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+}
 
 Gallery::Gallery(GalleryOptions options)
     : options_(std::move(options)), skins_(options_.skinFiles, options_.skinsFolder), pages_(CreatePages()) {
@@ -91,6 +95,8 @@ Gallery::Gallery(GalleryOptions options)
   defaultSkin_ = form_->SkinData1->SkinStream();
   form_->OnMenuCommand = [this](UINT id) { MenuCommand(id); };
   fw::Application->OnMessage = [this](MSG& msg) { return PreTranslateMessage(msg); };
+  t_keyGallery = self_;
+  keyHook_.reset(SetWindowsHookExA(WH_GETMESSAGE, KeyHook, nullptr, GetCurrentThreadId()));
   BuildMenu();
   if (!options_.skinFiles.empty()) {
     SelectSkin(1);
@@ -100,6 +106,7 @@ Gallery::Gallery(GalleryOptions options)
 }
 
 Gallery::~Gallery() {
+  keyHook_.reset();
   quitTimer_.reset();
   if (fw::Application) fw::Application->OnMessage = nullptr;
   for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) (*page)->Close();
@@ -215,15 +222,15 @@ HWND Gallery::OwnerWindow() const {
 POINT Gallery::NextPosition(SIZE size) {
   RECT area{};
   SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
-  if (nextPosition_.x == 0 && nextPosition_.y == 0) nextPosition_ = {area.left + kWindowGap, area.top + kWindowGap};
-  if (nextPosition_.x + size.cx > area.right && nextPosition_.x > area.left + kWindowGap) {
-    nextPosition_ = {area.left + kWindowGap, nextPosition_.y + rowHeight_ + kWindowGap};
+  const POINT start{area.left + kWindowGap, area.top + kWindowGap};
+  POINT at = nextPosition_.value_or(start);
+  // Left to right in rows; past the bottom the windows start over at the top, a little inside.
+  if (at.x + size.cx > area.right && at.x > start.x) {
+    at = {start.x, at.y + rowHeight_ + kWindowGap};
     rowHeight_ = 0;
   }
-  // Past the bottom the windows start over at the top, a little to the right.
-  if (nextPosition_.y + size.cy > area.bottom) nextPosition_ = {area.left + 4 * kWindowGap, area.top + 4 * kWindowGap};
-  const POINT at = nextPosition_;
-  nextPosition_.x += size.cx + kWindowGap;
+  if (at.y + size.cy > area.bottom) at = {start.x + 4 * kWindowGap, start.y + 4 * kWindowGap};
+  nextPosition_ = POINT{at.x + size.cx + kWindowGap, at.y};
   rowHeight_ = std::max(rowHeight_, static_cast<int>(size.cy));
   return at;
 }
@@ -267,7 +274,7 @@ std::vector<RenderedFile> Gallery::RenderAll(const std::string& folder) {
     RenderedFile file{window.name, folder + "\\" + window.name + ".png", snapshot.image.Width(),
                       snapshot.image.Height(), snapshot.frameFromSkin};
     file.written = WritePngFile(snapshot.image, file.path);
-    WriteLine(STD_OUTPUT_HANDLE, file.path + " " + std::to_string(file.width) + "x" + std::to_string(file.height) +
+    WriteStandardLine(STD_OUTPUT_HANDLE, file.path + " " + std::to_string(file.width) + "x" + std::to_string(file.height) +
                                      (file.frameFromSkin ? " skin frame" : " system frame") +
                                      (file.written ? "" : " NOT WRITTEN"));
     files.push_back(std::move(file));
@@ -282,7 +289,7 @@ void Gallery::Report(const std::string& text) {
   status_ = text;
   reports_.push_back(text);
   if (form_) form_->StatusLabel->SetCaption(text);
-  WriteLine(STD_ERROR_HANDLE, "gallery: " + text);
+  WriteStandardLine(STD_ERROR_HANDLE, "gallery: " + text);
 }
 
 void Gallery::BuildMenu() {
@@ -345,16 +352,32 @@ void Gallery::RefreshWindowList() {
 }
 
 bool Gallery::PreTranslateMessage(MSG& msg) {
-  if (msg.message == WM_KEYDOWN && (msg.wParam == VK_F5 || msg.wParam == VK_F6)) {
-    if (msg.wParam == VK_F5) {
-      StepSkin(GetKeyState(VK_SHIFT) < 0 ? -1 : 1);
-    } else {
-      WithEveryWindowOpen(nullptr, true);
-    }
-    RefreshWindowList();
-    return true;
-  }
   return std::any_of(pages_.begin(), pages_.end(), [&msg](const auto& page) { return page->PreTranslateMessage(msg); });
+}
+
+LRESULT CALLBACK Gallery::KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == WM_KEYDOWN &&
+      (msg->wParam == VK_F5 || msg->wParam == VK_F6)) {
+    // The key is taken here; the command runs once the message has gone, from whichever loop
+    // runs (switching pumps messages, F6 runs dialogs).
+    const WPARAM key = msg->wParam;
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    msg->message = WM_NULL;
+    fw::CallFromMessageLoop([gallery = t_keyGallery, key, shift] {
+      if (const std::shared_ptr<Gallery*> alive = gallery.lock()) (*alive)->KeyCommand(key, shift);
+    });
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void Gallery::KeyCommand(WPARAM key, bool shift) {
+  if (key == VK_F5) {
+    StepSkin(shift ? -1 : 1);
+  } else {
+    WithEveryWindowOpen(nullptr, true);
+  }
+  RefreshWindowList();
 }
 
 void Gallery::Quit() {

@@ -7,10 +7,12 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/application.h"
+#include "framework/handles.h"
 #include "skin/core/thread_timer.h"
 #include "skin/resources/platform_hooks.h"
 #include "tools/gallery/gallery_form.h"
@@ -22,6 +24,10 @@ namespace gallery {
 
 // How long the gallery waits for its windows to be skinned and the skin manager to be idle.
 inline constexpr DWORD kSettleTimeoutMs = 5000;
+
+// Writes one line to the standard output or error stream (STD_OUTPUT_HANDLE, STD_ERROR_HANDLE),
+// when the program has one.
+void WriteStandardLine(DWORD stream, const std::string& text);
 
 struct RenderedFile {
   std::string name;  // the window's name
@@ -37,8 +43,9 @@ class Gallery final : public PageHost {
   // Needs the application object (fw::Application) and skin::InstallSkinning() done, and must go
   // before the application does. Creates the main window (not shown yet) with the starting skin:
   // the first skin file of the options, or the stored default when there is none or it cannot be
-  // loaded. Takes the application's messages first (OnMessage): F5 and Shift+F5 switch the skin,
-  // F6 opens every window with the dialogs, and the pages get their keyboard messages.
+  // loaded. F5 and Shift+F5 switch the skin and F6 opens every window with the dialogs, from
+  // whichever window of the thread has the keyboard, modal dialogs included; the pages get their
+  // keyboard messages from the application's loop (OnMessage).
   explicit Gallery(GalleryOptions options);
   ~Gallery() override;
   Gallery(const Gallery&) = delete;
@@ -101,6 +108,9 @@ class Gallery final : public PageHost {
   void RefreshWindowList();
   // The application's loop hands every message here first.
   bool PreTranslateMessage(MSG& msg);
+  // The gallery's keys, seen as any loop of the thread takes them from the queue.
+  static LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam);
+  void KeyCommand(WPARAM key, bool shift);
   // Opens the next modal page of the run, or runs `whileOpen` when none is left.
   void ContinueOpenRun();
   // Cancels the dialogs and ends the message loop.
@@ -114,11 +124,14 @@ class Gallery final : public PageHost {
   skin::MessageDialogHook previousMessageHook_;
   OpenRun* openRun_ = nullptr;
   bool switching_ = false;
-  POINT nextPosition_{};
+  std::optional<POINT> nextPosition_;  // none until the first window is placed
   int rowHeight_ = 0;
   std::string status_;
   std::vector<std::string> reports_;
   std::unique_ptr<skin::TThreadTimer> quitTimer_;
+  // Calls queued by the key hook hold this weakly: they do nothing once the gallery is gone.
+  std::shared_ptr<Gallery*> self_ = std::make_shared<Gallery*>(this);
+  fw::UniqueHook keyHook_;
 };
 
 }  // namespace gallery

@@ -14,13 +14,7 @@
 
 namespace {
 
-void WriteError(const std::string& text) {
-  HANDLE error = GetStdHandle(STD_ERROR_HANDLE);
-  if (!error || error == INVALID_HANDLE_VALUE) return;
-  const std::string line = "gallery: " + text + "\n";
-  DWORD written = 0;
-  WriteFile(error, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-}
+void WriteError(const std::string& text) { gallery::WriteStandardLine(STD_ERROR_HANDLE, "gallery: " + text); }
 
 // The "skins" folder next to the program.
 std::string SkinsFolder() {
