@@ -220,7 +220,7 @@ bool TSkinManage::SkinWindow(HWND window) {
 
   const SkinnerFactory& factory = CurrentSkinnerFactory();
   if (!factory.createForm) return false;
-  IFormSkinner* skinner = factory.createForm(window, form, data, this, className);
+  IFormSkinner* skinner = factory.createForm(window, form, data, FTag, className);
   if (!skinner) return false;
   FFormSkinners.push_back(skinner);
   PostMessageA(window, SKM_ACTIVATE, 0, kActivateLParam);

@@ -101,7 +101,7 @@ TEST_F(SkinManageTest, ActivatedWindowGetsAFormSkinnerThatIsThenActivated) {
   EXPECT_EQ(manager->RunState(), skin::kRunStateRunning);
   EXPECT_EQ(skinner->FHandle, window);
   EXPECT_EQ(skinner->FEventName, "SkinTestPlain");
-  EXPECT_EQ(skinner->FManagerTag, manager);
+  EXPECT_EQ(skinner->FManagerTag, nullptr) << "the manager's own Tag, nil unless a program sets it";
   EXPECT_EQ(skinner->FForm, nullptr);
   EXPECT_TRUE(AnswersSkinned(window));
   EXPECT_TRUE(testutil::PumpUntil([&] { return skinner->FActivated != 0; })) << "SKM_ACTIVATE never arrived";
