@@ -19,7 +19,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "skin/controls/nine_slice.h"
-#include "skin/controls/plane.h"
+#include "skin/controls/plane_win32.h"
 
 namespace skin {
 
@@ -27,12 +27,6 @@ inline constexpr COLORREF kKeyColor = 0xFF00FF;
 
 // Whether key-coloured pixels leave the destination visible.
 enum class Keying { Opaque, Transparent };
-
-inline RECT ToRECT(const Rect& r) { return RECT{r.Left, r.Top, r.Right, r.Bottom}; }
-inline Rect FromRECT(const RECT& r) {
-  return Rect{static_cast<int>(r.left), static_cast<int>(r.top), static_cast<int>(r.right),
-              static_cast<int>(r.bottom)};
-}
 
 // Frame `index` of `count` in the bitmap; an empty rectangle when there is no such frame.
 [[nodiscard]] RECT FrameRect(const fw::TBitmap& bitmap, FrameStrip strip, int count, int index);
