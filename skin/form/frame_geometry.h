@@ -172,8 +172,9 @@ enum TCaptionButtonVisibility : int32_t {
   bvDialogFrame = 200,        // a dialog frame on a window of no dialog class
   bvAlwaysFirst = 201,        // 201 … 999: always
   bvAlwaysLast = 999,
-  bvAskWindowFirst = 1000,  // 1000 … 2000: the window decides (SKM_BUTTONVISIBLE); Visibility1
-  bvAskWindowLast = 2000,   // always
+  // 1000 … 2000: the window decides (SKM_BUTTONVISIBLE); as Visibility1: always.
+  bvAskWindowFirst = 1000,
+  bvAskWindowLast = 2000,
 };
 
 // One caption-button record of the skin, in SysButtons order.
@@ -290,8 +291,7 @@ struct CaptionTextLayout {
   // the buttons at the caption's right end.
   int RightButtonsWidth = 0;
   Rect TextRect;        // the text's place, background parts included; buttons align to it
-  Rect BackgroundRect;  // where the text background image goes: TextRect over the caption area's
-                        // height
+  Rect BackgroundRect;  // TextRect over the caption area's height: the text background image
   Rect DrawRect;        // where the text is drawn (ellipsis at its right end)
   friend bool operator==(const CaptionTextLayout&, const CaptionTextLayout&) = default;
 };
