@@ -45,6 +45,9 @@ class TApplication : public TComponent {
   // The default error report: a message box with the error text. Tests may replace it.
   void ShowException(const std::string& text);
   std::function<void(const std::string&)> OnException;
+  // How long the mouse rests before a hint shows, and how long a hint stays (milliseconds).
+  int HintPause = 500;
+  int HintHidePause = 2500;
 
   [[nodiscard]] HWND Handle() const { return window_.get(); }
   [[nodiscard]] const std::string& Title() const { return title_; }

@@ -300,7 +300,7 @@ void TSkinManage::SetMdiMaximized(bool on) {
   const std::vector<IFormSkinner*> skinners = FFormSkinners;
   for (IFormSkinner* skinner : skinners) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-    if (skinner->MdiKind() != TMdiKind::Child) continue;
+    if (skinner->MdiKind() != TMdiKind::mkChild) continue;
     if (on) {
       skinner->RemoveRegion();
     } else {

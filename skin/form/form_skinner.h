@@ -15,6 +15,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +73,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
 
   // Screen point → point relative to the window's top-left corner.
   [[nodiscard]] POINT ScreenToFrame(int x, int y) const;
+  // The window text with the caption's prefix and suffix.
+  [[nodiscard]] std::wstring CaptionText() const { return FCaptionPrefix + WindowTextWide() + FCaptionSuffix; }
 
   // The window procedure and the call into what the window had before.
   void FormWndProc(fw::TMessage& message);
@@ -173,6 +176,10 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
  private:
   void Attach(TSkinData* skinData);
   void Activate();
+  // The window text, wide (read as the window is Unicode or not; at most 1000 characters).
+  [[nodiscard]] std::wstring WindowTextWide() const;
+  // WM_SETTEXT through `setText` without the platform painting its caption over the skinned one.
+  void SetTextWithoutNativeCaption(fw::TMessage& message, const std::function<void(fw::TMessage&)>& setText);
   void AnnounceSkinned();
   void CaptureFrameSizes();
   void AdjustWindowSize(bool keepClient);
@@ -201,6 +208,7 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   WindowMethodHook FFormMethod;                // FOldWindowMethod: the form's window method
   std::unique_ptr<MdiClientHook> FClientHook;  // FOldClientProc: the MDI client's chain layer
   HRGN FRegion = nullptr;                      // the region set on the window (the system owns it)
+  bool FFrameAdjusted = false;                 // the window was resized for the skinned frame
 };
 
 }  // namespace skin

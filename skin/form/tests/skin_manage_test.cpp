@@ -192,7 +192,7 @@ TEST_F(SkinManageTest, ChildWindowsAreSkinnedAsFormsOnlyAsMdiChildren) {
   ASSERT_NE(mdiChild, nullptr);
   skin::TWinSkinForm* skinner = SkinnerOf(mdiChild);
   ASSERT_NE(skinner, nullptr);
-  EXPECT_EQ(skinner->FMdiKind, skin::TMdiKind::Child);
+  EXPECT_EQ(skinner->FMdiKind, skin::TMdiKind::mkChild);
 }
 
 // ---- Framework forms with Tag 99 ---------------------------------------------------------------
