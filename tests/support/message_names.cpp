@@ -4,13 +4,7 @@
 #include <map>
 
 #include "framework/messages.h"
-
-// The engine's private messages; their header lives with the engine core in newer trees.
-#if __has_include("skin/core/skin_messages.h")
-#include "skin/core/skin_messages.h"
-#else
-#include "skin/form/skin_messages.h"
-#endif
+#include "tests/support/engine_messages.h"
 
 namespace testutil {
 namespace {

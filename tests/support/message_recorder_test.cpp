@@ -12,14 +12,9 @@
 
 #include "framework/handles.h"
 #include "framework/messages.h"
+#include "tests/support/engine_messages.h"
 #include "tests/support/message_names.h"
 #include "tests/support/win_test_util.h"
-
-#if __has_include("skin/core/skin_messages.h")
-#include "skin/core/skin_messages.h"
-#else
-#include "skin/form/skin_messages.h"
-#endif
 
 namespace {
 
@@ -112,32 +107,38 @@ void InstallOuter(HWND window) {
 
 void RemoveOuter(HWND window) { SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_beneathOuter)); }
 
-TEST(MessageRecorder, TellsSentFromPostedAndPassesTheResultBack) {
-  auto window = MakeTestWindow();
-  MessageRecorder recorder;
-  ASSERT_TRUE(recorder.Attach(window.get()));
-  PostMessageA(window.get(), kAnswers, 1, 2);
-  EXPECT_EQ(SendMessageA(window.get(), kAnswers, 3, 4), kAnswer);
-  EXPECT_TRUE(testutil::PumpUntilRecorded(recorder, kAnswers, 1000));
+// A test window with a recorder attached.
+class RecordedWindow : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(window_);
+    ASSERT_TRUE(recorder_.Attach(window_.get()));
+  }
+
+  fw::UniqueWindow window_ = MakeTestWindow();
+  MessageRecorder recorder_;
+};
+
+TEST_F(RecordedWindow, TellsSentFromPostedAndPassesTheResultBack) {
+  PostMessageA(window_.get(), kAnswers, 1, 2);
+  EXPECT_EQ(SendMessageA(window_.get(), kAnswers, 3, 4), kAnswer);
+  EXPECT_TRUE(testutil::PumpUntilRecorded(recorder_, kAnswers, 1000));
   static constexpr ExpectedMessage kExpected[] = {
       {kAnswers, kSent | kWParam | kLParam, 3, 4},
       {kAnswers, kPosted | kWParam | kLParam, 1, 2},
   };
-  EXPECT_MESSAGE_SEQUENCE(recorder, kExpected, "sent, then posted");
+  EXPECT_MESSAGE_SEQUENCE(recorder_, kExpected, "sent, then posted");
 }
 
-TEST(MessageRecorder, MarksMessagesSentWhileTheWindowHandlesAnother) {
-  auto window = MakeTestWindow();
-  MessageRecorder recorder;
-  ASSERT_TRUE(recorder.Attach(window.get()));
-  SendMessageA(window.get(), kSendsNested, 0, 0);
-  SendMessageA(window.get(), kNested, 0, 0);
+TEST_F(RecordedWindow, MarksMessagesSentWhileTheWindowHandlesAnother) {
+  SendMessageA(window_.get(), kSendsNested, 0, 0);
+  SendMessageA(window_.get(), kNested, 0, 0);
   static constexpr ExpectedMessage kExpected[] = {
       {kSendsNested, kSent},
       {kNested, kSent | kDefWinProc},
       {kNested, kSent},
   };
-  EXPECT_MESSAGE_SEQUENCE(recorder, kExpected, "nested send");
+  EXPECT_MESSAGE_SEQUENCE(recorder_, kExpected, "nested send");
 }
 
 TEST(MessageRecorder, MarksWhatBeginPaintSends) {
@@ -203,19 +204,16 @@ TEST_P(RecorderCharacterSet, PassesTextMessagesOnUntranslated) {
 INSTANTIATE_TEST_SUITE_P(AnsiAndWide, RecorderCharacterSet, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& param) { return param.param ? "Wide" : "Ansi"; });
 
-TEST(MessageRecorder, IgnoresPointerMessagesUnlessAsked) {
-  auto window = MakeTestWindow();
-  MessageRecorder recorder;
-  ASSERT_TRUE(recorder.Attach(window.get()));
-  SendMessageA(window.get(), WM_MOUSEMOVE, 0, 0);
-  SendMessageA(window.get(), WM_NCHITTEST, 0, 0);
-  EXPECT_TRUE(recorder.Messages().empty());
-  recorder.Unignore(WM_MOUSEMOVE);
-  recorder.Ignore(kAnswers);
-  SendMessageA(window.get(), WM_MOUSEMOVE, 0, 0);
-  SendMessageA(window.get(), kAnswers, 0, 0);
+TEST_F(RecordedWindow, IgnoresPointerMessagesUnlessAsked) {
+  SendMessageA(window_.get(), WM_MOUSEMOVE, 0, 0);
+  SendMessageA(window_.get(), WM_NCHITTEST, 0, 0);
+  EXPECT_TRUE(recorder_.Messages().empty());
+  recorder_.Unignore(WM_MOUSEMOVE);
+  recorder_.Ignore(kAnswers);
+  SendMessageA(window_.get(), WM_MOUSEMOVE, 0, 0);
+  SendMessageA(window_.get(), kAnswers, 0, 0);
   static constexpr ExpectedMessage kExpected[] = {{WM_MOUSEMOVE, kSent}};
-  EXPECT_MESSAGE_SEQUENCE(recorder, kExpected, "ignore list");
+  EXPECT_MESSAGE_SEQUENCE(recorder_, kExpected, "ignore list");
 }
 
 TEST(MessageRecorderLifetime, DetachPutsThePreviousProcedureBack) {
@@ -285,16 +283,13 @@ TEST(MessageRecorderLifetime, WindowDestroyedWhileAttachedIsLetGo) {
   EXPECT_FALSE(recorder.Attach(reinterpret_cast<HWND>(0x7FFF0000))) << "no such window";
 }
 
-TEST(MessageRecorder, WaitsForAMessageWithinItsTime) {
-  auto window = MakeTestWindow();
-  MessageRecorder recorder;
-  ASSERT_TRUE(recorder.Attach(window.get()));
-  PostMessageA(window.get(), kNested, 0, 0);
-  EXPECT_TRUE(testutil::PumpUntilRecorded(recorder, kNested, 1000));
+TEST_F(RecordedWindow, WaitsForAMessageWithinItsTime) {
+  PostMessageA(window_.get(), kNested, 0, 0);
+  EXPECT_TRUE(testutil::PumpUntilRecorded(recorder_, kNested, 1000));
   const DWORD start = GetTickCount();
-  EXPECT_FALSE(testutil::PumpUntilRecorded(recorder, kAnswers, 100));
+  EXPECT_FALSE(testutil::PumpUntilRecorded(recorder_, kAnswers, 100));
   EXPECT_LT(GetTickCount() - start, 1000u);
-  EXPECT_TRUE(testutil::PumpUntilQuiet(recorder, 30, 1000));
+  EXPECT_TRUE(testutil::PumpUntilQuiet(recorder_, 30, 1000));
 }
 
 // The comparison on its own: recordings made up by hand against tables.
@@ -372,12 +367,9 @@ INSTANTIATE_TEST_SUITE_P(
                   false}),
     [](const testing::TestParamInfo<MatchCase>& param) { return std::string(param.param.name); });
 
-TEST(MessageSequenceReport, NamesTheFirstDifferenceAtTheCallersLine) {
-  auto window = MakeTestWindow();
-  MessageRecorder recorder;
-  ASSERT_TRUE(recorder.Attach(window.get()));
-  SendMessageA(window.get(), kAnswers, 0, 0);
-  SendMessageA(window.get(), WM_NCACTIVATE, FALSE, 0);
+TEST_F(RecordedWindow, ReportNamesTheFirstDifferenceAtTheCallersLine) {
+  SendMessageA(window_.get(), kAnswers, 0, 0);
+  SendMessageA(window_.get(), WM_NCACTIVATE, FALSE, 0);
   static constexpr ExpectedMessage kExpected[] = {
       {kAnswers, kSent},
       {WM_NCACTIVATE, kSent | kWParam, TRUE},
@@ -390,7 +382,7 @@ TEST(MessageSequenceReport, NamesTheFirstDifferenceAtTheCallersLine) {
     testing::ScopedFakeTestPartResultReporter reporter(
         testing::ScopedFakeTestPartResultReporter::INTERCEPT_ONLY_CURRENT_THREAD, &results);
     line = __LINE__ + 1;
-    matched = EXPECT_MESSAGE_SEQUENCE(recorder, kExpected, "deactivation context");
+    matched = EXPECT_MESSAGE_SEQUENCE(recorder_, kExpected, "deactivation context");
   }
   EXPECT_FALSE(matched);
   ASSERT_EQ(results.size(), 1);
@@ -406,7 +398,7 @@ TEST(MessageSequenceReport, NamesTheFirstDifferenceAtTheCallersLine) {
   EXPECT_NE(report.find("recorded:\n     0 WM_APP+0x0003 sent wParam=0x0 lParam=0x0\n  >  1 WM_NCACTIVATE"),
             std::string::npos)
       << report;
-  EXPECT_TRUE(recorder.Messages().empty()) << "the check starts the next recording afresh";
+  EXPECT_TRUE(recorder_.Messages().empty()) << "the check starts the next recording afresh";
 }
 
 TEST(MessageSequenceReport, SaysWhenTheRecordingEndsEarly) {

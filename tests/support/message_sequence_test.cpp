@@ -197,6 +197,18 @@ class MdiChildSequence : public testing::Test {
     recorder_.Clear();
   }
 
+  // Sends an MDI command for the child to the client and lets everything settle.
+  void Command(UINT message) {
+    SendMessageA(client_, message, reinterpret_cast<WPARAM>(child_), 0);
+    PumpUntilQuiet(recorder_);
+  }
+
+  std::string FrameCaption() const {
+    char caption[64] = {};
+    GetWindowTextA(frame_.get(), caption, sizeof caption);
+    return caption;
+  }
+
   fw::UniqueWindow frame_;
   HWND client_ = nullptr;
   HWND child_ = nullptr;
@@ -204,26 +216,19 @@ class MdiChildSequence : public testing::Test {
 };
 
 TEST_F(MdiChildSequence, MaximizeMovesTheChildsCaptionIntoTheFrame) {
-  SendMessageA(client_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child_), 0);
-  PumpUntilQuiet(recorder_);
+  Command(WM_MDIMAXIMIZE);
   EXPECT_MESSAGE_SEQUENCE(recorder_, testutil::mdi::kChildMaximize, "WM_MDIMAXIMIZE");
   EXPECT_TRUE(IsZoomed(child_));
-  char caption[64] = {};
-  GetWindowTextA(frame_.get(), caption, sizeof caption);
-  EXPECT_STREQ(caption, "Frame - [Child]");
+  EXPECT_EQ(FrameCaption(), "Frame - [Child]");
 }
 
 TEST_F(MdiChildSequence, RestoreGivesTheCaptionBack) {
-  SendMessageA(client_, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child_), 0);
-  PumpUntilQuiet(recorder_);
+  Command(WM_MDIMAXIMIZE);
   recorder_.Clear();
-  SendMessageA(client_, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child_), 0);
-  PumpUntilQuiet(recorder_);
+  Command(WM_MDIRESTORE);
   EXPECT_MESSAGE_SEQUENCE(recorder_, testutil::mdi::kChildRestore, "WM_MDIRESTORE");
   EXPECT_FALSE(IsZoomed(child_));
-  char caption[64] = {};
-  GetWindowTextA(frame_.get(), caption, sizeof caption);
-  EXPECT_STREQ(caption, "Frame");
+  EXPECT_EQ(FrameCaption(), "Frame");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 
 #include "tests/support/message_recorder.h"
@@ -31,6 +32,22 @@ constexpr std::array<ExpectedMessage, N + 1> HandledWithin(ExpectedMessage outer
     if (!(inner[i].flags & kPosted)) table[i + 1].flags |= kDefWinProc;
   }
   return table;
+}
+
+// Tables built from parts (std::to_array<ExpectedMessage>({...})): the parts one after the other.
+template <size_t... N>
+constexpr std::array<ExpectedMessage, (N + ...)> Concatenated(const std::array<ExpectedMessage, N>&... parts) {
+  std::array<ExpectedMessage, (N + ...)> table{};
+  auto next = table.begin();
+  ((next = std::copy(parts.begin(), parts.end(), next)), ...);
+  return table;
+}
+
+// A part of a table that may be missing as a whole: every entry optional.
+template <size_t N>
+constexpr std::array<ExpectedMessage, N> Optional(std::array<ExpectedMessage, N> part) {
+  for (ExpectedMessage& entry : part) entry.flags |= kOptional;
+  return part;
 }
 
 // A top-level WS_OVERLAPPEDWINDOW whose procedure is DefWindowProc, with another window of the same
@@ -192,20 +209,8 @@ inline constexpr auto kSysCommandRestoreFromMaximized =
 // WM_ERASEBKGND and WM_PRINTCLIENT; Windows paints them its own way (any number of these).
 namespace mdi {
 
-// WM_MDIMAXIMIZE sent to the client for the active child.
-inline constexpr ExpectedMessage kChildMaximize[] = {
-    {WM_MDIMAXIMIZE, kSent | kParent},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kDefWinProc | kWParam, TRUE},
-    {WM_CHILDACTIVATE, kSent | kDefWinProc},
-    {WM_NCPAINT, kSent | kDefWinProc | kOptional},
-    {WM_ERASEBKGND, kSent | kDefWinProc | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent | kDefWinProc},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_MAXIMIZED},
-    // The frame's menu bar gains the child's window menu and caption buttons.
+// DrawMenuBar on the frame after the menu bar changed: its non-client area is recalculated.
+inline constexpr auto kFrameMenuBarRecalculated = std::to_array<ExpectedMessage>({
     {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kGrandparent | kWParam,
      SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE},
     {WM_NCCALCSIZE, kSent | kDefWinProc | kGrandparent | kWParam, TRUE},
@@ -214,57 +219,65 @@ inline constexpr ExpectedMessage kChildMaximize[] = {
     {WM_ERASEBKGND, kSent | kDefWinProc | kGrandparent | kAnyNumber},
     {WM_PRINTCLIENT, kSent | kDefWinProc | kGrandparent | kLParam | kAnyNumber, 0, PRF_CLIENT},
     {WM_WINDOWPOSCHANGED, kSent | kDefWinProc | kGrandparent},
-    // The frame's caption becomes "frame - [child]": both texts are read.
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_ERASEBKGND, kSent | kDefWinProc | kGrandparent | kAnyNumber},
-    {WM_PRINTCLIENT, kSent | kDefWinProc | kGrandparent | kLParam | kAnyNumber, 0, PRF_CLIENT},
-    // The menu bar is drawn anew.
-    {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kGrandparent | kWParam | kOptional,
-     SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE},
-    {WM_NCCALCSIZE, kSent | kDefWinProc | kGrandparent | kWParam | kOptional, TRUE},
-    {WM_NCPAINT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_ERASEBKGND, kSent | kDefWinProc | kGrandparent | kAnyNumber},
-    {WM_PRINTCLIENT, kSent | kDefWinProc | kGrandparent | kLParam | kAnyNumber, 0, PRF_CLIENT},
-    {WM_WINDOWPOSCHANGED, kSent | kDefWinProc | kGrandparent | kOptional},
-    // Posted by the client to itself: recalculate its scroll bars (Wine's own number).
-    {0x003F /* WM_MDICALCCHILDSCROLL */, kPosted | kParent | kOptional},
-    {WM_PAINT, kPosted},
-};
+});
+
+// WM_MDIMAXIMIZE sent to the client for the active child.
+inline constexpr auto kChildMaximize =
+    Concatenated(std::to_array<ExpectedMessage>({
+                     {WM_MDIMAXIMIZE, kSent | kParent},
+                     {WM_GETMINMAXINFO, kSent | kDefWinProc},
+                     {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
+                     {WM_GETMINMAXINFO, kSent | kDefWinProc},
+                     {WM_NCCALCSIZE, kSent | kDefWinProc | kWParam, TRUE},
+                     {WM_CHILDACTIVATE, kSent | kDefWinProc},
+                     {WM_NCPAINT, kSent | kDefWinProc | kOptional},
+                     {WM_ERASEBKGND, kSent | kDefWinProc | kOptional},
+                     {WM_WINDOWPOSCHANGED, kSent | kDefWinProc},
+                     {WM_MOVE, kSent | kDefWinProc},
+                     {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_MAXIMIZED},
+                 }),
+                 // The frame's menu bar gains the child's window menu and caption buttons.
+                 kFrameMenuBarRecalculated,
+                 std::to_array<ExpectedMessage>({
+                     // The frame's caption becomes "frame - [child]": both texts are read.
+                     {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
+                     {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+                     {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
+                     {WM_ERASEBKGND, kSent | kDefWinProc | kGrandparent | kAnyNumber},
+                     {WM_PRINTCLIENT, kSent | kDefWinProc | kGrandparent | kLParam | kAnyNumber, 0, PRF_CLIENT},
+                 }),
+                 // Wine 8 recalculates the menu bar once more for the new caption.
+                 Optional(kFrameMenuBarRecalculated),
+                 std::to_array<ExpectedMessage>({
+                     // Posted by the client to itself: recalculate its scroll bars (Wine's own number).
+                     {0x003F /* WM_MDICALCCHILDSCROLL */, kPosted | kParent | kOptional},
+                     {WM_PAINT, kPosted},
+                 }));
 
 // WM_MDIRESTORE sent to the client for the maximized child.
-inline constexpr ExpectedMessage kChildRestore[] = {
-    {WM_MDIRESTORE, kSent | kParent},
-    {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kDefWinProc | kWParam, TRUE},
-    {WM_CHILDACTIVATE, kSent | kDefWinProc},
-    // The client's area that the child uncovers.
-    {WM_ERASEBKGND, kSent | kDefWinProc | kParent | kOptional},
-    {WM_NCPAINT, kSent | kDefWinProc | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent | kDefWinProc},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_RESTORED},
-    // The child's window menu and caption buttons leave the frame's menu bar; its caption returns.
-    {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kGrandparent | kWParam,
-     SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE},
-    {WM_NCCALCSIZE, kSent | kDefWinProc | kGrandparent | kWParam, TRUE},
-    {WM_NCPAINT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent | kDefWinProc | kGrandparent},
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kGrandparent | kWParam | kOptional,
-     SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE},
-    {WM_NCCALCSIZE, kSent | kDefWinProc | kGrandparent | kWParam | kOptional, TRUE},
-    {WM_NCPAINT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent | kDefWinProc | kGrandparent | kOptional},
-    {0x003F /* WM_MDICALCCHILDSCROLL */, kPosted | kParent | kOptional},
-    {WM_PAINT, kPosted | kParent},
-};
+inline constexpr auto kChildRestore =
+    Concatenated(std::to_array<ExpectedMessage>({
+                     {WM_MDIRESTORE, kSent | kParent},
+                     {WM_WINDOWPOSCHANGING, kSent | kDefWinProc | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
+                     {WM_GETMINMAXINFO, kSent | kDefWinProc},
+                     {WM_NCCALCSIZE, kSent | kDefWinProc | kWParam, TRUE},
+                     {WM_CHILDACTIVATE, kSent | kDefWinProc},
+                     // The client's area that the child uncovers.
+                     {WM_ERASEBKGND, kSent | kDefWinProc | kParent | kOptional},
+                     {WM_NCPAINT, kSent | kDefWinProc | kOptional},
+                     {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+                     {WM_WINDOWPOSCHANGED, kSent | kDefWinProc},
+                     {WM_MOVE, kSent | kDefWinProc},
+                     {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_RESTORED},
+                 }),
+                 // The child's window menu and caption buttons leave the frame's menu bar; its caption returns.
+                 kFrameMenuBarRecalculated,
+                 std::to_array<ExpectedMessage>({{WM_GETTEXT, kSent | kDefWinProc | kGrandparent | kOptional}}),
+                 Optional(kFrameMenuBarRecalculated),
+                 std::to_array<ExpectedMessage>({
+                     {0x003F /* WM_MDICALCCHILDSCROLL */, kPosted | kParent | kOptional},
+                     {WM_PAINT, kPosted | kParent},
+                 }));
 
 }  // namespace mdi
 

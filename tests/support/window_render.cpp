@@ -1,12 +1,7 @@
 #include "tests/support/window_render.h"
 
 #include "framework/handles.h"
-
-#if __has_include("skin/core/skin_messages.h")
-#include "skin/core/skin_messages.h"
-#else
-#include "skin/form/skin_messages.h"
-#endif
+#include "tests/support/engine_messages.h"
 
 namespace testutil {
 namespace {

@@ -4,14 +4,9 @@
 #include <windows.h>
 
 #include "framework/handles.h"
+#include "tests/support/engine_messages.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/win_test_util.h"
-
-#if __has_include("skin/core/skin_messages.h")
-#include "skin/core/skin_messages.h"
-#else
-#include "skin/form/skin_messages.h"
-#endif
 
 namespace {
 
@@ -91,17 +86,25 @@ const char* PatternClass() { return RegisterClassOnce("PastelleRenderPattern", P
 constexpr COLORREF kSkinFrame = RGB(0x2A, 0x7F, 0xD4);
 HDC g_lastFrameDC = nullptr;
 
-void FillFrame(HWND window, HDC dc) {
+// Where the client area lies inside the window.
+RECT ClientInWindow(HWND window) {
   RECT bounds;
   RECT client;
-  POINT clientTopLeft{0, 0};
+  POINT topLeft{0, 0};
   GetWindowRect(window, &bounds);
   GetClientRect(window, &client);
-  ClientToScreen(window, &clientTopLeft);
+  ClientToScreen(window, &topLeft);
+  const int left = topLeft.x - bounds.left;
+  const int top = topLeft.y - bounds.top;
+  return RECT{left, top, left + client.right, top + client.bottom};
+}
+
+void FillFrame(HWND window, HDC dc) {
+  RECT bounds;
+  GetWindowRect(window, &bounds);
+  const RECT client = ClientInWindow(window);
   fw::SavedDCState state(dc);
-  const int left = clientTopLeft.x - bounds.left;
-  const int top = clientTopLeft.y - bounds.top;
-  ExcludeClipRect(dc, left, top, left + client.right, top + client.bottom);
+  ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
   Fill(dc, RECT{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top}, kSkinFrame);
 }
 
@@ -122,19 +125,6 @@ LRESULT CALLBACK WrongAnswerProcedure(HWND window, UINT message, WPARAM wParam, 
     return 1;
   }
   return PatternProcedure(window, message, wParam, lParam);
-}
-
-// Where the client area lies inside the window.
-RECT ClientInWindow(HWND window) {
-  RECT bounds;
-  RECT client;
-  POINT topLeft{0, 0};
-  GetWindowRect(window, &bounds);
-  GetClientRect(window, &client);
-  ClientToScreen(window, &topLeft);
-  const int left = topLeft.x - bounds.left;
-  const int top = topLeft.y - bounds.top;
-  return RECT{left, top, left + client.right, top + client.bottom};
 }
 
 // The pattern's corners and the pixels on both sides of its seams.
