@@ -24,7 +24,8 @@ inline constexpr UINT kSwpStateChanged = 0x8000;
 // (WM_SYSCOMMAND SC_MINIMIZE runs ShowWindow(SW_MINIMIZE)): `outer`, then the inner table with
 // every sent message nested in it.
 template <size_t N>
-constexpr std::array<ExpectedMessage, N + 1> HandledWithin(ExpectedMessage outer, const ExpectedMessage (&inner)[N]) {
+constexpr std::array<ExpectedMessage, N + 1> HandledWithin(ExpectedMessage outer,
+                                                           const std::array<ExpectedMessage, N>& inner) {
   std::array<ExpectedMessage, N + 1> table{};
   table[0] = outer;
   for (size_t i = 0; i < N; ++i) {
@@ -115,79 +116,66 @@ inline constexpr ExpectedMessage kSetWindowText[] = {
     {WM_GETTEXT, kSent | kDefWinProc | kOptional},
 };
 
+// ShowWindow into a new minimized, maximized or restored state: the position change that carries
+// it, with the flags ShowWindow asks for and the WM_SIZE type that follows.
+constexpr std::array<ExpectedMessage, 9> StateChanged(UINT requestFlags, WPARAM sizeType) {
+  return {{
+      {WM_WINDOWPOSCHANGING, kSent | kWParam, requestFlags},
+      {WM_GETMINMAXINFO, kSent | kDefWinProc},
+      {WM_NCCALCSIZE, kSent | kWParam, TRUE},
+      {WM_NCPAINT, kSent | kOptional},
+      {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+      {WM_ERASEBKGND, kSent | kOptional},
+      {WM_WINDOWPOSCHANGED, kSent},
+      {WM_MOVE, kSent | kDefWinProc},
+      {WM_SIZE, kSent | kDefWinProc | kWParam, sizeType},
+  }};
+}
+
 // ShowWindow(SW_MINIMIZE) of the active window.
-inline constexpr ExpectedMessage kShowWindowMinimize[] = {
-    {WM_KILLFOCUS, kSent | kWParam, 0},
-    {WM_IME_SETCONTEXT, kSent | kWParam | kOptional, FALSE},
-    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
-    {WM_WINDOWPOSCHANGING, kSent | kWParam,
-     kSwpStateChanged | SWP_NOCOPYBITS | SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
-    {WM_NCPAINT, kSent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_MINIMIZED},
+inline constexpr auto kShowWindowMinimize = Concatenated(
+    std::to_array<ExpectedMessage>({
+        {WM_KILLFOCUS, kSent | kWParam, 0},
+        {WM_IME_SETCONTEXT, kSent | kWParam | kOptional, FALSE},
+        {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+    }),
+    StateChanged(kSwpStateChanged | SWP_NOCOPYBITS | SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER,
+                 SIZE_MINIMIZED),
     // Windows hands the activation on to the next window; Wine 8 keeps the minimized one active.
-    {WM_NCACTIVATE, kSent | kWParam | kOptional, FALSE},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_ACTIVATE, kSent | kOptional},
-    {WM_ACTIVATEAPP, kSent | kWParam | kOptional, FALSE},
-};
+    std::to_array<ExpectedMessage>({
+        {WM_NCACTIVATE, kSent | kWParam | kOptional, FALSE},
+        {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+        {WM_ACTIVATE, kSent | kOptional},
+        {WM_ACTIVATEAPP, kSent | kWParam | kOptional, FALSE},
+    }));
 
 // ShowWindow(SW_RESTORE) of the minimized window: restored, then active and focused again.
-inline constexpr ExpectedMessage kShowWindowRestoreFromMinimized[] = {
-    {WM_QUERYOPEN, kSent | kOptional},
-    {WM_WINDOWPOSCHANGING, kSent | kWParam, kSwpStateChanged | SWP_NOCOPYBITS | SWP_FRAMECHANGED},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
-    {WM_NCPAINT, kSent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_ERASEBKGND, kSent | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_RESTORED},
-    // Windows activates a window restored from the taskbar with the full activation sequence.
-    {WM_QUERYNEWPALETTE, kSent | kOptional},
-    {WM_NCACTIVATE, kSent | kWParam | kOptional, TRUE},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_IME_SETCONTEXT, kSent | kWParam | kOptional, TRUE},
-    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
-    {WM_SETFOCUS, kSent},
-    {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
-    {WM_PAINT, kPosted},
-};
+inline constexpr auto kShowWindowRestoreFromMinimized =
+    Concatenated(std::to_array<ExpectedMessage>({{WM_QUERYOPEN, kSent | kOptional}}),
+                 StateChanged(kSwpStateChanged | SWP_NOCOPYBITS | SWP_FRAMECHANGED, SIZE_RESTORED),
+                 std::to_array<ExpectedMessage>({
+                     // Windows activates a window restored from the taskbar with the full activation sequence.
+                     {WM_QUERYNEWPALETTE, kSent | kOptional},
+                     {WM_NCACTIVATE, kSent | kWParam | kOptional, TRUE},
+                     {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+                     {WM_IME_SETCONTEXT, kSent | kWParam | kOptional, TRUE},
+                     {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+                     {WM_SETFOCUS, kSent},
+                     {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
+                     {WM_PAINT, kPosted},
+                 }));
 
 // ShowWindow(SW_MAXIMIZE) of the restored window.
-inline constexpr ExpectedMessage kShowWindowMaximize[] = {
-    {WM_GETMINMAXINFO, kSent},
-    {WM_WINDOWPOSCHANGING, kSent | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
-    {WM_NCPAINT, kSent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_ERASEBKGND, kSent | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_MAXIMIZED},
-    {WM_PAINT, kPosted},
-};
+inline constexpr auto kShowWindowMaximize =
+    Concatenated(std::to_array<ExpectedMessage>({{WM_GETMINMAXINFO, kSent}}),
+                 StateChanged(kSwpStateChanged | SWP_FRAMECHANGED, SIZE_MAXIMIZED),
+                 std::to_array<ExpectedMessage>({{WM_PAINT, kPosted}}));
 
 // ShowWindow(SW_RESTORE) of the maximized window.
-inline constexpr ExpectedMessage kShowWindowRestoreFromMaximized[] = {
-    {WM_WINDOWPOSCHANGING, kSent | kWParam, kSwpStateChanged | SWP_FRAMECHANGED},
-    {WM_GETMINMAXINFO, kSent | kDefWinProc},
-    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
-    {WM_NCPAINT, kSent | kOptional},
-    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
-    {WM_ERASEBKGND, kSent | kOptional},
-    {WM_WINDOWPOSCHANGED, kSent},
-    {WM_MOVE, kSent | kDefWinProc},
-    {WM_SIZE, kSent | kDefWinProc | kWParam, SIZE_RESTORED},
-    // Wine 8 leaves nothing to repaint: the restored window lies inside the painted maximized one.
-    {WM_PAINT, kPosted | kOptional},
-};
+inline constexpr auto kShowWindowRestoreFromMaximized =
+    Concatenated(StateChanged(kSwpStateChanged | SWP_FRAMECHANGED, SIZE_RESTORED),
+                 // Wine 8 leaves nothing to repaint: the restored window lies inside the painted maximized one.
+                 std::to_array<ExpectedMessage>({{WM_PAINT, kPosted | kOptional}}));
 
 // The same actions through the window menu's commands: the default procedure handles
 // WM_SYSCOMMAND by calling ShowWindow.
