@@ -160,6 +160,11 @@ bool MessageRecorder::Detach(HWND window) {
   if (it == Subclasses().end() || it->second.recorder != this) return false;
   std::erase(windows_, window);
   Subclass& subclass = it->second;
+  if (!IsWindow(window)) {
+    // Destroyed without its WM_NCDESTROY reaching the recording layer (a later subclass kept it).
+    Subclasses().erase(it);
+    return false;
+  }
   if (InstalledProcedure(window, subclass.unicode) == RecordingProcedure) {
     InstallProcedure(window, subclass.previous, subclass.unicode);
     Subclasses().erase(it);

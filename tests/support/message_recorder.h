@@ -80,7 +80,8 @@ class MessageRecorder {
   MessageRecorder& operator=(const MessageRecorder&) = delete;
 
   // Starts recording the window; `role` is 0, kParent or kGrandparent and is added to the flags
-  // of the window's messages. False when the window does not exist or is attached already.
+  // of the window's messages. False when the window does not exist, belongs to another thread or
+  // is recorded already, or when a let-go-of recording layer of it lies under a later subclass.
   bool Attach(HWND window, unsigned role = 0);
   // Stops recording the window. The previous procedure is put back only while the recording one
   // is still installed; otherwise the recording procedure stays in the chain and passes messages

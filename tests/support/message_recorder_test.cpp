@@ -300,72 +300,66 @@ struct MatchCase {
   bool matches;
 };
 
-void PrintTo(const MatchCase& match, std::ostream* out) { *out << match.name; }
-
 RecordedMessage Rec(UINT message, unsigned flags = kSent, WPARAM wParam = 0, LPARAM lParam = 0) {
   return RecordedMessage{nullptr, message, wParam, lParam, flags};
 }
 
-class SequenceMatching : public testing::TestWithParam<MatchCase> {};
-
-TEST_P(SequenceMatching, FollowsTheTableRules) {
-  const MatchCase& match = GetParam();
-  std::string difference;
-  EXPECT_EQ(testutil::MatchesSequence(match.recorded, match.expected, &difference), match.matches) << difference;
-  EXPECT_EQ(difference.empty(), match.matches);
+TEST(SequenceMatching, FollowsTheTableRules) {
+  const MatchCase cases[] = {
+      MatchCase{"BothEmpty", {}, {}, true},
+      MatchCase{"Exact", {Rec(WM_SIZE), Rec(WM_MOVE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, true},
+      MatchCase{"OtherOrder", {Rec(WM_MOVE), Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, false},
+      MatchCase{"MissingMessage", {Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, false},
+      MatchCase{"ExtraMessage", {Rec(WM_SIZE), Rec(WM_MOVE)}, {{WM_SIZE, kSent}}, false},
+      MatchCase{"WParamChecked", {Rec(WM_SIZE, kSent, SIZE_MAXIMIZED)}, {{WM_SIZE, kSent | kWParam, 0}}, false},
+      MatchCase{"WParamUnchecked", {Rec(WM_SIZE, kSent, SIZE_MAXIMIZED)}, {{WM_SIZE, kSent}}, true},
+      MatchCase{"LParamChecked", {Rec(WM_PRINT, kSent, 0, PRF_CLIENT)}, {{WM_PRINT, kSent | kLParam, 0, 2}}, false},
+      MatchCase{"LParamEqual", {Rec(WM_PRINT, kSent, 7, 2)}, {{WM_PRINT, kSent | kLParam, 0, 2}}, true},
+      MatchCase{"PostedIsNotSent", {Rec(WM_PAINT, kPosted)}, {{WM_PAINT, kSent}}, false},
+      MatchCase{"EitherWay",
+                {Rec(WM_PAINT, kPosted), Rec(WM_PAINT)},
+                {{WM_PAINT, kSent | kPosted, 0, 0}, {WM_PAINT, kSent | kPosted}},
+                true},
+      MatchCase{"TableEntryWithoutDelivery", {Rec(WM_PAINT)}, {{WM_PAINT, 0}}, false},
+      MatchCase{"NestingDiffers", {Rec(WM_GETTEXT, kSent | kDefWinProc)}, {{WM_GETTEXT, kSent}}, false},
+      MatchCase{"BeginPaintDiffers", {Rec(WM_ERASEBKGND, kSent)}, {{WM_ERASEBKGND, kSent | kBeginPaint}}, false},
+      MatchCase{"RoleDiffers", {Rec(WM_SIZE, kSent | kParent)}, {{WM_SIZE, kSent}}, false},
+      MatchCase{"OptionalAbsent", {Rec(WM_SIZE)}, {{WM_GETTEXT, kSent | kOptional}, {WM_SIZE, kSent}}, true},
+      MatchCase{"OptionalPresent",
+                {Rec(WM_GETTEXT), Rec(WM_SIZE)},
+                {{WM_GETTEXT, kSent | kOptional}, {WM_SIZE, kSent}},
+                true},
+      MatchCase{"OptionalTakesOnlyOne", {Rec(WM_GETTEXT), Rec(WM_GETTEXT)}, {{WM_GETTEXT, kSent | kOptional}}, false},
+      MatchCase{"OptionalBeforeTheSameMessage",
+                {Rec(WM_GETTEXT)},
+                {{WM_GETTEXT, kSent | kOptional}, {WM_GETTEXT, kSent}},
+                true},
+      MatchCase{"OptionalAtTheEnd", {Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_PAINT, kPosted | kOptional}}, true},
+      MatchCase{"RepeatedNeedsOne", {Rec(WM_SIZE)}, {{WM_PAINT, kSent | kRepeated}, {WM_SIZE, kSent}}, false},
+      MatchCase{"RepeatedTakesMany",
+                {Rec(WM_PAINT), Rec(WM_PAINT), Rec(WM_PAINT), Rec(WM_SIZE)},
+                {{WM_PAINT, kSent | kRepeated}, {WM_SIZE, kSent}},
+                true},
+      MatchCase{"AnyNumberOfNone",
+                {Rec(WM_SIZE)},
+                {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}, {WM_SIZE, kSent}},
+                true},
+      MatchCase{"AnyNumberInAnyOrder",
+                {Rec(WM_ERASEBKGND), Rec(WM_PRINTCLIENT), Rec(WM_ERASEBKGND), Rec(WM_PRINTCLIENT), Rec(WM_PRINTCLIENT),
+                 Rec(WM_SIZE)},
+                {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}, {WM_SIZE, kSent}},
+                true},
+      MatchCase{"AnyNumberTakesOnlyItsOwn",
+                {Rec(WM_ERASEBKGND), Rec(WM_MOVE), Rec(WM_PRINTCLIENT)},
+                {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}},
+                false}};
+  for (const MatchCase& match : cases) {
+    SCOPED_TRACE(match.name);
+    std::string difference;
+    EXPECT_EQ(testutil::MatchesSequence(match.recorded, match.expected, &difference), match.matches) << difference;
+    EXPECT_EQ(difference.empty(), match.matches);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, SequenceMatching,
-    testing::Values(
-        MatchCase{"BothEmpty", {}, {}, true},
-        MatchCase{"Exact", {Rec(WM_SIZE), Rec(WM_MOVE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, true},
-        MatchCase{"OtherOrder", {Rec(WM_MOVE), Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, false},
-        MatchCase{"MissingMessage", {Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_MOVE, kSent}}, false},
-        MatchCase{"ExtraMessage", {Rec(WM_SIZE), Rec(WM_MOVE)}, {{WM_SIZE, kSent}}, false},
-        MatchCase{"WParamChecked", {Rec(WM_SIZE, kSent, SIZE_MAXIMIZED)}, {{WM_SIZE, kSent | kWParam, 0}}, false},
-        MatchCase{"WParamUnchecked", {Rec(WM_SIZE, kSent, SIZE_MAXIMIZED)}, {{WM_SIZE, kSent}}, true},
-        MatchCase{"LParamChecked", {Rec(WM_PRINT, kSent, 0, PRF_CLIENT)}, {{WM_PRINT, kSent | kLParam, 0, 2}}, false},
-        MatchCase{"LParamEqual", {Rec(WM_PRINT, kSent, 7, 2)}, {{WM_PRINT, kSent | kLParam, 0, 2}}, true},
-        MatchCase{"PostedIsNotSent", {Rec(WM_PAINT, kPosted)}, {{WM_PAINT, kSent}}, false},
-        MatchCase{"EitherWay",
-                  {Rec(WM_PAINT, kPosted), Rec(WM_PAINT)},
-                  {{WM_PAINT, kSent | kPosted, 0, 0}, {WM_PAINT, kSent | kPosted}},
-                  true},
-        MatchCase{"TableEntryWithoutDelivery", {Rec(WM_PAINT)}, {{WM_PAINT, 0}}, false},
-        MatchCase{"NestingDiffers", {Rec(WM_GETTEXT, kSent | kDefWinProc)}, {{WM_GETTEXT, kSent}}, false},
-        MatchCase{"BeginPaintDiffers", {Rec(WM_ERASEBKGND, kSent)}, {{WM_ERASEBKGND, kSent | kBeginPaint}}, false},
-        MatchCase{"RoleDiffers", {Rec(WM_SIZE, kSent | kParent)}, {{WM_SIZE, kSent}}, false},
-        MatchCase{"OptionalAbsent", {Rec(WM_SIZE)}, {{WM_GETTEXT, kSent | kOptional}, {WM_SIZE, kSent}}, true},
-        MatchCase{"OptionalPresent",
-                  {Rec(WM_GETTEXT), Rec(WM_SIZE)},
-                  {{WM_GETTEXT, kSent | kOptional}, {WM_SIZE, kSent}},
-                  true},
-        MatchCase{"OptionalTakesOnlyOne", {Rec(WM_GETTEXT), Rec(WM_GETTEXT)}, {{WM_GETTEXT, kSent | kOptional}}, false},
-        MatchCase{"OptionalBeforeTheSameMessage",
-                  {Rec(WM_GETTEXT)},
-                  {{WM_GETTEXT, kSent | kOptional}, {WM_GETTEXT, kSent}},
-                  true},
-        MatchCase{"OptionalAtTheEnd", {Rec(WM_SIZE)}, {{WM_SIZE, kSent}, {WM_PAINT, kPosted | kOptional}}, true},
-        MatchCase{"RepeatedNeedsOne", {Rec(WM_SIZE)}, {{WM_PAINT, kSent | kRepeated}, {WM_SIZE, kSent}}, false},
-        MatchCase{"RepeatedTakesMany",
-                  {Rec(WM_PAINT), Rec(WM_PAINT), Rec(WM_PAINT), Rec(WM_SIZE)},
-                  {{WM_PAINT, kSent | kRepeated}, {WM_SIZE, kSent}},
-                  true},
-        MatchCase{"AnyNumberOfNone",
-                  {Rec(WM_SIZE)},
-                  {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}, {WM_SIZE, kSent}},
-                  true},
-        MatchCase{"AnyNumberInAnyOrder",
-                  {Rec(WM_ERASEBKGND), Rec(WM_PRINTCLIENT), Rec(WM_ERASEBKGND), Rec(WM_PRINTCLIENT),
-                   Rec(WM_PRINTCLIENT), Rec(WM_SIZE)},
-                  {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}, {WM_SIZE, kSent}},
-                  true},
-        MatchCase{"AnyNumberTakesOnlyItsOwn",
-                  {Rec(WM_ERASEBKGND), Rec(WM_MOVE), Rec(WM_PRINTCLIENT)},
-                  {{WM_ERASEBKGND, kSent | kAnyNumber}, {WM_PRINTCLIENT, kSent | kAnyNumber}},
-                  false}),
-    [](const testing::TestParamInfo<MatchCase>& param) { return std::string(param.param.name); });
 
 TEST_F(RecordedWindow, ReportNamesTheFirstDifferenceAtTheCallersLine) {
   SendMessageA(window_.get(), kAnswers, 0, 0);

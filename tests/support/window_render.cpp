@@ -1,5 +1,7 @@
 #include "tests/support/window_render.h"
 
+#include <cstdint>
+
 #include "framework/handles.h"
 #include "tests/support/engine_messages.h"
 
@@ -13,10 +15,14 @@ void FillUnpainted(fw::TBitmap& image) {
 }
 
 bool AnyPixelPaintedOutside(const fw::TBitmap& image, const RECT& inside) {
+  const std::uint32_t unpainted =
+      (GetRValue(kUnpaintedColour) << 16) | (GetGValue(kUnpaintedColour) << 8) | GetBValue(kUnpaintedColour);
   for (int y = 0; y < image.Height(); ++y) {
+    const auto* row = reinterpret_cast<const std::uint32_t*>(image.ScanLine(y));
+    const bool besideClient = y >= inside.top && y < inside.bottom;
     for (int x = 0; x < image.Width(); ++x) {
-      if (x >= inside.left && x < inside.right && y >= inside.top && y < inside.bottom) continue;
-      if (image.Pixel(x, y) != kUnpaintedColour) return true;
+      if (besideClient && x >= inside.left && x < inside.right) continue;
+      if ((row[x] & 0xFFFFFF) != unpainted) return true;
     }
   }
   return false;
@@ -64,7 +70,8 @@ void PaintWindowInto(HDC dc, HWND window, POINT origin, bool* frameFromSkin) {
   const auto paintDC = reinterpret_cast<WPARAM>(dc);
   const bool skinned = SendMessageA(window, skin::SKM_PAINTFRAMETO, paintDC, skin::kSkinMagic) == skin::kSkinMagic;
   if (frameFromSkin) *frameFromSkin = skinned;
-  if (!skinned) {
+  const bool hasFrame = inner.left > 0 || inner.top > 0 || inner.right < width || inner.bottom < height;
+  if (!skinned && hasFrame) {
     fw::TBitmap frame = PrintedFrame(window, width, height, inner);
     fw::SavedDCState frameState(dc);
     ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
