@@ -4,7 +4,7 @@
 #include <map>
 
 #include "framework/messages.h"
-#include "tests/support/engine_messages.h"
+#include "skin/core/skin_messages.h"
 
 namespace testutil {
 namespace {

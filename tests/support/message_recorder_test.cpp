@@ -12,7 +12,7 @@
 
 #include "framework/handles.h"
 #include "framework/messages.h"
-#include "tests/support/engine_messages.h"
+#include "skin/core/skin_messages.h"
 #include "tests/support/message_names.h"
 #include "tests/support/win_test_util.h"
 

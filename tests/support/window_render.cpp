@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "framework/handles.h"
-#include "tests/support/engine_messages.h"
+#include "skin/core/skin_messages.h"
 
 namespace testutil {
 namespace {

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "framework/handles.h"
-#include "tests/support/engine_messages.h"
+#include "skin/core/skin_messages.h"
 #include "tests/support/message_recorder.h"
 #include "tests/support/win_test_util.h"
 
