@@ -2,7 +2,8 @@
 #   pastelle_add_googletest()                 builds GoogleTest from Debian's sources
 #   pastelle_add_test(NAME SOURCES ... LIBS ...)
 #       one GoogleTest program with our own main (hang watchdog); each test case becomes one
-#       ctest test, run natively or under Wine through the cross-compiling emulator.
+#       ctest test, run natively or under Wine through the cross-compiling emulator. The program
+#       sees the source tree's path as PASTELLE_SOURCE_DIR.
 include(GoogleTest)
 
 set(PASTELLE_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
@@ -42,6 +43,10 @@ function(pastelle_add_test name)
   if(WIN32)
     # Console program so that GoogleTest output reaches ctest through Wine.
     set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
+    # Under Wine the source tree is reached through drive Z:.
+    target_compile_definitions(${name} PRIVATE PASTELLE_SOURCE_DIR="Z:${PROJECT_SOURCE_DIR}")
+  else()
+    target_compile_definitions(${name} PRIVATE PASTELLE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   endif()
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
