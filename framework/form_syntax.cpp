@@ -13,13 +13,22 @@ constexpr char16_t kReplacement = 0xFFFD;
 bool IsHighSurrogate(uint32_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
 bool IsLowSurrogate(uint32_t unit) { return unit >= 0xDC00 && unit < 0xE000; }
 
+// The length of the UTF-8 sequence that `lead` starts, 0 for a byte that starts none.
+int SequenceLength(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if ((lead & 0xE0) == 0xC0) return 2;
+  if ((lead & 0xF0) == 0xE0) return 3;
+  if ((lead & 0xF8) == 0xF0) return 4;
+  return 0;
+}
+
 // Malformed sequences become U+FFFD, one per byte that starts no valid sequence.
 void AppendUtf8AsUtf16(std::string_view utf8, std::u16string& out) {
   size_t i = 0;
   while (i < utf8.size()) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
-    int length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
-    uint32_t code = length == 1 ? lead : length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    const int length = SequenceLength(lead);
+    uint32_t code = length == 1 ? lead : lead & (0x7Fu >> length);  // the lead byte's payload bits
     bool valid = length > 0 && i + length <= utf8.size();
     for (int k = 1; valid && k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + k]);

@@ -42,12 +42,12 @@ using FormPropertyList = std::vector<FormProperty>;
 struct FormValue {
   enum class Kind { Integer, String, Ident, Set, Binary, List, Collection } kind = Kind::Integer;
   int64_t integer = 0;
-  std::u16string string;                 // String
-  std::string ident;                     // Ident
-  std::vector<std::string> names;        // Set
-  std::vector<uint8_t> bytes;            // Binary
-  std::vector<std::u16string> strings;   // List
-  std::vector<FormPropertyList> items;   // Collection
+  std::u16string string;                // String
+  std::string ident;                    // Ident
+  std::vector<std::string> names;       // Set
+  std::vector<uint8_t> bytes;           // Binary
+  std::vector<std::u16string> strings;  // List
+  std::vector<FormPropertyList> items;  // Collection
 };
 
 struct FormObject {

@@ -12,9 +12,9 @@
 namespace {
 
 constexpr UINT kSkinMessages[] = {
-    skin::SKM_RECOLOR,         skin::SKM_REPAINTFRAME,  skin::SKM_ACTIVATE,    skin::SKM_SETSKINACTIVE,
-    skin::SKM_CUSTOMBUTTON,    skin::SKM_BUTTONVISIBLE, skin::SKM_REDRAWCLIENT, skin::SKM_RESKINSCROLLBAR,
-    skin::SKM_OPENMENUITEM,    skin::SKM_ISSKINNED,     skin::SKM_PAINTFRAMETO, skin::SKM_QUERYSKINFORM,
+    skin::SKM_RECOLOR,      skin::SKM_REPAINTFRAME,  skin::SKM_ACTIVATE,     skin::SKM_SETSKINACTIVE,
+    skin::SKM_CUSTOMBUTTON, skin::SKM_BUTTONVISIBLE, skin::SKM_REDRAWCLIENT, skin::SKM_RESKINSCROLLBAR,
+    skin::SKM_OPENMENUITEM, skin::SKM_ISSKINNED,     skin::SKM_PAINTFRAMETO, skin::SKM_QUERYSKINFORM,
     skin::SKM_SKINREADY,
 };
 
@@ -27,7 +27,7 @@ constexpr bool AnySkinMessageIsReflected() {
 static_assert(!AnySkinMessageIsReflected(), "a reflected notification would take a skin message's number");
 
 TEST(MessageNumbers, NoReflectedNotificationTakesASkinMessageNumber) {
-  const UINT reflected[] = {fw::CN_COMMAND,        fw::CN_NOTIFY,          fw::CN_DRAWITEM,     fw::CN_CTLCOLOREDIT,
+  const UINT reflected[] = {fw::CN_COMMAND,        fw::CN_NOTIFY,      fw::CN_DRAWITEM,       fw::CN_CTLCOLOREDIT,
                             fw::CN_CTLCOLORSTATIC, fw::CN_CTLCOLORBTN, fw::CN_CTLCOLORLISTBOX};
   for (UINT cn : reflected) EXPECT_TRUE(fw::IsReflectedMessage(cn)) << std::hex << cn;
   for (UINT skin_message : kSkinMessages) {
