@@ -49,6 +49,9 @@ class TApplication : public TComponent {
   // own keyboard handling; answering true means it was handled and goes no further. Programs use
   // it for what their message loop needs beyond the framework (modeless dialogs, MDI keys).
   std::function<bool(MSG&)> OnMessage;
+  // How long the mouse rests before a hint shows, and how long a hint stays (milliseconds).
+  int HintPause = 500;
+  int HintHidePause = 2500;
 
   [[nodiscard]] HWND Handle() const { return window_.get(); }
   [[nodiscard]] const std::string& Title() const { return title_; }

@@ -15,7 +15,7 @@ HWND SkinnerBase::HookedWindow() const noexcept {
 
 bool SkinnerBase::HookWindow(HWND window) noexcept {
   if (Hooked()) return false;
-  return SubclassWindow(window);
+  return JoinChain(window);
 }
 
 bool SkinnerBase::HookControl(fw::TControl* control) {
@@ -24,7 +24,7 @@ bool SkinnerBase::HookControl(fw::TControl* control) {
 }
 
 void SkinnerBase::Unhook() noexcept {
-  UnsubclassWindow();
+  LeaveChain();
   method_.Restore();
 }
 

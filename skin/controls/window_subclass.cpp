@@ -181,9 +181,9 @@ void SubclassChain::Idle(HWND window) noexcept {
 
 // ---- SubclassLayer --------------------------------------------------------------------------
 
-SubclassLayer::~SubclassLayer() { UnsubclassWindow(); }
+SubclassLayer::~SubclassLayer() { LeaveChain(); }
 
-bool SubclassLayer::SubclassWindow(HWND window) noexcept {
+bool SubclassLayer::JoinChain(HWND window) noexcept {
   if (window_ || !window || !IsWindow(window)) return false;
   WindowRecord* record = FindRecord(window);
   if (record && record->destroyed) return false;  // its handle is still being taken down
@@ -208,7 +208,7 @@ bool SubclassLayer::SubclassWindow(HWND window) noexcept {
   return true;
 }
 
-void SubclassLayer::UnsubclassWindow() noexcept {
+void SubclassLayer::LeaveChain() noexcept {
   if (!window_) return;
   const HWND window = window_;
   SubclassChain::Detach(this);
@@ -257,7 +257,7 @@ void ReleaseWhenIdle(HWND window, std::function<void()> free) {
 void ReleaseWhenIdle(SubclassLayer* layer, std::function<void()> free) {
   if (!layer) return;
   const HWND window = layer->IsSubclassed() ? layer->SubclassedWindow() : layer->lastWindow_;
-  layer->UnsubclassWindow();
+  layer->LeaveChain();
   ReleaseWhenIdle(window, std::move(free));
 }
 

@@ -37,10 +37,10 @@ class SubclassLayer {
 
   // Puts this layer on top of the window's chain. False when the window is gone, the layer is
   // already in a chain, or the window refused the new procedure.
-  bool SubclassWindow(HWND window) noexcept;
+  bool JoinChain(HWND window) noexcept;
   // Takes this layer out of its window's chain (see the file comment for when the previous
   // procedure goes back). Nothing when the layer is in no chain.
-  void UnsubclassWindow() noexcept;
+  void LeaveChain() noexcept;
 
   [[nodiscard]] bool IsSubclassed() const noexcept { return window_ != nullptr; }
   // The window whose chain this layer is in, nullptr when none.

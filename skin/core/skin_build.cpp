@@ -183,8 +183,7 @@ class SkinBuilder {
     border.TopHeight = horizontal ? 0 : first;
     border.BottomHeight = horizontal ? 0 : second;
     border.Frame = BuildFrameCount(FramesOf(element), ini_, "Personality");
-    border.Tile = Int("Personality", name + "Stretch", 1);
-    if (border.Tile > 1) border.Tile = 1;
+    border.SetStretch(std::min(Int("Personality", name + "Stretch", 1), 1));
     border.Trans = Int("Personality", name + "Trans", 1);
     LoadSkinBitmap(*border.Bitmap, Str("Personality", name));
   }
@@ -192,9 +191,9 @@ class SkinBuilder {
   void LoadTitle() {
     TDataSkinTitle& t = *d_.Title;
     LoadSkinBitmap(*t.Bitmap, Str("Personality", "TextBack"));
-    t.LeftWidth = Int("Personality", "TextShift", 0);
-    t.TopHeight = Int("Personality", "TextShiftVert", 0);
-    t.RightWidth = Int("Personality", "TextRightClip", 0);
+    t.SetTextShift(Int("Personality", "TextShift", 0));
+    t.SetTextShiftVert(Int("Personality", "TextShiftVert", 0));
+    t.SetTextRightClip(Int("Personality", "TextRightClip", 0));
     t.BottomHeight = 0;
     t.TextAlignment = Int("Personality", "TextAlignment", 0);
     t.Textbackground = Int("Personality", "Textbackground", 0);

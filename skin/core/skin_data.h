@@ -202,6 +202,8 @@ class TSkinData : public fw::TComponent {
   void ShowCaptionHint(const RECT& rect, const std::string& text);
   void HideCaptionHint();
   [[nodiscard]] bool CaptionHintShowing() const { return hintShowing_; }
+  // How long the mouse has rested on a caption button (milliseconds), for its hint.
+  int32_t HoverTime = 0;
 
   [[nodiscard]] bool SkinEmpty() const { return skinEmpty_; }
   [[nodiscard]] HWND LastFormHandle() const { return lastFormHandle_; }

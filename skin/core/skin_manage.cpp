@@ -220,7 +220,7 @@ bool TSkinManage::SkinWindow(HWND window) {
 
   const SkinnerFactory& factory = CurrentSkinnerFactory();
   if (!factory.createForm) return false;
-  IFormSkinner* skinner = factory.createForm(window, form, data, this, className);
+  IFormSkinner* skinner = factory.createForm(window, form, data, FTag, className);
   if (!skinner) return false;
   FFormSkinners.push_back(skinner);
   PostMessageA(window, SKM_ACTIVATE, 0, kActivateLParam);
@@ -300,7 +300,7 @@ void TSkinManage::SetMdiMaximized(bool on) {
   const std::vector<IFormSkinner*> skinners = FFormSkinners;
   for (IFormSkinner* skinner : skinners) {
     if (std::find(FFormSkinners.begin(), FFormSkinners.end(), skinner) == FFormSkinners.end()) continue;
-    if (skinner->MdiKind() != TMdiKind::Child) continue;
+    if (skinner->MdiKind() != TMdiKind::mkChild) continue;
     if (on) {
       skinner->RemoveRegion();
     } else {

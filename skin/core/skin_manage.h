@@ -102,6 +102,20 @@ class TSkinManage final : public ISkinManagerLink {
   [[nodiscard]] bool MenuFlag() const { return FMenuFlag; }
   void SetMenuFlag(bool flag) { FMenuFlag = flag; }
   [[nodiscard]] bool MdiMaximized() const { return FMdiMaximized; }
+  // The MDI client window of the skinned MDI frame and that frame's framework form.
+  void RecordMdiClient(HWND client, fw::TForm* form) {
+    FMdiClient = client;
+    FMdiClientForm = form;
+  }
+  [[nodiscard]] HWND MdiClient() const { return FMdiClient; }
+  [[nodiscard]] fw::TForm* MdiClientForm() const { return FMdiClientForm; }
+  // Windows are hidden while their frame changes to the skinned one (off unless a program sets it;
+  // the first activation clears it).
+  [[nodiscard]] bool HideWhileSkinning() const { return FHideWhileSkinning; }
+  void SetHideWhileSkinning(bool on) { FHideWhileSkinning = on; }
+  // A value of the program's own; form skinners copy it at creation (nil unless set).
+  [[nodiscard]] void* Tag() const { return FTag; }
+  void SetTag(void* tag) { FTag = tag; }
   [[nodiscard]] HWND MenuOwnerWindow() const { return FMenuOwnerWindow; }
   void SetMenuOwnerWindow(HWND window) { FMenuOwnerWindow = window; }
   [[nodiscard]] int32_t PendingCommand() const { return FPendingCommand; }
@@ -127,6 +141,10 @@ class TSkinManage final : public ISkinManagerLink {
   int32_t FMenuMode = kMenuModePopup;
   bool FMenuFlag = false;
   bool FMdiMaximized = false;
+  HWND FMdiClient = nullptr;
+  fw::TForm* FMdiClientForm = nullptr;
+  bool FHideWhileSkinning = false;
+  void* FTag = nullptr;
   HWND FMenuOwnerWindow = nullptr;
   int32_t FPendingCommand = 0;
   TSkinData* FPendingSkinData = nullptr;

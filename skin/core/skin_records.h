@@ -49,13 +49,30 @@ class TDataSkinBorder : public TDataSkinObject {
  public:
   explicit TDataSkinBorder(std::string name);
   std::unique_ptr<fw::TBitmap> Bitmap2;
+
+  // The four frame borders keep their "Stretch" key in Tile: 1 stretches the centre, anything
+  // else tiles it (the opposite of Tile in every other element).
+  [[nodiscard]] int32_t Stretch() const { return Tile; }
+  void SetStretch(int32_t value) { Tile = value; }
 };
 
-// The caption text: LeftWidth, TopHeight and RightWidth hold TextShift, TextShiftVert and
-// TextRightClip; Bitmap holds the text background image.
+// The caption text. LeftWidth, TopHeight and RightWidth hold TextShift, TextShiftVert and
+// TextRightClip (read and written through those names; BottomHeight stays 0); Bitmap holds the
+// text background image.
 class TDataSkinTitle : public TDataSkinObject {
  public:
   explicit TDataSkinTitle(std::string name);
+
+  // Left offset of left-aligned caption text.
+  [[nodiscard]] int32_t TextShift() const { return LeftWidth; }
+  void SetTextShift(int32_t value) { LeftWidth = value; }
+  // Twice the caption text's downward offset.
+  [[nodiscard]] int32_t TextShiftVert() const { return TopHeight; }
+  void SetTextShiftVert(int32_t value) { TopHeight = value; }
+  // Room kept free right of the caption text.
+  [[nodiscard]] int32_t TextRightClip() const { return RightWidth; }
+  void SetTextRightClip(int32_t value) { RightWidth = value; }
+
   int32_t TextAlignment = 0;
   int32_t Textbackground = 0;
   int32_t FontHeight = 0;

@@ -9,6 +9,8 @@
 #include <memory>
 #include <string>
 
+#include "skin/core/window_kinds.h"
+
 namespace fw {
 class TBitmap;
 class TForm;
@@ -28,11 +30,6 @@ enum TFormLifeState : int32_t {
   lsDestroyed = 6,   // the window is gone; the manager frees the object at its next purge
 };
 
-// What kind of MDI window a form skinner skins.
-enum class TMdiKind : uint8_t { None = 0, Frame = 1, Child = 2 };
-
-// The window state a form skinner follows.
-enum class TWindowState : uint8_t { Normal = 0, Maximized = 1, Minimized = 2 };
 
 class IFormSkinner {
  public:

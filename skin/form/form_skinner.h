@@ -1,29 +1,43 @@
 // TWinSkinForm, the form skinner: the skin manager gives one to every top-level window, dialog,
 // MDI frame and MDI child that it skins, whether or not the window belongs to a framework form.
 // It sees every message of the window first (its procedure chain) and, while the frame is skinned,
-// every message of the framework form (its window method). Control and menu skinners reach the
+// every message of the framework form (its window method). It draws the whole non-client area
+// from the skin, gives the window a shaped region when the skin's borders are transparent, and
+// recomputes the client area from the skin's border sizes. Control and menu skinners reach the
 // window's skin component and state through it.
 //
-// What it does so far: attach, activation by the manager's posted SKM_ACTIVATE, the answers to
-// SKM_ISSKINNED and SKM_QUERYSKINFORM, detach (the window's own procedure and window method go
-// back), and the life state Destroyed once its window is gone. The frame keeps the platform's
-// look.
+// The object's life cycle, metrics, region and message tables are in form_skinner.cpp; the frame
+// painting (borders, caption, caption text, icon) in form_frame_paint.cpp; the caption buttons,
+// their mouse protocol and hints in caption_buttons.cpp. Every rectangle comes from the frame
+// geometry (frame_geometry.h), which painting, hit-testing and WM_NCCALCSIZE share.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "framework/component.h"
+#include "framework/font.h"
 #include "framework/form.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/handles.h"
 #include "skin/controls/skinner_base.h"
 #include "skin/controls/window_method_hook.h"
 #include "skin/core/skinner_links.h"
+#include "skin/core/thread_timer.h"
+#include "skin/form/frame_geometry.h"
 
 namespace skin {
 
 class TSkinData;
+class TNCObject;
+class TWinSysButton;
+class MdiClientHook;
 
 class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkinner {
   FW_DECLARE_CLASS()
@@ -52,29 +66,108 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   void RemoveRegion() override;
   void AddSizeGrip(HWND grip) override;
 
+  // --- Control skinners attached to this window. ---
+  // True when it was already listed; otherwise appends it.
+  bool AddSkinner(void* skinner);
+  void RemoveSkinner(void* skinner);
+
+  // Screen point → point relative to the window's top-left corner.
+  [[nodiscard]] POINT ScreenToFrame(int x, int y) const;
+  // The window text with the caption's prefix and suffix.
+  [[nodiscard]] std::wstring CaptionText() const { return FCaptionPrefix + WindowTextWide() + FCaptionSuffix; }
+
   // The window procedure and the call into what the window had before.
   void FormWndProc(fw::TMessage& message);
   using SkinnerBase::CallDefault;
 
-  // --- State read by the skin manager and by the control and menu skinners. ---
-  uint8_t FActivated = 0;          // SKM_ACTIVATE has been received
-  std::string FClassName;          // window class name (at most 100 characters)
-  uint8_t FSkinFrame = 0;          // the frame is skinned (xcMainMenu in SkinControls)
-  HWND FOwnerWnd = nullptr;        // GW_OWNER at attach
-  uint8_t FUnicode = 0;            // the window is a Unicode window
-  uint8_t FDialogClass = 0;        // class "#32770" or "TMessageForm"
-  uint8_t FIsChild = 0;            // WS_CHILD
-  HWND FMdiClient = nullptr;       // the MDI client of an MDI frame
-  DWORD FStyle = 0;                // last read window style
-  fw::TForm* FForm = nullptr;      // the framework form, nullptr for another window
-  HWND FHandle = nullptr;          // the skinned window
-  TSkinData* FSkinData = nullptr;  // the skin component
-  uint8_t FActive = 1;             // the window is active
-  TMdiKind FMdiKind = TMdiKind::None;
-  TWindowState FWindowState = TWindowState::Normal;
+  // --- The geometry of this window now. ---
+  [[nodiscard]] FrameWindow GeometryWindow() const;
+  [[nodiscard]] FrameMetrics Metrics() const;
+
+  // --- State read by the skin manager, the caption buttons and the control and menu skinners. ---
+  fw::UniqueFont FTitleFont;              // caption font of the system's non-client metrics
+  uint8_t FActivated = 0;                 // SKM_ACTIVATE has been received
+  TThreadTimer FHoverTimer;               // 250 ms caption-button hover and hints, while active
+  std::wstring FCaptionSuffix = L"  ";    // appended to the caption text
+  std::wstring FCaptionPrefix = L" ";     // put before the caption text
+  std::string FClassName;                 // window class name (at most 100 characters)
+  uint8_t FMenuUpdateSaved = 0;           // the component's MenuUpdate, kept for an MDI frame
+  uint8_t FSkinFrame = 0;                 // borders, caption and menu bar are skinned
+  RECT FClientRect{};                     // last client rectangle
+  uint32_t FLastRightClick = 0;           // tick of the last system menu by right click or icon
+  int FDoubleClickTime = 0;               // GetDoubleClickTime at creation
+  int FCaptionTextWidth = 0;              // measured caption width of a dialog-class window
+  HWND FOwnerWnd = nullptr;               // GW_OWNER at attach
+  HICON FIcon = nullptr;                  // icon last read (not owned)
+  int FIconSize = 0;                      // small-icon width used to draw it
+  std::wstring FDialogCaption;            // caption text of a dialog-class window, as measured
+  int FBorderLeft = 0, FBorderTop = 0;    // skin frame thicknesses; FBorderTop is the caption's
+  int FBorderRight = 0, FBorderBottom = 0;
+  RECT FWindowRect{};                     // window rectangle (screen) at the last frame paint
+  RECT FCaptionTextRect{};                // where the caption text was last placed
+  RECT FNativeFrame{};                    // native frame sizes at activation (Right, Bottom)
+  int FMenuBarHeight = 0;                 // height of the skinned menu band, 0 when none
+  int FButtonCount = 0;                   // caption-button objects
+  uint8_t FInMenuLoop = 0;                // a menu-bar popup is being tracked
+  uint8_t FRightToLeft = 0;               // WS_EX_LEFTSCROLLBAR
+  uint8_t FSizable = 0;                   // WS_THICKFRAME
+  uint8_t FUnicode = 0;                   // IsWindowUnicode
+  uint8_t FDialogClass = 0;               // class "#32770" or "TMessageForm"
+  uint8_t FIsChild = 0;                   // WS_CHILD
+  HWND FMdiClient = nullptr;              // the MDI client child of an MDI frame
+  HMENU FNativeMenu = nullptr;            // GetMenu at attach
+  HMENU FSystemMenu = nullptr;            // GetSystemMenu (FALSE) at activation
+  HMENU FTrackedMenu = nullptr;           // menu of the menu-bar item being tracked
+  fw::TColor FSavedColor = fw::clBtnFace;  // the form's Color before skinning
+  DWORD FStyle = 0;                       // last read window style
+  int FRightButtonsWidth = 0;             // widest right-aligned caption-button zone
+  TNCObject* FHotObject = nullptr;        // caption or menu-bar button under the mouse or pressed
+  uint8_t FOwnRegion = 0;                 // FRegion was set by this object
+  fw::TForm* FForm = nullptr;             // the framework form, nullptr for another window
+  HWND FHandle = nullptr;                 // the skinned window
+  fw::TCanvas FCanvas, FControlCanvas;    // scratch canvases; the second is lent to control skinners
+  TSkinData* FSkinData = nullptr;         // the skin component
+  std::vector<std::unique_ptr<TWinSysButton>> FButtons;  // one per SysButtons record
+  fw::TBitmap FIconBitmap;                // the small icon on magenta
+  fw::TBitmap FCaptionBitmap;             // off-screen image of the caption bar
+  std::vector<void*> FSkinners;           // control skinners attached to this window
+  int FWindowWidth = 0, FWindowHeight = 0;  // window size at the last frame paint
+  int FRegionWidth = 0, FRegionHeight = 0;  // size the current transparent region was built for
+  uint8_t FActive = 1;                    // the window is active
+  TMdiKind FMdiKind = TMdiKind::mkNone;
+  TBorderKind FBorderKind = TBorderKind::bkSingle;
+  TBorderIcons FBorderIcons = 0;
+  TWindowState FWindowState = TWindowState::wsNormal;
   TFormLifeState FLifeState = lsWaiting;
-  void* FManagerTag = nullptr;  // set by the skin manager at creation
+  void* FManagerTag = nullptr;  // the skin manager's free Tag at creation
   std::string FEventName;       // class name passed to OnBeforeSkinForm and OnAfterSkinForm
+
+  // The skin's frame as the geometry reads it, refreshed by UpdateMetrics.
+  FrameSkin FFrameSkin;
+  CaptionLayout FCaptionLayout;  // the caption as last laid out
+
+  // --- Frame painting (form_frame_paint.cpp). ---
+  void DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc);
+  void PaintCaption(HDC dc);
+  void DrawCaptionText(fw::TCanvas& canvas, const RECT& area);
+  void LoadIconBitmap();
+  void DrawIcon(HDC dc, const RECT& rect);
+  void LayoutCaptionButtons();
+  void DrawCaptionButtons(fw::TCanvas& canvas);
+  [[nodiscard]] bool IsCaptionButtonVisible(size_t index);
+
+  // --- Caption buttons (caption_buttons.cpp). ---
+  void CreateCaptionButtons();
+  [[nodiscard]] TWinSysButton* CaptionButtonAt(POINT framePoint);
+  void DoCaptionButton();
+  void ToggleMaximize();
+  void ToggleMinimize();
+  void SendToActiveMdiChild(WPARAM command);
+  [[nodiscard]] bool CloseAllowed() const;
+  void HoverTick();
+  // WM_NCMOUSEMOVE … WM_NCRBUTTONDOWN; true when consumed (the default procedure not called).
+  bool HandleNcMouse(fw::TMessage& message);
+  void ShowSystemMenu(POINT screenPoint);
 
  protected:
   void HandleMessage(fw::TMessage& message) override { FormWndProc(message); }
@@ -82,19 +175,42 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
 
  private:
   void Attach(TSkinData* skinData);
-  // SKM_ACTIVATE: apply the skin.
   void Activate();
-  // Sends SKM_SKINREADY and fires OnAfterSkinForm, as activation and Recolor end.
+  // The window text, wide (read as the window is Unicode or not; at most 1000 characters).
+  [[nodiscard]] std::wstring WindowTextWide() const;
+  // WM_SETTEXT through `setText` without the platform painting its caption over the skinned one.
+  void SetTextWithoutNativeCaption(fw::TMessage& message, const std::function<void(fw::TMessage&)>& setText);
   void AnnounceSkinned();
-  // WM_NCDESTROY: let go of the window and the form without touching their look.
+  void CaptureFrameSizes();
+  void AdjustWindowSize(bool keepClient);
+  void DetachPlain();
   void DetachOnDestroy();
+  void FreeSkinners();
   void ReadWindowState();
   void DetectMdiClient();
+  void SetSysMenuStyle(bool strip);
+  void OnSize(fw::TMessage& message);
+  void OnNcCalcSize(fw::TMessage& message);
+  void OnNcHitTest(fw::TMessage& message);
+  // The three stages of FormWndProc; each answers true when it dealt with the message.
+  bool StageOne(fw::TMessage& message, bool& passOn);
+  bool StageTwo(fw::TMessage& message, bool& passOn);
+  void StageThree(fw::TMessage& message, bool& passOn);
+  [[nodiscard]] bool MaximizedMdiChild() const;
+  [[nodiscard]] bool UsesStageTwo() const;
 
+  // SKM_PAINTFRAMETO and SKM_QUERYSKINFORM.
+  void AnswerFrameQuery(fw::TMessage& message);
   // The framework form's window method while the frame is skinned.
   void FormWindowMethod(fw::TMessage& message);
+  // The MDI client's procedure (ClientWndProc).
+  friend class MdiClientHook;
+  void ClientWndProc(fw::TMessage& message);
 
-  WindowMethodHook FFormMethod;  // FOldWindowMethod: the form's window method while ours is installed
+  WindowMethodHook FFormMethod;                // FOldWindowMethod: the form's window method
+  std::unique_ptr<MdiClientHook> FClientHook;  // FOldClientProc: the MDI client's chain layer
+  HRGN FRegion = nullptr;                      // the region set on the window (the system owns it)
+  bool FFrameAdjusted = false;                 // the window was resized for the skinned frame
 };
 
 }  // namespace skin

@@ -30,11 +30,6 @@ void StretchPart(HDC to, const RECT& dest, HDC from, const RECT& source) {
                Width(source), Height(source), SRCCOPY);
 }
 
-RECT Offset(RECT rect, int dx, int dy) {
-  ::OffsetRect(&rect, dx, dy);
-  return rect;
-}
-
 // The frame stretched to (width, height) in a new image; empty when there is no frame.
 fw::TBitmap StretchedFrameCopy(const fw::TBitmap& bitmap, const RECT& frame, int width,
                                int height) {
@@ -78,6 +73,32 @@ void RepeatDown(fw::TBitmap& image, int left, int top, int width, int tile_heigh
     const int run = std::min(covered, needed - covered);
     ::BitBlt(dc, left, top + covered, width, run, dc, left, top, SRCCOPY);
     covered += run;
+  }
+}
+
+// Copies the parts of a sliced frame from the bitmap into the image, in their order.
+void PaintParts(fw::TBitmap& image, const fw::TBitmap& bitmap, const SliceList& parts) {
+  HDC to = image.DC();
+  HDC from = bitmap.DC();
+  for (const SlicePart& part : parts) {
+    const RECT target = ToRECT(part.Target);
+    const RECT source = ToRECT(part.Source);
+    switch (part.Fill) {
+      case PartFill::Stretch:
+        StretchPart(to, target, from, source);
+        break;
+      case PartFill::Tile:
+        TileRect(image.Canvas(), target, bitmap, source);
+        break;
+      case PartFill::RepeatAcross: {
+        // One copy of the source's width, then copies of it to the right.
+        const int tile = Width(source);
+        StretchPart(to, RECT{target.left, target.top, target.left + tile, target.bottom}, from,
+                    source);
+        RepeatAcross(image, target.left, target.top, tile, Height(target), target.right);
+        break;
+      }
+    }
   }
 }
 
@@ -134,68 +155,17 @@ void PaintParentUnder(int left, int top, RECT client, HDC dc, Perform perform) {
 }  // namespace
 
 RECT FrameRect(const fw::TBitmap& bitmap, FrameStrip strip, int count, int index) {
-  if (count < 1 || index < 1 || index > count) return RECT{};
-  if (strip == FrameStrip::Stacked) {
-    const int height = bitmap.Height() / count;
-    if (height <= 0 || bitmap.Width() <= 0) return RECT{};
-    return RECT{0, (index - 1) * height, bitmap.Width(), index * height};
-  }
-  const int width = bitmap.Width() / count;
-  if (width <= 0 || bitmap.Height() <= 0) return RECT{};
-  return RECT{(index - 1) * width, 0, index * width, bitmap.Height()};
+  return ToRECT(FrameRect(Size{bitmap.Width(), bitmap.Height()}, strip, count, index));
 }
 
 fw::TBitmap StretchFrame(const RECT& dest, const fw::TBitmap& bitmap, const FrameMargins& margins,
                          FrameStrip strip, CentreFill centre, int frame_count, int frame_index) {
-  const int w = Width(dest);
-  const int h = Height(dest);
   const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  if (w <= 0 || h <= 0 || ::IsRectEmpty(&frame)) return {};
-  const int frame_w = Width(frame);
-  const int frame_h = Height(frame);
-
-  int left = std::max(margins.LeftWidth, 0);
-  int top = std::max(margins.TopHeight, 0);
-  int right = std::max(margins.RightWidth, 0);
-  int bottom = std::max(margins.BottomHeight, 0);
-  if (w < left + right) left = right = 0;
-  if (h < top + bottom) top = bottom = 0;
-
-  fw::TBitmap result = NewImage(w, h);
-  HDC to = result.DC();
-  HDC from = bitmap.DC();
-  // Source rectangles are in frame coordinates.
-  auto part = [&](const RECT& result_part, const RECT& frame_part) {
-    StretchPart(to, result_part, from, Offset(frame_part, frame.left, frame.top));
-  };
-
-  if (left * top > 0) part(RECT{0, 0, left, top}, RECT{0, 0, left, top});
-  if (left * bottom > 0)
-    part(RECT{0, h - bottom, left, h}, RECT{0, frame_h - bottom, left, frame_h});
-  if (right * top > 0) part(RECT{w - right, 0, w, top}, RECT{frame_w - right, 0, frame_w, top});
-  if (left > 0) part(RECT{0, top, left, h - bottom}, RECT{0, top, left, frame_h - bottom});
-  if (top > 0) part(RECT{left, 0, w - right, top}, RECT{left, 0, frame_w - right, top});
-
-  const RECT centre_part{left, top, w - right, h - bottom};
-  const RECT centre_source{left, top, frame_w - right, frame_h - bottom};
-  if (centre == CentreFill::Tile) {
-    TileRect(result.Canvas(), centre_part, bitmap, Offset(centre_source, frame.left, frame.top));
-  } else {
-    part(centre_part, centre_source);
-  }
-
-  // Painted after the centre, so that they cover whatever tiles reached past it.
-  if (right * bottom > 0) {
-    part(RECT{w - right, h - bottom, w, h},
-         RECT{frame_w - right, frame_h - bottom, frame_w, frame_h});
-  }
-  if (right > 0)
-    part(RECT{w - right, top, w, h - bottom},
-         RECT{frame_w - right, top, frame_w, frame_h - bottom});
-  if (bottom > 0) {
-    part(RECT{left, h - bottom, w - right, h},
-         RECT{left, frame_h - bottom, frame_w - right, frame_h});
-  }
+  const SliceList parts =
+      NineSliceParts(Size{Width(dest), Height(dest)}, FromRECT(frame), margins, centre);
+  if (parts.size() == 0) return {};
+  fw::TBitmap result = NewImage(Width(dest), Height(dest));
+  PaintParts(result, bitmap, parts);
   return result;
 }
 
@@ -238,26 +208,11 @@ void DrawFrameThreePart(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Fra
                         int frame_count, int frame_index, int left_width, int right_width) {
   if (!dc || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  const int w = Width(rect);
-  const int h = Height(rect);
-  if (w <= 0 || h <= 0 || ::IsRectEmpty(&frame)) return;
-  const int frame_w = Width(frame);
-  const int frame_h = Height(frame);
-  if (w < frame_w) {
-    PutImage(dc, rect, StretchedFrameCopy(bitmap, frame, w, h), Keying::Opaque);
-    return;
-  }
-  const int left = std::clamp(left_width, 0, frame_w);
-  const int right = std::clamp(right_width, 0, frame_w);
-  fw::TBitmap image = NewImage(w, h);
-  HDC to = image.DC();
-  HDC from = bitmap.DC();
-  auto part = [&](const RECT& image_part, const RECT& frame_part) {
-    StretchPart(to, image_part, from, Offset(frame_part, frame.left, frame.top));
-  };
-  part(RECT{0, 0, left, h}, RECT{0, 0, left, frame_h});
-  part(RECT{left, 0, w - right, h}, RECT{left, 0, frame_w - right, frame_h});
-  part(RECT{w - right, 0, w, h}, RECT{frame_w - right, 0, frame_w, frame_h});
+  const SliceList parts =
+      ThreeColumnParts(Size{Width(rect), Height(rect)}, FromRECT(frame), left_width, right_width);
+  if (parts.size() == 0) return;
+  fw::TBitmap image = NewImage(Width(rect), Height(rect));
+  PaintParts(image, bitmap, parts);
   PutImage(dc, rect, image, Keying::Opaque);
 }
 
@@ -266,33 +221,11 @@ void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bit
                    const FrameMargins& margins) {
   if (!canvas.Handle() || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  const int w = Width(rect);
-  const int h = Height(rect);
-  if (w <= 0 || h <= 0 || ::IsRectEmpty(&frame)) return;
-  const int frame_w = Width(frame);
-  const int frame_h = Height(frame);
-  const int left = std::max(margins.LeftWidth, 0);
-  const int right = std::max(margins.RightWidth, 0);
-  const int middle = frame_w - left - right;
-
-  fw::TBitmap image;
-  if (middle <= 0) {
-    // No middle to repeat: the frame is stretched whole across the rectangle.
-    image = StretchedFrameCopy(bitmap, frame, w, h);
-  } else {
-    image = NewImage(w, h);
-    HDC to = image.DC();
-    HDC from = bitmap.DC();
-    auto part = [&](const RECT& image_part, const RECT& frame_part) {
-      StretchPart(to, image_part, from, Offset(frame_part, frame.left, frame.top));
-    };
-    part(RECT{0, 0, left, h}, RECT{0, 0, left, frame_h});
-    if (left < w - right) {
-      part(RECT{left, 0, left + middle, h}, RECT{left, 0, left + middle, frame_h});
-      RepeatAcross(image, left, 0, middle, h, w - right);
-    }
-    part(RECT{w - right, 0, w, h}, RECT{frame_w - right, 0, frame_w, frame_h});
-  }
+  const SliceList parts =
+      RepeatedMiddleParts(Size{Width(rect), Height(rect)}, FromRECT(frame), margins);
+  if (parts.size() == 0) return;
+  fw::TBitmap image = NewImage(Width(rect), Height(rect));
+  PaintParts(image, bitmap, parts);
   image.SetTransparent(keying == Keying::Transparent);
   image.SetTransparentColor(static_cast<fw::TColor>(kKeyColor));
   canvas.Draw(rect.left, rect.top, image);

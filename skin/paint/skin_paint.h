@@ -18,27 +18,15 @@
 #include "framework/control.h"
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
+#include "skin/paint/nine_slice.h"
+#include "skin/paint/plane_win32.h"
 
 namespace skin {
 
 inline constexpr COLORREF kKeyColor = 0xFF00FF;
 
-// How a bitmap holds its frames: side by side (frame i starts at x = (i - 1) × (width div N)) or
-// stacked (at y = (i - 1) × (height div N)).
-enum class FrameStrip { SideBySide, Stacked };
-// How the centre of a nine-sliced frame fills its space.
-enum class CentreFill { Stretch, Tile };
 // Whether key-coloured pixels leave the destination visible.
 enum class Keying { Opaque, Transparent };
-
-// The fixed borders of a frame, in pixels of the frame, in the order the element records keep
-// them: left, top, right, bottom.
-struct FrameMargins {
-  int LeftWidth = 0;
-  int TopHeight = 0;
-  int RightWidth = 0;
-  int BottomHeight = 0;
-};
 
 // Frame `index` of `count` in the bitmap; an empty rectangle when there is no such frame.
 [[nodiscard]] RECT FrameRect(const fw::TBitmap& bitmap, FrameStrip strip, int count, int index);

@@ -107,12 +107,12 @@ TEST_F(SubclassChainTest, ThreeLayersLeaveInEveryOrder) {
     HWND window = NewWindow();
     const LONG_PTR own = GetWindowLongPtrA(window, GWLP_WNDPROC);
     NamedLayer layers[3] = {NamedLayer("a"), NamedLayer("b"), NamedLayer("c")};
-    for (auto& layer : layers) ASSERT_TRUE(layer.SubclassWindow(window));
+    for (auto& layer : layers) ASSERT_TRUE(layer.JoinChain(window));
     EXPECT_EQ(Deliver(window), (Seen{"c", "b", "a", "own"})) << "the newest layer sees a message first";
 
     Seen expected{"c", "b", "a"};
     for (int index : order) {
-      layers[index].UnsubclassWindow();
+      layers[index].LeaveChain();
       expected.erase(std::find(expected.begin(), expected.end(), std::string(1, static_cast<char>('a' + index))));
       Seen withOwn = expected;
       withOwn.push_back("own");
@@ -131,7 +131,7 @@ TEST_F(SubclassChainTest, UnicodeWindowStaysUnicodeAndGetsWideText) {
   ASSERT_TRUE(IsWindowUnicode(window));
   const LONG_PTR own = GetWindowLongPtrW(window, GWLP_WNDPROC);
   NamedLayer layer("a");
-  ASSERT_TRUE(layer.SubclassWindow(window));
+  ASSERT_TRUE(layer.JoinChain(window));
   EXPECT_TRUE(IsWindowUnicode(window)) << "the window must not become an ANSI window";
   const wchar_t* text = L"\x4E2D\x6587 \x00E9t\x00E9";
   SetWindowTextW(window, text);
@@ -139,7 +139,7 @@ TEST_F(SubclassChainTest, UnicodeWindowStaysUnicodeAndGetsWideText) {
   GetWindowTextW(window, back, 32);
   EXPECT_STREQ(back, text) << "a wide text passes the chain unconverted";
   EXPECT_EQ(Deliver(window), (Seen{"a", "own"}));
-  layer.UnsubclassWindow();
+  layer.LeaveChain();
   EXPECT_EQ(GetWindowLongPtrW(window, GWLP_WNDPROC), own);
   EXPECT_TRUE(IsWindowUnicode(window));
 }
@@ -154,15 +154,15 @@ LRESULT CALLBACK ForeignProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
 TEST_F(SubclassChainTest, LaterSubclassIsNeverCutOutAndTheRecordGoesWithTheWindow) {
   HWND window = NewWindow();
   NamedLayer first("a");
-  ASSERT_TRUE(first.SubclassWindow(window));
+  ASSERT_TRUE(first.JoinChain(window));
   g_belowForeign =
       reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ForeignProc)));
-  first.UnsubclassWindow();
+  first.LeaveChain();
   EXPECT_EQ(GetWindowLongPtrA(window, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(ForeignProc));
   EXPECT_EQ(Deliver(window), (Seen{"foreign", "own"})) << "the chain passes straight through";
 
   NamedLayer second("b");
-  ASSERT_TRUE(second.SubclassWindow(window)) << "a new layer joins the chain that is still installed";
+  ASSERT_TRUE(second.JoinChain(window)) << "a new layer joins the chain that is still installed";
   EXPECT_EQ(Deliver(window), (Seen{"foreign", "b", "own"}));
 
   DestroyWindow(window);
@@ -173,7 +173,7 @@ TEST_F(SubclassChainTest, LaterSubclassIsNeverCutOutAndTheRecordGoesWithTheWindo
   // Handles are recycled: whatever window comes next starts afresh.
   HWND next = NewWindow();
   NamedLayer third("c");
-  EXPECT_TRUE(third.SubclassWindow(next));
+  EXPECT_TRUE(third.JoinChain(next));
   EXPECT_EQ(Deliver(next), (Seen{"c", "own"}));
 }
 
@@ -183,8 +183,8 @@ TEST_F(SubclassChainTest, LayerReleasedInsideItsOwnMessageIsFreedWhenTheOutermos
   bool freedBeforeReturn = false;
   auto* layer = new NamedLayer("a");
   NamedLayer below("below");
-  ASSERT_TRUE(below.SubclassWindow(window));
-  ASSERT_TRUE(layer->SubclassWindow(window));
+  ASSERT_TRUE(below.JoinChain(window));
+  ASSERT_TRUE(layer->JoinChain(window));
   layer->onApp = [&] {
     skin::ReleaseWhenIdle(layer, [&freed, layer] {
       freed = true;
@@ -205,7 +205,7 @@ TEST_F(SubclassChainTest, ExceptionIsCaughtThePreviousProcedureRunsAndTheErrorIs
   HWND window = NewWindow();
   NamedLayer failing("a");
   failing.throwOnApp = true;
-  ASSERT_TRUE(failing.SubclassWindow(window));
+  ASSERT_TRUE(failing.JoinChain(window));
   std::vector<std::string> reported;
   bool insideMessage = false;
   bool reportedInside = false;
@@ -229,7 +229,7 @@ TEST_F(SubclassChainTest, ExceptionIsCaughtThePreviousProcedureRunsAndTheErrorIs
 TEST_F(SubclassChainTest, BusyScopeDefersAReleaseUntilItEnds) {
   HWND window = NewWindow();
   auto* layer = new NamedLayer("a");
-  ASSERT_TRUE(layer->SubclassWindow(window));
+  ASSERT_TRUE(layer->JoinChain(window));
   bool freed = false;
   {
     skin::WindowBusyScope busy(window);
@@ -247,9 +247,9 @@ TEST_F(SubclassChainTest, ManyWindowsLeaveNoRecords) {
   for (int i = 0; i < 200; ++i) {
     HWND window = NewWindow();
     NamedLayer a("a"), b("b");
-    ASSERT_TRUE(a.SubclassWindow(window));
-    ASSERT_TRUE(b.SubclassWindow(window));
-    if (i % 2) a.UnsubclassWindow();
+    ASSERT_TRUE(a.JoinChain(window));
+    ASSERT_TRUE(b.JoinChain(window));
+    if (i % 2) a.LeaveChain();
     DestroyWindow(window);
   }
   windows_.clear();

@@ -390,6 +390,7 @@ TEST(SkinBuild, BordersTitleAndButtonsComeFromTheirKeys) {
   EXPECT_EQ(t.TopHeight, 0);
   EXPECT_EQ(t.Frame, 2);
   EXPECT_EQ(t.Tile, 1);
+  EXPECT_EQ(t.Stretch(), 1) << "a frame border's Tile slot is its Stretch key";
   EXPECT_EQ(t.Trans, 1);
   EXPECT_EQ(t.Bitmap->Width(), 30);
   const auto& l = *data->BorderLeft;
@@ -404,6 +405,9 @@ TEST(SkinBuild, BordersTitleAndButtonsComeFromTheirKeys) {
   EXPECT_EQ(title.LeftWidth, 16);
   EXPECT_EQ(title.TopHeight, 2);
   EXPECT_EQ(title.RightWidth, 20);
+  EXPECT_EQ(title.TextShift(), 16);
+  EXPECT_EQ(title.TextShiftVert(), 2);
+  EXPECT_EQ(title.TextRightClip(), 20);
   EXPECT_EQ(title.TextAlignment, 1);
   EXPECT_EQ(title.FontHeight, 16);
   EXPECT_EQ(title.ActiveTextColour, 0x030201);

@@ -1,0 +1,205 @@
+// The skinned non-client area of a form skinner: the border pieces, the caption bar composed
+// off-screen (top border, text background, caption text, caption buttons, the window icon) and
+// put on the window in one blit.
+#include <exception>
+
+#include "skin/core/skin_data.h"
+#include "skin/core/skin_messages.h"
+#include "skin/form/caption_buttons.h"
+#include "skin/form/form_skinner.h"
+#include "skin/paint/plane_win32.h"
+#include "skin/paint/skin_paint.h"
+#include "skin/paint/skin_text.h"
+
+namespace skin {
+namespace {
+
+constexpr UINT kCaptionMeasureFlags = DT_CALCRECT | DT_NOCLIP | DT_NOPREFIX;
+constexpr UINT kCaptionDrawFlags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+constexpr UINT kCaptionRightToLeftFlags = kCaptionDrawFlags | DT_RIGHT | DT_RTLREADING;
+
+int FramesOf(int32_t frames) { return frames < 1 ? 1 : frames; }
+
+}  // namespace
+
+void TWinSkinForm::PaintFrame(HDC dc) {
+  if (!FSkinData || FSkinData->SkinEmpty() || !Hooked()) return;
+  if (FLifeState != lsActive && FLifeState != lsReskinning) return;
+  if (FBorderKind == TBorderKind::bkNone || MaximizedMdiChild()) return;
+  const bool ownDC = dc == nullptr;
+  if (ownDC) dc = GetWindowDC(FHandle);
+  if (!dc) return;
+  try {
+    GetWindowRect(FHandle, &FWindowRect);
+    FWindowWidth = FWindowRect.right - FWindowRect.left;
+    FWindowHeight = FWindowRect.bottom - FWindowRect.top;
+    const FramePieces pieces = PiecesOf(GeometryWindow(), Metrics());
+    if (pieces.PaintBorders) {
+      DrawBorderPiece(TBorderPiece::bpLeft, ToRECT(pieces.LeftBorder), dc);
+      DrawBorderPiece(TBorderPiece::bpRight, ToRECT(pieces.RightBorder), dc);
+      DrawBorderPiece(TBorderPiece::bpBottom, ToRECT(pieces.BottomBorder), dc);
+    }
+    PaintCaption(dc);
+    if (pieces.PaintBorders && FMenuBarHeight > 0 && FSkinData->FaceBrush) {
+      const RECT band = ToRECT(pieces.MenuBand);
+      FillRect(dc, &band, FSkinData->FaceBrush.get());
+    }
+  } catch (const std::exception&) {
+    // Failures of skinning are silent: the frame keeps whatever was painted.
+  }
+  if (FHotObject) FHotObject->State = osNormal;
+  FHotObject = nullptr;
+  if (ownDC) ReleaseDC(FHandle, dc);
+}
+
+void TWinSkinForm::DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc) {
+  if (rect.right < rect.left || rect.bottom < rect.top || !FSkinData) return;
+  const TDataSkinBorder* element = nullptr;
+  switch (index) {
+    case TBorderPiece::bpLeft:
+      element = FSkinData->BorderLeft.get();
+      break;
+    case TBorderPiece::bpRight:
+      element = FSkinData->BorderRight.get();
+      break;
+    case TBorderPiece::bpTop:
+      element = FSkinData->BorderTop.get();
+      break;
+    case TBorderPiece::bpBottom:
+      element = FSkinData->BorderBottom.get();
+      break;
+  }
+  if (!element || !element->Bitmap || element->Bitmap->Empty()) return;
+  const int frames = FramesOf(element->Frame);
+  const int frame = FActive || frames == 1 ? 1 : 2;
+  const bool stacked = index == TBorderPiece::bpTop || index == TBorderPiece::bpBottom;
+  const fw::TBitmap piece =
+      StretchFrame(RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}, *element->Bitmap,
+                   FrameMargins{element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
+                   stacked ? FrameStrip::Stacked : FrameStrip::SideBySide,
+                   element->Stretch() == 1 ? CentreFill::Stretch : CentreFill::Tile, frames, frame);
+  if (piece.Empty()) return;
+  BitBlt(dc, rect.left, rect.top, piece.Width(), piece.Height(), piece.DC(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::PaintCaption(HDC dc) {
+  const int width = FWindowWidth;
+  const bool minimized = FWindowState == TWindowState::wsMinimized;
+  const int height = minimized ? FWindowHeight : FBorderTop;
+  if (width <= 0 || height <= 0) return;
+  FCaptionBitmap = fw::TBitmap(width, height, fw::pf24bit);
+  HDC target = FCaptionBitmap.DC();
+  RECT area{};
+  if (minimized) {
+    fw::UniqueBrush face(CreateSolidBrush(fw::ColorToRGB(FSkinData->Colours[ciButtonFace])));
+    const RECT all{0, 0, width, height};
+    FillRect(target, &all, face.get());
+    area = RECT{0, 0, width, FBorderTop};
+  } else {
+    BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    area = RECT{FBorderLeft, 0, width - FBorderRight, FBorderTop};
+  }
+  DrawBorderPiece(TBorderPiece::bpTop, area, target);
+  FCanvas.SetHandle(target);
+  DrawCaptionText(FCanvas, area);
+  LayoutCaptionButtons();
+  DrawCaptionButtons(FCanvas);
+  FCanvas.SetHandle(nullptr);
+  BitBlt(dc, 0, 0, width, height, target, 0, 0, SRCCOPY);
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area) {
+  const std::wstring text = CaptionText();
+  HDC dc = canvas.Handle();
+  HGDIOBJ oldFont = SelectObject(dc, FTitleFont ? FTitleFont.get() : GetStockObject(DEFAULT_GUI_FONT));
+  RECT measured{area.left, area.top, area.left, area.top};
+  DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
+  const Size textSize{measured.right - measured.left, measured.bottom - measured.top};
+
+  std::vector<Rect> previous;
+  previous.reserve(FButtons.size());
+  for (const auto& button : FButtons) previous.push_back(FromRECT(button->BoundsRect));
+  FrameWindow window = GeometryWindow();
+  window.Width = FWindowWidth;
+  window.Height = FWindowHeight;
+  auto ask = [this](int32_t visibility, int32_t action) {
+    return SendMessageA(FHandle, SKM_BUTTONVISIBLE, static_cast<WPARAM>(visibility), action) > 0;
+  };
+  FCaptionLayout = LayoutCaption(window, FFrameSkin, Metrics(), textSize, ask, previous);
+  FRightButtonsWidth = FCaptionLayout.Text.RightButtonsWidth;
+  FCaptionTextRect = ToRECT(FCaptionLayout.Text.TextRect);
+
+  const TDataSkinTitle* title = FSkinData->Title.get();
+  if (title && title->Bitmap && !title->Bitmap->Empty()) {
+    TileFrameHorz(canvas, ToRECT(FCaptionLayout.Text.BackgroundRect), *title->Bitmap, FrameStrip::SideBySide,
+                  Keying::Transparent, 2, FActive ? 1 : 2, FrameMargins{title->TXTBackleft, 0, title->TXTBackRight, 0});
+  }
+  const int oldMode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(
+      dc, fw::ColorToRGB(FSkinData->Colours[FActive ? ciTitleTextActive : ciTitleTextNoActive]));
+  RECT drawRect = ToRECT(FCaptionLayout.Text.DrawRect);
+  DrawSkinText(dc, text, drawRect, FRightToLeft ? kCaptionRightToLeftFlags : kCaptionDrawFlags);
+  SetTextColor(dc, oldColour);
+  SetBkMode(dc, oldMode);
+  SelectObject(dc, oldFont);
+}
+
+void TWinSkinForm::LayoutCaptionButtons() {
+  for (const auto& button : FButtons) {
+    if (button->Index >= FCaptionLayout.Buttons.size()) continue;
+    const CaptionButtonLayout& layout = FCaptionLayout.Buttons[button->Index];
+    button->Visible = layout.State.Visible ? 1 : 0;
+    button->Enabled = layout.State.Enabled ? 1 : 0;
+    button->BoundsRect = ToRECT(layout.Bounds);
+  }
+}
+
+bool TWinSkinForm::IsCaptionButtonVisible(size_t index) {
+  if (index >= FFrameSkin.Buttons.size()) return false;
+  auto ask = [this](int32_t visibility, int32_t action) {
+    return SendMessageA(FHandle, SKM_BUTTONVISIBLE, static_cast<WPARAM>(visibility), action) > 0;
+  };
+  return CaptionButtonStateOf(FFrameSkin.Buttons[index], GeometryWindow(), ask).Visible;
+}
+
+void TWinSkinForm::DrawCaptionButtons(fw::TCanvas& canvas) {
+  for (const auto& button : FButtons) {
+    if (button->Index >= FCaptionLayout.Buttons.size() || !FCaptionLayout.Buttons[button->Index].LaidOut) continue;
+    if (button->SkinButton->Align == baMenuBand) continue;
+    const int32_t frames = FramesOf(button->SkinButton->Frame);
+    int32_t state = frames < 4 || (FActive && button->Enabled) ? 1 : 4;
+    if (button.get() == FHotObject) state = button->State;
+    button->PaintTo(canvas.Handle(), state);
+  }
+}
+
+void TWinSkinForm::LoadIconBitmap() {
+  const int width = GetSystemMetrics(SM_CXSMICON);
+  const int height = GetSystemMetrics(SM_CYSMICON);
+  FIconBitmap = fw::TBitmap(width, height, fw::pf24bit);
+  FIconSize = width;
+  fw::UniqueBrush key(CreateSolidBrush(kKeyColor));
+  const RECT all{0, 0, width, height};
+  FillRect(FIconBitmap.DC(), &all, key.get());
+  auto icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_BIG, 0));
+  FIcon = icon;
+  if (!icon) return;
+  fw::UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
+  DrawIconEx(FIconBitmap.DC(), 0, 0, scaled ? scaled.get() : icon, width, height, 0, nullptr, DI_NORMAL);
+}
+
+void TWinSkinForm::DrawIcon(HDC dc, const RECT& rect) {
+  auto icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_BIG, 0));
+  if (!icon) {
+    if (!FIconBitmap.Empty()) DrawTransparent(dc, rect, FIconBitmap, kKeyColor);
+    return;
+  }
+  const int size = FIconSize > 0 ? FIconSize : GetSystemMetrics(SM_CXSMICON);
+  fw::UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
+  DrawIconEx(dc, rect.left, rect.top, scaled ? scaled.get() : icon, size, size, 0, nullptr, DI_NORMAL);
+}
+
+}  // namespace skin
