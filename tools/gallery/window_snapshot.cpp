@@ -70,6 +70,16 @@ class Pixels {
     }
   }
 
+  // Pixels of `area` outside the mask take the pixel of `source` back.
+  void Restore(const RECT& area, const std::vector<uint32_t>& source, const std::vector<bool>& keep) const {
+    size_t at = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+      uint32_t* row = Row(y);
+      for (int x = area.left; x < area.right; ++x, ++at)
+        if (!keep[at]) row[x] = source[at];
+    }
+  }
+
  private:
   fw::TBitmap& image_;
 };
@@ -88,6 +98,24 @@ std::vector<uint32_t> WindowSurface(HWND window, POINT origin, const RECT& area)
     pixels.insert(pixels.end(), row, row + surface.Width());
   }
   return pixels;
+}
+
+// Which pixels of `area` lie inside the window's region (all of them when it has none).
+std::vector<bool> RegionMask(HWND window, POINT origin, const RECT& area) {
+  const auto count = static_cast<size_t>(area.right - area.left) * static_cast<size_t>(area.bottom - area.top);
+  fw::UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
+  if (!shape || GetWindowRgn(window, shape.get()) == ERROR) return std::vector<bool>(count, true);
+  fw::TBitmap mask(area.right - area.left, area.bottom - area.top, fw::pf32bit);
+  OffsetRgn(shape.get(), origin.x - area.left, origin.y - area.top);
+  FillRgn(mask.DC(), shape.get(), static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  GdiFlush();
+  std::vector<bool> inside;
+  inside.reserve(count);
+  for (int y = 0; y < mask.Height(); ++y) {
+    const auto* row = reinterpret_cast<const uint32_t*>(mask.ScanLine(y));
+    for (int x = 0; x < mask.Width(); ++x) inside.push_back((row[x] & 0xFFFFFF) != 0);
+  }
+  return inside;
 }
 
 struct Placement {
@@ -134,6 +162,8 @@ bool PaintWindowInto(fw::TBitmap& image, HWND window, const Placement& at) {
   // themselves, and what a window paints only on the screen.
   if (IsWindowVisible(window) && pixels.Unpainted(area)) pixels.FillUnpainted(area, WindowSurface(window, origin, area));
   pixels.FillUnpainted(area, parent);
+  // Outside its region the window shows what lies under it.
+  pixels.Restore(area, parent, RegionMask(window, origin, area));
 
   const Placement inside{origin, Intersection(area, client)};
   HWND first = GetWindow(window, GW_CHILD);
@@ -156,15 +186,9 @@ WindowSnapshot SnapshotWindow(HWND window) {
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
   snapshot.image = fw::TBitmap(width, height, fw::pf32bit);
-  snapshot.frameFromSkin = PaintWindowInto(snapshot.image, window, {{0, 0}, {0, 0, width, height}});
-  // A window region leaves the rest unpainted.
-  fw::UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
-  if (shape && GetWindowRgn(window, shape.get()) != ERROR) {
-    fw::UniqueRegion outside(CreateRectRgn(0, 0, width, height));
-    CombineRgn(outside.get(), outside.get(), shape.get(), RGN_DIFF);
-    fw::UniqueBrush unpainted(CreateSolidBrush(kUnpaintedColour));
-    FillRgn(snapshot.image.DC(), outside.get(), unpainted.get());
-  }
+  const RECT all{0, 0, width, height};
+  Pixels(snapshot.image).Fill(all);
+  snapshot.frameFromSkin = PaintWindowInto(snapshot.image, window, {{0, 0}, all});
   GdiFlush();
   return snapshot;
 }

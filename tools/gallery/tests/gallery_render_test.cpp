@@ -8,6 +8,7 @@
 #include <iterator>
 #include <set>
 
+#include "framework/handles.h"
 #include "tests/support/win_test_util.h"
 #include "tools/gallery/tests/gallery_fixture.h"
 #include "tools/gallery/window_snapshot.h"
@@ -69,6 +70,19 @@ TEST_F(GalleryTest, ASnapshotHoldsTheFrameTheClientAreaAndTheChildWindows) {
   EXPECT_EQ(shot.image.Pixel(left + client.right / 2, top + client.bottom - 20), RGB(255, 255, 255));
   EXPECT_EQ(shot.image.Pixel(left + client.right - 4, top + 4), GetSysColor(COLOR_BTNFACE));
   EXPECT_NE(shot.image.Pixel(size.cx / 2, top / 2), gallery::kUnpaintedColour);
+
+  // The skinned frame is shaped: outside the window's region nothing is painted.
+  fw::UniqueRegion shape(CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(GetWindowRgn(form, shape.get()), ERROR) << "the default skin's frame has no region";
+  int outside = 0;
+  for (int y = 0; y < size.cy; ++y) {
+    for (int x = 0; x < size.cx; ++x) {
+      if (PtInRegion(shape.get(), x, y)) continue;
+      ++outside;
+      ASSERT_EQ(shot.image.Pixel(x, y), gallery::kUnpaintedColour) << x << "," << y;
+    }
+  }
+  EXPECT_GT(outside, 0);
 
   // A form without a frame is all client area.
   HWND frameless = WindowNamed("form-none");
