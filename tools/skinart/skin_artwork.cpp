@@ -30,10 +30,6 @@ const std::string kHeaderName = std::string(kSkinDisplayName) + "__header.bmp";
 
 enum class State { kNormal, kHot, kPressed, kDisabled, kFocused, kInactive };
 
-Rect FrameRect(int index, int frame_width, int height) {
-  return {index * frame_width, 0, (index + 1) * frame_width, height};
-}
-
 // Push buttons, combo and spin buttons, caption buttons.
 BoxStyle ControlStyle(State state) {
   switch (state) {
@@ -351,15 +347,6 @@ Image HorzScrollTrack() {
     for (int y = 0; y < 17; ++y)
       image.HorizontalLine(i * 17, i * 17 + 16, y, TrackRow(y, kButtonStates[static_cast<size_t>(i)]));
   return image;
-}
-
-// Each frame of a strip turned from horizontal to vertical design (x and y exchanged).
-Image TransposeFrames(const Image& strip, int frames) {
-  const int fw = strip.Width() / frames;
-  Image result(strip.Height() * frames, fw);
-  for (int i = 0; i < frames; ++i)
-    result.Draw(strip.Crop(FrameRect(i, fw, strip.Height())).Transposed(), i * strip.Height(), 0);
-  return result;
 }
 
 Image HorzScrollThumb() {
@@ -749,14 +736,7 @@ std::vector<SkinBitmap> SkyBlueBitmaps() {
 }
 
 std::vector<NamedFile> SkyBlueSkinFiles() {
-  std::vector<NamedFile> files;
-  const std::string definition = SkyBlueDefinition();
-  files.push_back({kDefinitionName, std::vector<uint8_t>(definition.begin(), definition.end())});
-  for (const SkinBitmap& bitmap : SkyBlueBitmaps())
-    files.push_back({bitmap.name, skinimage::EncodeBmp(bitmap.image,
-                                                       {bitmap.bits_per_pixel,
-                                                        bitmap.hint_palette_entries})});
-  return files;
+  return SkinFolderFiles(kDefinitionName, SkyBlueDefinition(), SkyBlueBitmaps());
 }
 
 std::vector<NamedFile> ProgramBitmapFiles() {
