@@ -217,11 +217,11 @@ Image Progress() {
 }
 
 Image ProgressChunk() {
-  // One segment of a tiled bar and the gap after it (transparent, its last column).
-  Image image(9, 10, kMagenta);
+  // One segment of a tiled bar: side by side, their edges make the gaps between them.
+  Image image(8, 10, kMagenta);
   const BoxStyle style = {m::kAccentDark, m::kAccentLight, m::kAccent, MakeRgb(70, 90, 206), std::nullopt,
                           std::nullopt};
-  PaintCutBox(image, {0, 0, 8, 10}, Corners::All(1), style, kMagenta);
+  PaintCutBox(image, image.Bounds(), Corners::All(1), style, kMagenta);
   return image;
 }
 

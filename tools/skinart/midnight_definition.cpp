@@ -76,7 +76,7 @@ std::vector<DefinitionSection> Sections() {
                   ColourKey("PressedColour2", m::kButtonTextPressed)}))},
       {"Progress", Join({"Bitmap=midnight__Progress.bmp"}, Join(Margins(3, 3, 3, 3), {"Trans=1", "Tile=0", "Style=0"}))},
       {"Progress.Chunk",
-       Join({"Image=midnight__ProgressChunk.bmp"}, Join(Margins(1, 1, 1, 2), {"Trans=1", "Tile=1", "Frame=1"}))},
+       Join({"Image=midnight__ProgressChunk.bmp"}, Join(Margins(1, 1, 1, 1), {"Trans=1", "Tile=1", "Frame=1"}))},
       {"Tabs", Join({"Image=midnight__Tab.bmp"}, Join(Margins(6, 6, 6, 6), {"Trans=1", "Tile=0", "Style=1"}))},
       {"Tab.Pane", Join({"Image=midnight__TabSheet.bmp"}, Join(Margins(3, 3, 3, 3), {"Trans=0", "Tile=0", "Style=1"}))},
       {"ComboButton", {"Image=midnight__ComboButton.bmp", "Trans=0", "Style=1"}},
