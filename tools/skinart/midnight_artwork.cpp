@@ -10,6 +10,7 @@
 #include "skin/resources/element_frames.h"
 #include "tools/skinart/midnight_palette.h"
 #include "tools/skinart/shapes.h"
+#include "tools/skinart/skin_parts.h"
 
 namespace skinart {
 
@@ -30,8 +31,6 @@ const std::string kHeaderName = std::string(kMidnightDisplayName) + "__header.bm
 
 // A strip of `frames` frames of `width` × `height`, all transparent.
 Image Strip(int frames, int width, int height) { return Image(frames * width, height, kMagenta); }
-
-enum class State { kNormal, kHot, kPressed, kDisabled, kFocused, kInactive };
 
 // Push buttons, combo and spin buttons, MDI buttons, track bar thumbs.
 BoxStyle ControlStyle(State state) {
@@ -67,14 +66,6 @@ Rgb GlyphColour(State state) {
     default: return m::kGlyphNormal;
   }
 }
-
-// Pressed glyphs move one pixel down and right, as if pushed in.
-int PressOffset(State state) { return state == State::kPressed ? 1 : 0; }
-
-// The four states of the small buttons, in the engine's frame order (normal, pressed, disabled,
-// hot).
-constexpr std::array kButtonStates = {State::kNormal, State::kPressed, State::kDisabled, State::kHot};
-static_assert(kButtonStates.size() == skin::StateFrames::kCount);
 
 // Scroll arrows and thumbs: quieter than push buttons.
 BoxStyle ScrollStyle(State state) {
@@ -362,54 +353,34 @@ Image Header() {
 
 // --- Scroll bars -------------------------------------------------------------------------------
 
-// One row of the horizontal scroll track: edge lines at both ends, a gradient between.
-Rgb TrackRow(int row, State state) {
-  Rgb edge = m::kTrackEdge, top = m::kTrackTop, bottom = m::kTrackBottom;
-  if (state == State::kPressed) {
-    top = MakeRgb(26, 31, 54);
-    bottom = MakeRgb(32, 38, 64);
-  } else if (state == State::kDisabled) {
-    edge = MakeRgb(34, 37, 48);
-    top = bottom = MakeRgb(36, 39, 51);
-  } else if (state == State::kHot) {
-    top = MakeRgb(36, 40, 55);
-    bottom = MakeRgb(44, 48, 65);
+// The scroll track's shades by state.
+TrackShades TrackLook(State state) {
+  switch (state) {
+    case State::kPressed: return {m::kTrackEdge, MakeRgb(26, 31, 54), MakeRgb(32, 38, 64)};
+    case State::kDisabled: return {MakeRgb(34, 37, 48), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51)};
+    case State::kHot: return {m::kTrackEdge, MakeRgb(36, 40, 55), MakeRgb(44, 48, 65)};
+    default: return {m::kTrackEdge, m::kTrackTop, m::kTrackBottom};
   }
-  if (row <= 0 || row >= 16) return edge;
-  return Mix(top, bottom, row - 1, 14);
 }
 
 Image HorzScrollTrack() {
-  using T = skin::ScrollTrackFrames;
+  std::array<TrackShades, skin::ScrollTrackFrames::kCount> frames{};
   constexpr std::array kStates = {State::kNormal, State::kPressed, State::kDisabled, State::kHot};
-  static_assert(kStates.size() == T::kCount);
-  Image image(T::kCount * 17, 17);
-  for (int i = 0; i < T::kCount; ++i)
-    for (int y = 0; y < 17; ++y)
-      image.HorizontalLine(i * 17, i * 17 + 16, y, TrackRow(y, kStates[static_cast<size_t>(i)]));
-  return image;
+  static_assert(kStates.size() == frames.size());
+  for (size_t i = 0; i < frames.size(); ++i) frames[i] = TrackLook(kStates[i]);
+  return TrackStrip(frames);
 }
 
 Image HorzScrollThumb() {
-  // The engine's default three frames (no FrameCount key): normal, pressed, hot. Drawn opaque
-  // over the track, so the pixels around the cut corners carry the track's colours.
-  using T = skin::ScrollThumbFrames;
+  // The engine's default three frames (no FrameCount key): normal, pressed, hot.
   constexpr std::array kStates = {State::kNormal, State::kPressed, State::kHot};
-  static_assert(kStates.size() == T::kDefaultCount);
-  constexpr int kWidth = 24, kHeight = 15;
-  Image image(T::kDefaultCount * kWidth, kHeight);
-  for (int i = 0; i < T::kDefaultCount; ++i) {
-    const Rect frame = FrameRect(i, kWidth, kHeight);
-    for (int y = 0; y < kHeight; ++y)
-      image.HorizontalLine(frame.left, frame.right - 1, y, TrackRow(y + 1, State::kNormal));
-    Image box(kWidth, kHeight - 2);
-    for (int y = 0; y < box.Height(); ++y) box.HorizontalLine(0, kWidth - 1, y, TrackRow(y + 2, State::kNormal));
-    Image shaped = box;
-    PaintCutBox(shaped, box.Bounds(), Corners::All(3), ScrollStyle(kStates[static_cast<size_t>(i)]), kMagenta);
-    box.DrawKeyed(shaped, shaped.Bounds(), 0, 0, kMagenta);
-    image.Draw(box, frame.left, 1);
-  }
-  return image;
+  std::array<BoxStyle, skin::ScrollThumbFrames::kDefaultCount> styles{};
+  static_assert(kStates.size() == styles.size());
+  for (size_t i = 0; i < styles.size(); ++i) styles[i] = ScrollStyle(kStates[i]);
+  return ThumbsOverTrack(24, 15, TrackLook(State::kNormal), styles,
+                         [](Image& image, const Rect& area, const BoxStyle& style) {
+                           PaintCutBox(image, area, Corners::All(3), style, kMagenta);
+                         });
 }
 
 Image ScrollbarArrows() {
@@ -551,17 +522,6 @@ Image TrackChannelVert() {
 
 // --- Caption buttons ---------------------------------------------------------------------------
 
-enum class Symbol { kClose, kMaximize, kMinimize, kRestore };
-
-void PaintSymbol(Image& image, Symbol symbol, int x, int y, int size, int thickness, Rgb colour) {
-  switch (symbol) {
-    case Symbol::kClose: PaintCloseSymbol(image, x, y, size, thickness, colour); break;
-    case Symbol::kMaximize: PaintMaximizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kMinimize: PaintMinimizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kRestore: PaintRestoreSymbol(image, x, y, size, colour); break;
-  }
-}
-
 struct CaptionButtonLook {
   BoxStyle box;
   Rgb glyph;
@@ -679,25 +639,12 @@ Image SpinButtons(bool horizontal) {
 }
 
 Image SpinArrows(bool horizontal) {
-  using U = skin::UpDownFrames;
-  const int fw = horizontal ? 6 : 7, fh = horizontal ? 7 : 6;
-  Image image = Strip(U::kCount, fw, fh);
-  for (int half = 0; half < 2; ++half) {
-    const Direction direction = horizontal ? (half == 0 ? Direction::kLeft : Direction::kRight)
-                                           : (half == 0 ? Direction::kUp : Direction::kDown);
-    const int first = half == 0 ? U::kFirst : U::kSecond;
-    for (int s = 0; s < skin::StateFrames::kCount; ++s)
-      PaintArrow(image, FrameRect(first - 1 + s, fw, fh), direction, 4,
-                 GlyphColour(kButtonStates[static_cast<size_t>(s)]));
-  }
-  return image;
+  std::array<Rgb, skin::StateFrames::kCount> glyphs{};
+  for (size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = GlyphColour(kButtonStates[i]);
+  return SpinArrowStrip(horizontal, glyphs);
 }
 
 // --- Window frame ------------------------------------------------------------------------------
-
-struct FrameColours {
-  Rgb outline, highlight, caption_top, caption_middle, caption_bottom, caption_base, border, border_inner;
-};
 
 constexpr FrameColours kActiveFrame = {
     m::kButtonDkShadow,   MakeRgb(74, 82, 110), MakeRgb(52, 58, 80), MakeRgb(41, 46, 64),
@@ -706,61 +653,17 @@ constexpr FrameColours kInactiveFrame = {
     MakeRgb(26, 28, 36),  MakeRgb(58, 61, 74),  MakeRgb(45, 47, 57), MakeRgb(40, 42, 51),
     MakeRgb(36, 38, 46),  MakeRgb(54, 57, 70),  MakeRgb(38, 40, 49), MakeRgb(28, 30, 38)};
 
-// The design window the border pieces are cut from.
+// The design window the border pieces are cut from: top corners cut off, bottom corners rounded.
 constexpr int kWindowWidth = 480, kWindowHeight = 120;
 
-bool InsideWindow(int x, int y) {
-  return InsideCutBox(x, y, kWindowWidth, kWindowHeight, Corners::Top(m::kTopCornerCut)) &&
-         InsideRoundedBox(x, y, kWindowWidth, kWindowHeight, Corners::Bottom(m::kBottomCornerRadius));
-}
-
-Image WindowFrame(const FrameColours& c) {
-  constexpr int w = kWindowWidth, h = kWindowHeight;
-  Image image(w, h, kMagenta);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if (!InsideWindow(x, y)) continue;
-      const bool edge =
-          !InsideWindow(x - 1, y) || !InsideWindow(x + 1, y) || !InsideWindow(x, y - 1) || !InsideWindow(x, y + 1);
-      Rgb colour;
-      if (edge) {
-        colour = c.outline;
-      } else if (y < m::kCaptionHeight) {
-        if (!InsideWindow(x, y - 2)) colour = c.highlight;
-        else if (y == m::kCaptionHeight - 1) colour = c.caption_base;
-        else colour = ThreeStop(c.caption_top, c.caption_middle, c.caption_bottom, y - 2, m::kCaptionHeight - 3);
-      } else if (x == m::kBorderLeft - 1 || x == w - m::kBorderRight || y == h - m::kBorderBottom) {
-        colour = c.border_inner;
-      } else {
-        colour = c.border;
-      }
-      image.Set(x, y, colour);
-    }
-  }
-  // The client area, which the border pieces never cover.
-  image.Fill({m::kBorderLeft, m::kCaptionHeight, w - m::kBorderRight, h - m::kBorderBottom}, kWhite);
-  return image;
-}
-
-struct BorderPieces {
-  Image left, right, top, bottom;
-};
-
 BorderPieces WindowBorders() {
-  using A = skin::ActiveFrames;
-  constexpr int w = kWindowWidth, h = kWindowHeight;
-  constexpr int middle = w - m::kBorderLeft - m::kBorderRight;
-  BorderPieces pieces{Image(A::kCount * m::kBorderLeft, h), Image(A::kCount * m::kBorderRight, h),
-                      Image(middle, A::kCount * m::kCaptionHeight), Image(middle, A::kCount * m::kBorderBottom)};
-  for (int i = 0; i < A::kCount; ++i) {
-    const Image frame = WindowFrame(i + 1 == A::kActive ? kActiveFrame : kInactiveFrame);
-    pieces.left.Draw(frame, {0, 0, m::kBorderLeft, h}, m::kBorderLeft * i, 0);
-    pieces.right.Draw(frame, {w - m::kBorderRight, 0, w, h}, m::kBorderRight * i, 0);
-    pieces.top.Draw(frame, {m::kBorderLeft, 0, w - m::kBorderRight, m::kCaptionHeight}, 0, m::kCaptionHeight * i);
-    pieces.bottom.Draw(frame, {m::kBorderLeft, h - m::kBorderBottom, w - m::kBorderRight, h}, 0,
-                       m::kBorderBottom * i);
-  }
-  return pieces;
+  const WindowShape shape = {kWindowWidth, kWindowHeight, m::kBorderLeft, m::kCaptionHeight, m::kBorderRight,
+                             m::kBorderBottom, [](int x, int y) {
+                               return InsideCutBox(x, y, kWindowWidth, kWindowHeight, Corners::Top(m::kTopCornerCut)) &&
+                                      InsideRoundedBox(x, y, kWindowWidth, kWindowHeight,
+                                                       Corners::Bottom(m::kBottomCornerRadius));
+                             }};
+  return CutBorderPieces(shape, kActiveFrame, kInactiveFrame);
 }
 
 Image CaptionTextBack() {
