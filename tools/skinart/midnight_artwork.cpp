@@ -6,6 +6,7 @@
 #include "tools/skinart/midnight_artwork.h"
 
 #include <array>
+#include <utility>
 
 #include "skin/resources/element_frames.h"
 #include "tools/skinart/midnight_palette.h"
@@ -364,10 +365,10 @@ TrackShades TrackLook(State state) {
 }
 
 Image HorzScrollTrack() {
+  // The track's frames are in the button states' order: normal, pressed, disabled, hot.
   std::array<TrackShades, skin::ScrollTrackFrames::kCount> frames{};
-  constexpr std::array kStates = {State::kNormal, State::kPressed, State::kDisabled, State::kHot};
-  static_assert(kStates.size() == frames.size());
-  for (size_t i = 0; i < frames.size(); ++i) frames[i] = TrackLook(kStates[i]);
+  static_assert(kButtonStates.size() == frames.size());
+  for (size_t i = 0; i < frames.size(); ++i) frames[i] = TrackLook(kButtonStates[i]);
   return TrackStrip(frames);
 }
 
