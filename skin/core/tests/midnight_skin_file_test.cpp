@@ -21,7 +21,7 @@ using skin::TSkinData;
 // Under Wine the source tree is reached through drive Z:.
 const std::string kMidnightSkin = std::string(PASTELLE_SKINS_DIR) + "/midnight.skin";
 
-class MidnightSkinFile : public testing::Test {
+class MidnightSkinLoaded : public testing::Test {
  protected:
   void SetUp() override {
     data_ = std::make_unique<TSkinData>(nullptr);
@@ -38,14 +38,14 @@ std::pair<int, int> FrameSize(const TDataSkinObject& element, bool stacked = fal
                  : std::pair{element.Bitmap->Width() / frames, element.Bitmap->Height()};
 }
 
-TEST_F(MidnightSkinFile, LoadsThroughTheSkinFileProperty) {
+TEST_F(MidnightSkinLoaded, LoadsThroughTheSkinFileProperty) {
   EXPECT_EQ(data_->SkinFile(), kMidnightSkin);
   EXPECT_EQ(data_->SkinName, "\xCE\xE7\xD2\xB9");  // 午夜 in code page 936
   // The component keeps the file's bytes as its stored skin.
   ASSERT_GT(data_->SkinStream().size(), 8u);
 }
 
-TEST_F(MidnightSkinFile, BorderThicknessesAreFiveThirtyTwoSixAndSeven) {
+TEST_F(MidnightSkinLoaded, BorderThicknessesAreFiveThirtyTwoSixAndSeven) {
   TSkinData& d = *data_;
   // Left and right frames lie side by side, top and bottom stacked: the thickness is across.
   EXPECT_EQ(FrameSize(*d.BorderLeft).first, 5);
@@ -73,7 +73,7 @@ TEST_F(MidnightSkinFile, BorderThicknessesAreFiveThirtyTwoSixAndSeven) {
   EXPECT_NE(d.BorderLeft->Bitmap->Pixel(0, 60), 0xFF00FFu);
 }
 
-TEST_F(MidnightSkinFile, CaptionTextIsCentredOnItsPlate) {
+TEST_F(MidnightSkinLoaded, CaptionTextIsCentredOnItsPlate) {
   const skin::TDataSkinTitle& title = *data_->Title;
   EXPECT_EQ(title.TextAlignment, 1);
   EXPECT_EQ(title.LeftWidth, 40);    // TextShift
@@ -88,7 +88,7 @@ TEST_F(MidnightSkinFile, CaptionTextIsCentredOnItsPlate) {
   EXPECT_EQ(title.Bitmap->Height(), 32);
 }
 
-TEST_F(MidnightSkinFile, CaptionButtonsAreTheDefinedOnesThenTheMdiChildButtons) {
+TEST_F(MidnightSkinLoaded, CaptionButtonsAreTheDefinedOnesThenTheMdiChildButtons) {
   struct Expected {
     int action, align, x, y, visibility, visibility1, frames, width, height;
   };
@@ -125,7 +125,7 @@ TEST_F(MidnightSkinFile, CaptionButtonsAreTheDefinedOnesThenTheMdiChildButtons) 
   }
 }
 
-TEST_F(MidnightSkinFile, FrameCountsTheDefinitionLeavesOutComeFromTheImagesAndTheTable) {
+TEST_F(MidnightSkinLoaded, FrameCountsTheDefinitionLeavesOutComeFromTheImagesAndTheTable) {
   TSkinData& d = *data_;
   EXPECT_EQ(d.Buttons->CheckFrames, skin::CheckFrames::kLongCheckCount);  // 192 × 16: 16-pixel frames
   EXPECT_EQ(d.Buttons->RadioFrames, skin::CheckFrames::kLongRadioCount);
@@ -145,7 +145,7 @@ TEST_F(MidnightSkinFile, FrameCountsTheDefinitionLeavesOutComeFromTheImagesAndTh
   EXPECT_EQ(d.Buttons->MouseOverColour2, static_cast<skin::TColor>(RGB(255, 255, 255)));
 }
 
-TEST_F(MidnightSkinFile, ColoursAreDark) {
+TEST_F(MidnightSkinLoaded, ColoursAreDark) {
   TSkinData& d = *data_;
   const std::pair<int, COLORREF> given[] = {
       {skin::ciWindowText, RGB(222, 226, 238)},   {skin::ciTitleTextActive, RGB(238, 241, 250)},
@@ -198,7 +198,7 @@ std::vector<std::pair<const char*, const TDataSkinObject*>> Slots(const TSkinDat
           {"Toolbar", d.Toolbar.get()}};
 }
 
-TEST_F(MidnightSkinFile, HasAnImageForEveryElementTheDefaultSkinHas) {
+TEST_F(MidnightSkinLoaded, HasAnImageForEveryElementTheDefaultSkinHas) {
   TSkinData sky(nullptr);
   sky.SetSkinStream(skintest::DefaultStoredSkin());
   ASSERT_FALSE(sky.SkinEmpty());
