@@ -206,7 +206,9 @@ TEST_F(SkinManageTest, SkinnedMdiFrameRecordsItsClientWithTheManager) {
   HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 480, 360,
                                 frame, nullptr, GetModuleHandleA(nullptr), &ccs);
   ShowWindow(frame, SW_SHOW);
-  if (!SkinnerOf(frame)) ASSERT_TRUE(manager->SkinWindow(frame));
+  if (!SkinnerOf(frame)) {
+    ASSERT_TRUE(manager->SkinWindow(frame));
+  }
   ASSERT_NE(SkinnerOf(frame), nullptr);
   EXPECT_EQ(SkinnerOf(frame)->FMdiKind, skin::TMdiKind::mkFrame);
   EXPECT_EQ(SkinnerOf(frame)->FMdiClient, client);
