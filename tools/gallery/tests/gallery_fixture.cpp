@@ -132,10 +132,14 @@ gallery::Gallery& GalleryTest::Start(gallery::GalleryOptions options) {
   return *gallery;
 }
 
-Bytes StoredDefaultSkin() {
-  std::ifstream in(testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN_STREAM), std::ios::binary);
+Bytes ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
+
+Bytes StoredDefaultSkin() { return ReadFileBytes(testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN_STREAM)); }
+
+Bytes MidnightSkinFile() { return ReadFileBytes(std::string(PASTELLE_SOURCE_DIR) + "/skins/midnight.skin"); }
 
 std::vector<std::string> GalleryTest::WindowNames() const {
   std::vector<std::string> names;

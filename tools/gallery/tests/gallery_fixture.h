@@ -44,6 +44,9 @@ Bytes UnknownVersionSkinFile();
 Bytes Stored(const Bytes& file);
 // The program's default skin as its form description stores it.
 Bytes StoredDefaultSkin();
+// The project's second skin, a skin file of the skins folder.
+Bytes MidnightSkinFile();
+Bytes ReadFileBytes(const std::string& path);
 
 // The width and height in the header of a PNG file; {0, 0} when it is not one.
 SIZE PngSize(const std::string& path);

@@ -123,25 +123,36 @@ struct GalleryProcess {
   DWORD exitCode = 1234;
 };
 
-TEST(GalleryProgram, RendersEveryWindowAndEndsEvenWithAMissingSkinFile) {
+TEST(GalleryProgram, RendersEveryWindowWithTheSkinGivenOrTheDefaultWhenItIsMissing) {
   ScratchFolder scratch;
-  GalleryProcess program(scratch);
-  const std::string folder = scratch.Path() + "\\images";
+  std::string skins = testutil::WindowsPathOf(GALLERY_EXE);
+  skins = skins.substr(0, skins.find_last_of('\\')) + "\\skins";
   const std::string missing = scratch.Path() + "\\no-such.skn";
-  ASSERT_TRUE(program.Run("--skin \"" + missing + "\" --render \"" + folder + "\"", 60000)) << program.text;
-  EXPECT_EQ(program.exitCode, 0u) << program.text;
-  EXPECT_NE(program.text.find("gallery: skin file '" + missing + "' not found; skin 1/2: stored default skin"),
-            std::string::npos)
-      << program.text;
-  std::set<std::string> images;
-  for (const std::string& name : gallery::FilesInFolder(folder)) images.insert(name);
-  for (const std::string& name : EveryWindowName()) {
-    EXPECT_TRUE(images.count(name + ".png")) << name;
-    const SIZE size = PngSize(folder + "\\" + name + ".png");
-    EXPECT_GT(size.cx, 0) << name;
-    EXPECT_GT(size.cy, 0) << name;
+  // The cycle: the stored default, the file given, the skins folder next to the program.
+  const struct {
+    std::string skin;
+    std::string says;
+  } runs[] = {
+      {skins + "\\midnight.skin", "gallery: skin 2/2: midnight.skin"},
+      {missing, "gallery: skin file '" + missing + "' not found; skin 1/3: stored default skin"},
+  };
+  for (size_t run = 0; run < std::size(runs); ++run) {
+    SCOPED_TRACE(runs[run].skin);
+    GalleryProcess program(scratch);
+    const std::string folder = scratch.Path() + "\\images" + std::to_string(run);
+    ASSERT_TRUE(program.Run("--skin \"" + runs[run].skin + "\" --render \"" + folder + "\"", 60000)) << program.text;
+    EXPECT_EQ(program.exitCode, 0u) << program.text;
+    EXPECT_NE(program.text.find(runs[run].says), std::string::npos) << program.text;
+    std::set<std::string> images;
+    for (const std::string& name : gallery::FilesInFolder(folder)) images.insert(name);
+    for (const std::string& name : EveryWindowName()) {
+      EXPECT_TRUE(images.count(name + ".png")) << name;
+      const SIZE size = PngSize(folder + "\\" + name + ".png");
+      EXPECT_GT(size.cx, 0) << name;
+      EXPECT_GT(size.cy, 0) << name;
+    }
+    EXPECT_EQ(images.size(), EveryWindowName().size());
   }
-  EXPECT_EQ(images.size(), EveryWindowName().size());
 }
 
 TEST(GalleryProgram, EndsAfterTheSecondsGivenAndRefusesBadArguments) {

@@ -38,10 +38,12 @@ TEST_F(GalleryTest, StartsWithEachSkinFileGivenOrFoundInTheSkinsFolder) {
     Bytes file;
     bool inFolder;
   } skins[] = {
+      {"midnight.skin", MidnightSkinFile(), false},
       {"default-as-file.skn", DefaultSkinFile(StoredDefaultSkin()), false},
       {"plain.skn", PlainSkinFile(), false},
       {"plain-in-folder.skn", PlainSkinFile(), true},
   };
+  ASSERT_GT(skins[0].file.size(), 1000u) << "the project's skin file is missing";
   for (const auto& skin : skins) {
     SCOPED_TRACE(skin.name);
     const std::string path = scratch.Write(std::string(skin.inFolder ? "skins\\" : "") + skin.name, skin.file);
@@ -119,6 +121,14 @@ TEST_F(GalleryTest, TheSkinEnginesOwnMessageGoesToTheStatusLineNotAMessageBox) {
   }));
 }
 
+TEST(GallerySkinsFolder, TheProjectsSkinsLieNextToTheProgram) {
+  std::string folder = testutil::WindowsPathOf(GALLERY_EXE);
+  folder = folder.substr(0, folder.find_last_of('\\')) + "\\skins";
+  const std::vector<std::string> files = gallery::FilesInFolder(folder);
+  EXPECT_NE(std::find(files.begin(), files.end(), "midnight.skin"), files.end()) << folder;
+  EXPECT_EQ(ReadFileBytes(folder + "\\midnight.skin"), MidnightSkinFile());
+}
+
 TEST_F(GalleryTest, TheF5KeyAndTheSkinMenuSwitchSkins) {
   const Bytes plain = PlainSkinFile();
   scratch.Write("skins\\plain.skn", plain);
@@ -146,8 +156,9 @@ TEST_F(GalleryTest, TheF5KeyAndTheSkinMenuSwitchSkins) {
 }
 
 TEST_F(GalleryTest, SwitchingSkinsFiftyTimesWithEveryWindowOpenLeavesTheObjectCounts) {
-  const Bytes plain = PlainSkinFile();
-  scratch.Write("skins\\plain.skn", plain);
+  const Bytes midnight = MidnightSkinFile();
+  ASSERT_GT(midnight.size(), 1000u) << "the project's skin file is missing";
+  scratch.Write("skins\\midnight.skin", midnight);
   Start({{}, "", 0, scratch.Path() + "\\skins"});
   ASSERT_EQ(gallery->Skins().Choices().size(), 2u);
   bool ran = false;
@@ -162,7 +173,7 @@ TEST_F(GalleryTest, SwitchingSkinsFiftyTimesWithEveryWindowOpenLeavesTheObjectCo
     ASSERT_TRUE(gdi && user);
     for (int i = 0; i < 50; ++i) {
       ASSERT_TRUE(gallery->StepSkin(1));
-      const Bytes expected = gallery->Skins().Current() == 1 ? Stored(plain) : StoredDefaultSkin();
+      const Bytes expected = gallery->Skins().Current() == 1 ? Stored(midnight) : StoredDefaultSkin();
       ASSERT_EQ(gallery->MainForm().SkinData1->SkinStream(), expected) << "switch " << i;
     }
     EXPECT_EQ(gallery->Skins().Current(), 0u);
