@@ -145,7 +145,7 @@ void Gallery::ShowMainForm() {
 
 void Gallery::OpenModelessPages() {
   for (const auto& page : pages_)
-    if (!page->Modal()) page->Open(*this);
+    if (!page->Modal() && page->Windows().empty()) page->Open(*this);
   Settle();
   RefreshWindowList();
 }

@@ -58,7 +58,7 @@ class Gallery final : public PageHost {
   [[nodiscard]] TGalleryForm& MainForm() const { return *form_; }
   [[nodiscard]] const std::vector<std::unique_ptr<GalleryPage>>& Pages() const { return pages_; }
   void ShowMainForm();
-  // Opens every page that does not run a dialog of its own.
+  // Opens every page that does not run a dialog of its own and has no window open.
   void OpenModelessPages();
   // Opens every page: the modeless ones, then each modal dialog from inside the loop of the one
   // before. Once all are on the screen and skinned, `whileOpen` runs (from inside the innermost

@@ -4,10 +4,11 @@ namespace gallery {
 
 std::vector<std::unique_ptr<GalleryPage>> CreatePages() {
   using Factory = std::unique_ptr<GalleryPage> (*)();
-  // Modeless pages first: the modal ones open last, each inside the loop of the one before.
+  // Modeless pages first, in rows across the screen: the modal ones open last, each inside the
+  // loop of the one before.
   static constexpr Factory kFactories[] = {
-      MakeBorderFormsPage, MakePopupWindowPage,  MakeMdiPage,          MakeNoMainMenuPage,
-      MakeNativeDialogPage, MakeMessageBoxPage, MakeColourDialogPage, MakeOpenFileDialogPage,
+      MakeBorderFormsPage,  MakePopupWindowPage, MakeNoMainMenuPage,   MakeMdiPage,
+      MakeNativeDialogPage, MakeMessageBoxPage,  MakeColourDialogPage, MakeOpenFileDialogPage,
   };
   std::vector<std::unique_ptr<GalleryPage>> pages;
   for (Factory make : kFactories) pages.push_back(make());

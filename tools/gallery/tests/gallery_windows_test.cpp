@@ -44,11 +44,15 @@ bool FrameSkinned(HWND window) {
 
 TEST_F(GalleryTest, EveryKindOfWindowOpensAndIsSkinnedThenTheDialogsClose) {
   Start();
+  gallery->OpenModelessPages();
+  const std::vector<gallery::GalleryWindow> modeless = gallery->Windows();
   bool ran = false;
   gallery->WithEveryWindowOpen([&] {
     ran = true;
     std::vector<std::string> names = WindowNames();
     EXPECT_EQ(names, EveryWindowName());
+    // The windows that were open stay as they were; only the dialogs are new.
+    for (const gallery::GalleryWindow& window : modeless) EXPECT_EQ(WindowNamed(window.name), window.window);
     for (const gallery::GalleryWindow& window : gallery->Windows()) {
       EXPECT_TRUE(IsWindowVisible(window.window)) << window.name;
       EXPECT_TRUE(gallery::Gallery::IsSkinned(window.window)) << window.name << " has no active form skinner";
