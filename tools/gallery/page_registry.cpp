@@ -7,8 +7,8 @@ std::vector<std::unique_ptr<GalleryPage>> CreatePages() {
   // Modeless pages first, in rows across the screen: the modal ones open last, each inside the
   // loop of the one before.
   static constexpr Factory kFactories[] = {
-      MakeBorderFormsPage,  MakePopupWindowPage, MakeNoMainMenuPage,   MakeMdiPage,
-      MakeNativeDialogPage, MakeMessageBoxPage,  MakeColourDialogPage, MakeOpenFileDialogPage,
+      MakeNativeDialogPage, MakeBorderFormsPage, MakePopupWindowPage,  MakeMdiPage,
+      MakeNoMainMenuPage,   MakeMessageBoxPage,  MakeColourDialogPage, MakeOpenFileDialogPage,
   };
   std::vector<std::unique_ptr<GalleryPage>> pages;
   for (Factory make : kFactories) pages.push_back(make());

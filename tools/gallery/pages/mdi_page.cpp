@@ -95,7 +95,7 @@ const std::array<FrameKind, 2>& FrameKinds() {
   static const std::array<FrameKind, 2> kinds{{
       {"frame-a",
        "MDI frame",
-       {{"normal-child", "Normal child", 0, {8, 8, 248, 138}},
+       {{"normal-child", "Normal child", 0, {8, 8, 228, 128}},
         {"minimized-child", "Minimized child", WS_MINIMIZE, {0, 0, 200, 120}}}},
       {"frame-b", "MDI frame, maximized child", {{"maximized-child", "Maximized child", WS_MAXIMIZE, {0, 0, 200, 120}}}},
   }};
@@ -115,7 +115,7 @@ class MdiPage final : public GalleryPage {
       const FrameKind& kind = FrameKinds()[i];
       Frame& frame = frames_[i];
       frame.window.reset(CreateWindowExA(0, kMdiFrameClass, kind.caption,
-                                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 360, 260, nullptr,
+                                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 320, 240, nullptr,
                                          CreateFrameMenu(), GetModuleHandleA(nullptr), nullptr));
       if (!frame.window) continue;
       ShowWindowAt(frame.window.get(), host);

@@ -3,7 +3,7 @@ object NoMainMenuForm: TSampleForm
   Top = 0
   BorderStyle = bsSizeable
   Caption = 'Skin component without xcMainMenu'
-  ClientHeight = 150
+  ClientHeight = 120
   ClientWidth = 300
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
@@ -40,7 +40,7 @@ object NoMainMenuForm: TSampleForm
     Left = 0
     Top = 36
     Width = 300
-    Height = 114
+    Height = 84
     Align = alClient
     Color = clWhite
     ScrollBars = ssVertical

@@ -3,7 +3,7 @@ object SampleForm: TSampleForm
   Top = 0
   BorderStyle = bsSizeable
   Caption = 'Sample form'
-  ClientHeight = 150
+  ClientHeight = 120
   ClientWidth = 260
   Color = clBtnFace
   Font.Charset = GB2312_CHARSET
@@ -40,7 +40,7 @@ object SampleForm: TSampleForm
     Left = 0
     Top = 36
     Width = 260
-    Height = 114
+    Height = 84
     Align = alClient
     Color = clWhite
     ScrollBars = ssVertical

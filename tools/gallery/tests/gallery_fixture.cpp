@@ -12,6 +12,7 @@ namespace gallerytest {
 const std::vector<std::string>& EveryWindowName() {
   static const std::vector<std::string> names = {
       "gallery-main",
+      "dialog-controls",
       "form-sizeable",
       "form-single",
       "form-dialog",
@@ -19,13 +20,12 @@ const std::vector<std::string>& EveryWindowName() {
       "form-tool-window",
       "form-sizeable-tool-window",
       "popup-window",
-      "no-main-menu-form",
       "mdi-frame-a",
       "mdi-frame-a-normal-child",
       "mdi-frame-a-minimized-child",
       "mdi-frame-b",
       "mdi-frame-b-maximized-child",
-      "dialog-controls",
+      "no-main-menu-form",
       "message-box",
       "colour-dialog",
       "open-file-dialog",
