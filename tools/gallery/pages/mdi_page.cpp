@@ -22,7 +22,11 @@ HWND MdiClientOf(HWND frame) { return reinterpret_cast<HWND>(GetWindowLongPtrA(f
 LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CREATE: {
-      CLIENTCREATESTRUCT client{GetSubMenu(GetMenu(frame), 0), kFirstChildId};
+      // The client is not given the Window menu to list the children in: with the skinned frame,
+      // Wine's MDI code faults (MDI_RefreshMenu) as a frame or a maximized child that lists there
+      // is destroyed, and the fault, swallowed by Wine, leaves the skin engine's subclass chain
+      // in a state that hangs the next detach. Pass GetSubMenu(GetMenu(frame), 0) here to show it.
+      CLIENTCREATESTRUCT client{nullptr, kFirstChildId};
       HWND mdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
                                        WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
                                        0, frame, nullptr, GetModuleHandleA(nullptr), &client);
@@ -67,7 +71,7 @@ void RegisterFrameClass() {
   RegisterClassA(&wc);
 }
 
-// The frame's menu bar: a Window menu, where the MDI client lists the children.
+// The frame's menu bar: a Window menu that arranges the children.
 HMENU CreateFrameMenu() {
   HMENU bar = CreateMenu();
   HMENU window = CreatePopupMenu();
