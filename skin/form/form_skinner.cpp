@@ -45,6 +45,14 @@ bool IsWindowCommand(WPARAM command) {
   }
 }
 
+// Whether the active child of an MDI client is maximized.
+bool ActiveMdiChildMaximized(HWND client) {
+  BOOL maximized = FALSE;
+  const auto active =
+      reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
 }  // namespace
 
 // The MDI client of a skinned MDI frame sees its messages through this layer first.
@@ -374,6 +382,15 @@ std::wstring TWinSkinForm::WindowTextWide() const {
 
 void TWinSkinForm::OnSize(fw::TMessage& message) {
   CallDefault(message);
+  // However the child was maximized or restored (the MDI client's own commands too), the manager
+  // learns it, so that the children's regions follow: a maximized child has none.
+  if (TSkinManage* manager = Manager(); manager && FMdiKind == TMdiKind::mkChild) {
+    if (message.WParam == SIZE_MAXIMIZED) {
+      manager->SetMdiMaximized(true);
+    } else if (manager->MdiMaximized() && !ActiveMdiChildMaximized(GetParent(FHandle))) {
+      manager->SetMdiMaximized(false);
+    }
+  }
   switch (message.WParam) {
     case SIZE_MINIMIZED:
       FWindowState = TWindowState::wsMinimized;
@@ -822,11 +839,9 @@ void TWinSkinForm::ClientWndProc(fw::TMessage& message) {
     case WM_MDIDESTROY: {
       client.CallDefault(message);
       if (!FSkinFrame || !manager) return;
-      BOOL maximized = FALSE;
-      const HWND active = reinterpret_cast<HWND>(SendMessageA(FMdiClient, WM_MDIGETACTIVE, 0,
-                                                              reinterpret_cast<LPARAM>(&maximized)));
-      manager->SetMdiMaximized(active && maximized);
-      if (!active && FSkinData) FSkinData->SetMenuUpdate(FMenuUpdateSaved != 0);
+      manager->SetMdiMaximized(ActiveMdiChildMaximized(FMdiClient));
+      if (!SendMessageA(FMdiClient, WM_MDIGETACTIVE, 0, 0) && FSkinData)
+        FSkinData->SetMenuUpdate(FMenuUpdateSaved != 0);
       return;
     }
     case WM_MDITILE:

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 
+#include "skin/core/skin_messages.h"
 #include "tests/support/message_recorder.h"
 
 namespace testutil {
@@ -273,6 +274,54 @@ inline constexpr auto kChildRestore =
 // own (skinned_window::kShowActivate, ...), one per action like those above. Record them with the
 // recorder attached after the skinner subclassed the window, so that the recording shows what the
 // window receives, prove each one in the skinner's tests the way message_sequence_test.cpp proves
-// these, and write down beside an entry why it is optional.
+// these, and write down beside an entry why it is optional. A table of what passes through the
+// skinner to the window's own procedure says so in its name (...BelowSkinner): its recorder was
+// attached before the skinner.
+namespace skinned_window {
+
+// ShowWindow(SW_SHOW) of a WS_OVERLAPPEDWINDOW that the skin manager skins as it is activated, as
+// the window's own procedure (DefWindowProc) receives it from the skinner until the skin is
+// applied (SKM_SKINREADY). No WM_NCACTIVATE and no WM_NCPAINT reach it: the native frame is never
+// painted. The recorder ignores the framework's registered control query, whose number varies.
+inline constexpr ExpectedMessage kFirstShowBelowSkinner[] = {
+    {WM_SHOWWINDOW, kSent | kWParam, TRUE},
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE},
+    // The manager asks whether the window is skinned already (from its activation hook).
+    {skin::SKM_ISSKINNED, kSent},
+    {WM_QUERYNEWPALETTE, kSent | kOptional},
+    {WM_ACTIVATEAPP, kSent | kWParam | kOptional, TRUE},
+    {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
+    {WM_IME_SETCONTEXT, kSent | kDefWinProc | kWParam | kOptional, TRUE},
+    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+    {WM_SETFOCUS, kSent | kDefWinProc},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+    {WM_SIZE, kSent | kWParam, SIZE_RESTORED},
+    {WM_MOVE, kSent},
+    // The skin is applied (SKM_ACTIVATE stays with the skinner): the window takes the size that
+    // keeps its client inside the skin's borders. The client keeps its size: no WM_SIZE.
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE},
+    {WM_GETMINMAXINFO, kSent | kDefWinProc},
+    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
+    // The system-menu style comes off before every skinned paint, so that the platform's caption
+    // buttons never show (Windows 2000 keeps it).
+    {WM_STYLECHANGING, kSent | kWParam | kOptional, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_STYLECHANGED, kSent | kWParam | kOptional, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+    {WM_MOVE, kSent | kDefWinProc},
+    // The window region: Wine recalculates and repaints the frame for it, Windows may only
+    // repaint (the position change is optional). The skinner paints the frame and reads the
+    // caption text for it.
+    {WM_WINDOWPOSCHANGING, kSent | kOptional},
+    {WM_NCCALCSIZE, kSent | kWParam | kOptional, TRUE},
+    {WM_GETTEXT, kSent},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent | kOptional},
+    {skin::SKM_SKINREADY, kSent | kLParam, 0, skin::kSkinMagic},
+    {WM_PAINT, kPosted},
+};
+
+}  // namespace skinned_window
 
 }  // namespace testutil
