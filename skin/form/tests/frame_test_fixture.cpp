@@ -1,5 +1,7 @@
 #include "skin/form/tests/frame_test_fixture.h"
 
+#include <cctype>
+
 #include "framework/handles.h"
 #include "tests/support/win_test_util.h"
 #include "tests/support/window_render.h"
@@ -23,21 +25,21 @@ LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 6553
 
 }  // namespace
 
-skin::TSkinData *FrameTest::UseSkin(const Bytes &stored, skin::TSkinFormType type) {
-  skin::TSkinData *data = AddSkinDataFrom(stored, type);
+skin::TSkinData* FrameTest::UseSkin(const Bytes& stored, skin::TSkinFormType type) {
+  skin::TSkinData* data = AddSkinDataFrom(stored, type);
   EnableSkinning();
   return data;
 }
 
-skin::TWinSkinForm *FrameTest::SkinnedWindow(const std::string &className, DWORD style, DWORD exStyle, int width,
+skin::TWinSkinForm* FrameTest::SkinnedWindow(const std::string& className, DWORD style, DWORD exStyle, int width,
                                              int height) {
   HWND window = CreateTestWindow(className, style, exStyle, nullptr, nullptr, width, height);
   return window ? ActivateSkinned(window) : nullptr;
 }
 
-skin::TWinSkinForm *FrameTest::ActivateSkinned(HWND window) {
+skin::TWinSkinForm* FrameTest::ActivateSkinned(HWND window) {
   SetActiveWindow(window);
-  skin::TWinSkinForm *skinner = SkinnerOf(window);
+  skin::TWinSkinForm* skinner = SkinnerOf(window);
   if (!skinner) return nullptr;
   const bool applied =
       testutil::PumpUntil([&] { return skinner->FActivated != 0 && skinner->FLifeState == skin::lsActive; });
@@ -46,7 +48,7 @@ skin::TWinSkinForm *FrameTest::ActivateSkinned(HWND window) {
   return applied ? skinner : nullptr;
 }
 
-fw::TBitmap FrameTest::PaintedFrame(skin::TWinSkinForm &skinner) {
+fw::TBitmap FrameTest::PaintedFrame(skin::TWinSkinForm& skinner) {
   RECT bounds{};
   GetWindowRect(skinner.FHandle, &bounds);
   fw::TBitmap image(bounds.right - bounds.left, bounds.bottom - bounds.top, fw::pf32bit);
@@ -66,6 +68,13 @@ fw::TBitmap FrameTest::ShownWindow(HWND window) {
   BitBlt(image.DC(), 0, 0, image.Width(), image.Height(), screen.get(), 0, 0, SRCCOPY);
   GdiFlush();
   return image;
+}
+
+std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info) {
+  std::string name = info.param.name;
+  for (char& c : name)
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
 }
 
 POINT OnScreen(HWND window, int x, int y) {

@@ -20,21 +20,24 @@ namespace frametest {
 class FrameTest : public SkinManageTest {
  protected:
   // A skin component holding `stored`, registered, with skinning switched on.
-  skin::TSkinData *UseSkin(const Bytes &stored, skin::TSkinFormType type = skin::sfMainform);
+  skin::TSkinData* UseSkin(const Bytes& stored, skin::TSkinFormType type = skin::sfMainform);
 
   // A visible window (CreateTestWindow) that is activated and skinned, once its
   // skinner has applied the skin; nullptr when it was not skinned.
-  skin::TWinSkinForm *SkinnedWindow(const std::string &className = "SkinFrameTest", DWORD style = WS_OVERLAPPEDWINDOW,
+  skin::TWinSkinForm* SkinnedWindow(const std::string& className = "SkinFrameTest", DWORD style = WS_OVERLAPPEDWINDOW,
                                     DWORD exStyle = 0, int width = 400, int height = 300);
   // Activates the window and waits until its skinner has applied the skin.
-  skin::TWinSkinForm *ActivateSkinned(HWND window);
+  skin::TWinSkinForm* ActivateSkinned(HWND window);
 
   // The frame as the skinner paints it into a bitmap of the window's size;
   // pixels it leaves are testutil::kUnpaintedColour.
-  static fw::TBitmap PaintedFrame(skin::TWinSkinForm &skinner);
+  static fw::TBitmap PaintedFrame(skin::TWinSkinForm& skinner);
   // What the window shows now, read back from its window DC.
   static fw::TBitmap ShownWindow(HWND window);
 };
+
+// The name of a test over the program's skins: the skin's name in letters, digits and '_'.
+std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info);
 
 // ---- Real mouse input
 // -----------------------------------------------------------------------------

@@ -27,16 +27,16 @@ Image BorderImage(int width, int height, FrameColours colours, bool stacked, boo
   return image;
 }
 
-std::string Line(const std::string &key, int value) { return key + "=" + std::to_string(value) + "\r\n"; }
+std::string Line(const std::string& key, int value) { return key + "=" + std::to_string(value) + "\r\n"; }
 
-std::string ColourLine(const std::string &key, Rgb colour) {
+std::string ColourLine(const std::string& key, Rgb colour) {
   return key + "=" + std::to_string(skinimage::RedOf(colour)) + " " + std::to_string(skinimage::GreenOf(colour)) + " " +
          std::to_string(skinimage::BlueOf(colour)) + "\r\n";
 }
 
 }  // namespace
 
-const std::vector<ShippedSkin> &ShippedSkins() {
+const std::vector<ShippedSkin>& ShippedSkins() {
   // One line per skin of the program.
   static const std::vector<ShippedSkin> skins = {
       {"sky blue", &DefaultSkin},
@@ -68,16 +68,16 @@ std::vector<ButtonSpec> StandardButtons() {
   };
 }
 
-Bytes SolidFrameSkin(const FrameSkinSpec &spec) {
+Bytes SolidFrameSkin(const FrameSkinSpec& spec) {
   skintest::TestSkin skin;
-  std::string &text = skin.definition;
+  std::string& text = skin.definition;
   text += "[TitlebarSkin]\r\nSkinName=solid\r\n\r\n[Personality]\r\n";
   if (spec.borders) {
     skin.Bitmap("left.bmp", BorderImage(spec.side, spec.length, kLeftColours, false, spec.transparent));
     skin.Bitmap("right.bmp", BorderImage(spec.side, spec.length, kRightColours, false, spec.transparent));
     skin.Bitmap("top.bmp", BorderImage(spec.length, spec.top, kTopColours, true, spec.transparent));
     skin.Bitmap("bottom.bmp", BorderImage(spec.length, spec.bottom, kBottomColours, true, spec.transparent));
-    for (const char *name : {"Left", "Right", "Top", "Bottom"}) {
+    for (const char* name : {"Left", "Right", "Top", "Bottom"}) {
       std::string lower = name;
       lower[0] = static_cast<char>(lower[0] - 'A' + 'a');
       text += std::string(name) + "=" + lower + ".bmp\r\n";
@@ -99,7 +99,7 @@ Bytes SolidFrameSkin(const FrameSkinSpec &spec) {
   text += ColourLine("TitleTextActive", kTitleActiveColour);
   text += ColourLine("TitleTextNoActive", kTitleInactiveColour);
   for (size_t i = 0; i < spec.buttons.size(); ++i) {
-    const ButtonSpec &button = spec.buttons[i];
+    const ButtonSpec& button = spec.buttons[i];
     const std::string image = "button" + std::to_string(i) + ".bmp";
     text += "\r\n[Button" + std::to_string(i) + "]\r\n";
     if (button.image) {

@@ -18,12 +18,12 @@ using Bytes = std::vector<uint8_t>;
 // ------------------------------------------------------------------------
 
 struct ShippedSkin {
-  const char *name;
+  const char* name;
   // The stored-skin property data (4-byte length + skin file).
   Bytes (*stored)();
 };
 // Every skin of the program; the pixel tests run over all of them.
-const std::vector<ShippedSkin> &ShippedSkins();
+const std::vector<ShippedSkin>& ShippedSkins();
 // The default skin, as the main form's description stores it.
 Bytes DefaultSkin();
 
@@ -87,6 +87,6 @@ struct FrameSkinSpec {
 };
 
 // The stored-skin property data of a solid frame skin.
-Bytes SolidFrameSkin(const FrameSkinSpec &spec = {});
+Bytes SolidFrameSkin(const FrameSkinSpec& spec = {});
 
 }  // namespace frametest

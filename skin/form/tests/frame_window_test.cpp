@@ -56,9 +56,9 @@ LRESULT DefaultHitAt(HWND window, int x, int y) {
   return DefWindowProcA(window, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
 }
 
-bool SameRect(const RECT &a, const RECT &b) { return EqualRect(&a, &b) != FALSE; }
+bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
 
-std::string Describe(const RECT &r) {
+std::string Describe(const RECT& r) {
   return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
          std::to_string(r.bottom) + ")";
 }
@@ -70,7 +70,7 @@ TEST_F(FrameTest, SkinnedWindowKeepsItsClientSizeInsideTheSkinBorders) {
   UseSkin(SolidFrameSkin());
   HWND window = CreateTestWindow("SkinFrameTest", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 400, 300);
   const RECT nativeClient = ClientOf(window);
-  TWinSkinForm *skinner = ActivateSkinned(window);
+  TWinSkinForm* skinner = ActivateSkinned(window);
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->FBorderLeft, 4);
   EXPECT_EQ(skinner->FBorderTop, 24);
@@ -88,7 +88,7 @@ TEST_F(FrameTest, SkinnedWindowKeepsItsClientSizeInsideTheSkinBorders) {
 
 TEST_F(FrameTest, NonClientSizeIsTheProposedRectangleLessTheSkinBorders) {
   UseSkin(SolidFrameSkin());
-  TWinSkinForm *skinner = SkinnedWindow();
+  TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   WINDOWPOS position{skinner->FHandle, nullptr, 100, 50, 300, 200, SWP_NOZORDER};
   NCCALCSIZE_PARAMS params{};
@@ -105,7 +105,7 @@ TEST_F(FrameTest, NonClientSizeIsTheProposedRectangleLessTheSkinBorders) {
 // ------------------------------------------------------------
 
 // The caption's width in the caption font of the system's non-client metrics.
-int CaptionWidth(HWND window, const std::wstring &text) {
+int CaptionWidth(HWND window, const std::wstring& text) {
   NONCLIENTMETRICSA metrics{};
   metrics.cbSize = 340;
   SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0);
@@ -119,15 +119,15 @@ int CaptionWidth(HWND window, const std::wstring &text) {
 }
 
 struct DialogCaseSpec {
-  const char *name;
-  const wchar_t *caption;
+  const char* name;
+  const wchar_t* caption;
   int width;
 };
 
 class DialogWidening : public FrameTest, public testing::WithParamInterface<DialogCaseSpec> {};
 
 TEST_P(DialogWidening, DialogIsWidenedToItsCaptionAndItsChildrenMoveByHalfTheGrowth) {
-  const DialogCaseSpec &c = GetParam();
+  const DialogCaseSpec& c = GetParam();
   FrameSkinSpec spec;
   spec.textShift = 8;
   spec.textRightClip = 30;
@@ -141,7 +141,7 @@ TEST_P(DialogWidening, DialogIsWidenedToItsCaptionAndItsChildrenMoveByHalfTheGro
   const RECT client = ClientOf(dialog);
   const int captionWidth = CaptionWidth(dialog, c.caption);
 
-  TWinSkinForm *skinner = ActivateSkinned(dialog);
+  TWinSkinForm* skinner = ActivateSkinned(dialog);
   ASSERT_NE(skinner, nullptr);
   EXPECT_TRUE(skinner->FDialogClass);
   EXPECT_EQ(skinner->FBorderKind, skin::TBorderKind::bkDialog);
@@ -152,7 +152,7 @@ TEST_P(DialogWidening, DialogIsWidenedToItsCaptionAndItsChildrenMoveByHalfTheGro
   EXPECT_EQ(SizeOf(dialog).cx, expected);
   RECT childBounds{};
   GetWindowRect(child, &childBounds);
-  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT *>(&childBounds), 2);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&childBounds), 2);
   EXPECT_EQ(childBounds.left, 10 + (expected - skinned) / 2);
   EXPECT_EQ(childBounds.top, 30);
   EXPECT_EQ(childBounds.right - childBounds.left, 50) << "children keep their size";
@@ -164,7 +164,7 @@ const DialogCaseSpec kDialogCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases),
-                         [](const testing::TestParamInfo<DialogCaseSpec> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<DialogCaseSpec>& info) { return info.param.name; });
 
 // ---- Border kind none
 // ------------------------------------------------------------------------------
@@ -176,7 +176,7 @@ TEST_F(FrameTest, WindowWithoutCaptionGetsNoBordersNoMenuBandAndItsOwnClientArea
       CreateTestWindow("SkinFrameNoCaption", WS_POPUP | WS_BORDER | WS_SYSMENU, 0, nullptr, nullptr, 300, 200);
   const RECT nativeClient = ClientOf(window);
   const POINT nativeOrigin = ClientOrigin(window);
-  TWinSkinForm *skinner = ActivateSkinned(window);
+  TWinSkinForm* skinner = ActivateSkinned(window);
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->FBorderKind, skin::TBorderKind::bkNone);
   EXPECT_EQ(skinner->Metrics(), (skin::FrameMetrics{0, 0, 0, 0, 0}));
@@ -207,14 +207,14 @@ TEST_F(FrameTest, WindowWithoutCaptionGetsNoBordersNoMenuBandAndItsOwnClientArea
 // ------------------------------------------------------------------------------
 
 TEST_F(FrameTest, WithoutMainMenuSkinningTheFrameStaysNative) {
-  skin::TSkinData *data = UseSkin(SolidFrameSkin());
+  skin::TSkinData* data = UseSkin(SolidFrameSkin());
   data->SetSkinControls(data->SkinControls() & ~skin::SkinControlSet({skin::xcMainMenu}));
   HWND window = CreateTestWindow("SkinFrameNative", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
   const RECT nativeClient = ClientOf(window);
   const POINT nativeOrigin = ClientOrigin(window);
   testutil::MessageRecorder below;
   ASSERT_TRUE(below.Attach(window));
-  TWinSkinForm *skinner = ActivateSkinned(window);
+  TWinSkinForm* skinner = ActivateSkinned(window);
   ASSERT_NE(skinner, nullptr);
   EXPECT_FALSE(skinner->FSkinFrame);
   EXPECT_TRUE(SendMessageA(window, skin::SKM_ISSKINNED, 0, 0) == 1);
@@ -230,7 +230,7 @@ TEST_F(FrameTest, WithoutMainMenuSkinningTheFrameStaysNative) {
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   testutil::PumpUntilQuiet(below);
   bool ncPaintPassed = false;
-  for (const auto &m : below.Messages()) ncPaintPassed |= m.message == WM_NCPAINT;
+  for (const auto& m : below.Messages()) ncPaintPassed |= m.message == WM_NCPAINT;
   EXPECT_TRUE(ncPaintPassed) << testutil::DescribeSequence(below.Messages());
   EXPECT_EQ(HitAt(window, 150, 10), DefaultHitAt(window, 150, 10));
   EXPECT_TRUE(PaintedFrame(*skinner).Pixel(1, 100) == testutil::kUnpaintedColour) << "the skinner paints no frame";
@@ -246,7 +246,7 @@ TEST_F(FrameTest, WithoutMainMenuSkinningTheFrameStaysNative) {
 
 TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
   UseSkin(SolidFrameSkin());
-  TWinSkinForm *skinner = SkinnedWindow();
+  TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;
   // The default procedure sizes the window from its top rows; below them the
@@ -264,7 +264,7 @@ TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
 // client.
 class MdiWindows {
  public:
-  explicit MdiWindows(std::vector<HWND> &windows) {
+  explicit MdiWindows(std::vector<HWND>& windows) {
     RegisterOnce("SkinFrameMdiFrame", FrameProc);
     RegisterOnce("SkinFrameMdiChild", DefMDIChildProcA);
     frame = CreateWindowExA(0, "SkinFrameMdiFrame", "frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 600, 450,
@@ -291,7 +291,7 @@ class MdiWindows {
   HWND client = nullptr;
 
  private:
-  static void RegisterOnce(const char *name, WNDPROC procedure) {
+  static void RegisterOnce(const char* name, WNDPROC procedure) {
     WNDCLASSA wc{};
     if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return;
     wc.lpfnWndProc = procedure;
@@ -316,7 +316,7 @@ TEST_F(FrameTest, MenuBandOfAnMdiChildAnswersHtMenu) {
   ShowWindow(mdi.frame, SW_SHOW);
   HWND child = mdi.CreateChild();
   ASSERT_NE(child, nullptr);
-  TWinSkinForm *skinner = SkinnerOf(child);
+  TWinSkinForm* skinner = SkinnerOf(child);
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
   const int band = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CXFRAME) - 10;
@@ -335,7 +335,7 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   ShowWindow(mdi.frame, SW_SHOW);
   ASSERT_NE(ActivateSkinned(mdi.frame), nullptr);
   HWND child = mdi.CreateChild();
-  TWinSkinForm *skinner = SkinnerOf(child);
+  TWinSkinForm* skinner = SkinnerOf(child);
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
@@ -360,8 +360,8 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   EXPECT_PRED2(SameRect, params.rgrc[0], native.rgrc[0]) << Describe(params.rgrc[0]);
   // The frame's caption buttons of a maximized child are those of the menu bar;
   // there is none yet, so none of them is shown.
-  skin::TWinSkinForm *frameSkinner = SkinnerOf(mdi.frame);
-  for (const auto &button : frameSkinner->FButtons)
+  skin::TWinSkinForm* frameSkinner = SkinnerOf(mdi.frame);
+  for (const auto& button : frameSkinner->FButtons)
     if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) EXPECT_FALSE(button->Visible);
 
   // Restored, the child has its skinned frame back.
@@ -377,7 +377,7 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
 
 TEST_F(FrameTest, OpaqueBordersGiveARectangularRegionEqualToTheWindowBounds) {
   UseSkin(SolidFrameSkin());
-  TWinSkinForm *skinner = SkinnedWindow();
+  TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
   ASSERT_EQ(GetWindowRgn(skinner->FHandle, region.get()), SIMPLEREGION);
@@ -390,8 +390,8 @@ TEST_F(FrameTest, OpaqueBordersGiveARectangularRegionEqualToTheWindowBounds) {
 
 // Which border element a window pixel belongs to, as the region strips divide
 // the frame.
-const skin::TDataSkinBorder *PieceAt(const TWinSkinForm &skinner, int x, int y, SIZE size) {
-  const skin::TSkinData &data = *skinner.FSkinData;
+const skin::TDataSkinBorder* PieceAt(const TWinSkinForm& skinner, int x, int y, SIZE size) {
+  const skin::TSkinData& data = *skinner.FSkinData;
   if (x < skinner.FBorderLeft) return data.BorderLeft.get();
   if (x >= size.cx - skinner.FBorderRight) return data.BorderRight.get();
   if (y < skinner.FBorderTop) return data.BorderTop.get();
@@ -403,7 +403,7 @@ class ShippedSkinFrame : public FrameTest, public testing::WithParamInterface<Sh
 
 TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
   UseSkin(GetParam().stored());
-  TWinSkinForm *skinner = SkinnedWindow("SkinFrameRegion", WS_OVERLAPPEDWINDOW, 0, 420, 260);
+  TWinSkinForm* skinner = SkinnedWindow("SkinFrameRegion", WS_OVERLAPPEDWINDOW, 0, 420, 260);
   ASSERT_NE(skinner, nullptr);
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
   ASSERT_NE(GetWindowRgn(skinner->FHandle, region.get()), ERROR);
@@ -416,7 +416,7 @@ TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
       const bool corner = (x < 12 || x >= size.cx - 12) && (y < 12 || y >= size.cy - 12);
       const bool band = x == size.cx / 2 || y == size.cy / 2;
       if (!corner && !band) continue;
-      const skin::TDataSkinBorder *piece = PieceAt(*skinner, x, y, size);
+      const skin::TDataSkinBorder* piece = PieceAt(*skinner, x, y, size);
       if (!piece) {
         EXPECT_TRUE(PtInRegion(region.get(), x, y)) << x << "," << y;
         continue;
@@ -429,19 +429,13 @@ TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
   EXPECT_GT(checked, 500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()),
-                         [](const testing::TestParamInfo<ShippedSkin> &info) {
-                           std::string name = info.param.name;
-                           for (char &c : name)
-                             if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), SkinTestName);
 
 TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   FrameSkinSpec spec;
   spec.transparent = true;
   UseSkin(SolidFrameSkin(spec));
-  TWinSkinForm *skinner = SkinnedWindow();
+  TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
@@ -496,7 +490,7 @@ TEST_F(FrameTest, NoNativeFramePaintReachesTheWindowBeforeTheSkinIsApplied) {
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   SetWindowTextA(window, "a new caption");
   testutil::PumpUntilQuiet(below);
-  for (const auto &m : below.Messages())
+  for (const auto& m : below.Messages())
     EXPECT_TRUE(m.message != WM_NCPAINT && m.message != WM_NCACTIVATE) << testutil::DescribeSequence(below.Messages());
 }
 
