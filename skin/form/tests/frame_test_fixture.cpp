@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "framework/handles.h"
+#include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 #include "tests/support/window_render.h"
 
@@ -99,10 +100,31 @@ void ClickAt(POINT screen) {
 }
 
 void DragFromTo(POINT from, POINT to, int steps) {
+  auto step = [&](int i) { return POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}; };
+  if (test_support::RunningUnderWine()) {
+    // Wine's size loop waits for the X server's pointer events and never sees SendInput's: the
+    // drag is the X server's own, played by xdotool (screen points are X root points). Its
+    // process cannot be waited for; the caller waits for the drag's effect.
+    std::string command = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) +
+                          " sleep 0.1 mousedown 1 sleep 0.1";
+    for (int i = 1; i <= steps; ++i)
+      command += " mousemove " + std::to_string(step(i).x) + " " + std::to_string(step(i).y) + " sleep 0.03";
+    command += " mouseup 1";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    EXPECT_TRUE(started) << "xdotool could not be started: " << command;
+    if (started) {
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+    return;
+  }
   MouseMoveTo(from);
   LeftButtonDown();
-  for (int i = 1; i <= steps; ++i)
-    MouseMoveTo(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  for (int i = 1; i <= steps; ++i) MouseMoveTo(step(i));
   LeftButtonUp();
 }
 
