@@ -47,8 +47,7 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   } catch (const std::exception&) {
     // Failures of skinning are silent: the frame keeps whatever was painted.
   }
-  if (FHotObject) FHotObject->State = osNormal;
-  FHotObject = nullptr;
+  ForgetHotObject();
   if (ownDC) ReleaseDC(FHandle, dc);
 }
 

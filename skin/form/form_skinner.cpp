@@ -295,15 +295,11 @@ void TWinSkinForm::Activate() {
         if (TSkinManage* manager = Manager(); manager && manager->MdiClient())
           PostMessageA(manager->MdiClient(), SKM_REDRAWCLIENT, reinterpret_cast<WPARAM>(FHandle), 0);
       } else if (FWindowState == TWindowState::wsNormal) {
-        FLifeState = lsAdjusting;
-        AdjustWindowSize(false);
-        FLifeState = lsActive;
+        if (!AdjustToSkinnedFrame()) return;
         UpdateRegion();
       }
     } else if (!FIsChild && FBorderKind != TBorderKind::bkNone && FWindowState != TWindowState::wsMinimized) {
-      FLifeState = lsAdjusting;
-      AdjustWindowSize(false);
-      FLifeState = lsActive;
+      if (!AdjustToSkinnedFrame()) return;
       if (FWindowState == TWindowState::wsNormal) {
         UpdateRegion();
       } else {
@@ -316,6 +312,15 @@ void TWinSkinForm::Activate() {
   if (FLifeState == lsDestroyed || !Hooked()) return;
   FLifeState = lsActive;
   FHoverTimer.SetEnabled(FActive != 0);
+}
+
+bool TWinSkinForm::AdjustToSkinnedFrame() {
+  FLifeState = lsAdjusting;
+  AdjustWindowSize(false);
+  // The window may have been destroyed by one of the messages of its new size: it stays so.
+  if (FLifeState == lsDestroyed) return false;
+  FLifeState = lsActive;
+  return true;
 }
 
 void TWinSkinForm::AnnounceSkinned() {
@@ -507,11 +512,19 @@ void TWinSkinForm::Recolor() {
   if (FSkinFrame && FForm) {
     AdjustWindowSize(true);
     // Forces a relayout of the form's controls.
-    FForm->SetHeight(FForm->Height() + 1);
-    FForm->SetHeight(FForm->Height() - 1);
+    if (FLifeState != lsDestroyed) FForm->SetHeight(FForm->Height() + 1);
+    if (FLifeState != lsDestroyed) FForm->SetHeight(FForm->Height() - 1);
+  } else if (FSkinFrame && UsesStageTwo() && FBorderKind != TBorderKind::bkNone &&
+             FWindowState != TWindowState::wsMinimized) {
+    // Any other window takes the new skin's frame too, keeping its client, and its region; without
+    // this its client would stay laid out for the old borders under the new ones.
+    AdjustWindowSize(true);
+    UpdateRegion();
   }
+  // A window destroyed meanwhile stays so, and hears nothing more.
+  if (FLifeState == lsDestroyed) return;
   AnnounceSkinned();
-  FLifeState = lsActive;
+  if (FLifeState != lsDestroyed) FLifeState = lsActive;
 }
 
 // ---- Detaching --------------------------------------------------------------------------------
@@ -576,7 +589,7 @@ void TWinSkinForm::DetachOnDestroy() {
 void TWinSkinForm::WindowDestroyed() noexcept {
   FHoverTimer.SetEnabled(false);
   FFormMethod.Restore();
-  FHotObject = nullptr;
+  ForgetHotObject();
   FLifeState = lsDestroyed;
 }
 

@@ -165,6 +165,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   void SendToActiveMdiChild(WPARAM command);
   [[nodiscard]] bool CloseAllowed() const;
   void HoverTick();
+  // No object is hot any more (after a full frame paint, or the window's end); its hint is hidden.
+  void ForgetHotObject() noexcept;
   // WM_NCMOUSEMOVE … WM_NCRBUTTONDOWN; true when consumed (the default procedure not called).
   bool HandleNcMouse(fw::TMessage& message);
   void ShowSystemMenu(POINT screenPoint);
@@ -180,6 +182,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   [[nodiscard]] std::wstring WindowTextWide() const;
   // WM_SETTEXT through `setText` without the platform painting its caption over the skinned one.
   void SetTextWithoutNativeCaption(fw::TMessage& message, const std::function<void(fw::TMessage&)>& setText);
+  // AdjustWindowSize at activation, Adjusting meanwhile; false when the window was destroyed.
+  bool AdjustToSkinnedFrame();
   void AnnounceSkinned();
   void CaptureFrameSizes();
   void AdjustWindowSize(bool keepClient);

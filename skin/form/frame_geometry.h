@@ -235,8 +235,9 @@ struct FramePieces {
 // ---- Client area and hit-testing -------------------------------------------------------------
 
 // The client rectangle for WM_NCCALCSIZE from the proposed window rectangle (in the
-// coordinates of the proposal); nothing when the default procedure's rectangle stays: for a
-// frame without caption, and for an MDI child that is not in its normal state.
+// coordinates of the proposal), empty but never of negative size when the borders take more
+// than the window; nothing when the default procedure's rectangle stays: for a frame without
+// caption, and for an MDI child that is not in its normal state.
 [[nodiscard]] std::optional<Rect> SkinnedClientRect(const FrameWindow& window,
                                                     const FrameMetrics& metrics,
                                                     const Rect& proposed_window);

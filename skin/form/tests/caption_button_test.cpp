@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <ostream>
 #include <vector>
 
 #include "framework/application.h"
@@ -84,6 +85,8 @@ struct ActionCase {
   UINT message;
   WPARAM command;
 };
+
+void PrintTo(const ActionCase& c, std::ostream* out) { *out << c.name; }
 
 class CaptionButtonAction : public FrameTest, public testing::WithParamInterface<ActionCase> {};
 
@@ -232,6 +235,24 @@ TEST_P(CaptionHint, ShownAfterTwiceTheHintPauseAndHiddenAfterTheHidePauseOnlyWit
 INSTANTIATE_TEST_SUITE_P(Option, CaptionHint, testing::Bool(),
                          [](const testing::TestParamInfo<bool>& info) { return info.param ? "On" : "Off"; });
 
+TEST_F(FrameTest, HintGoesWhenTheFrameIsPaintedAfreshAndForgetsTheHotButton) {
+  skin::TSkinData* data = UseSkin(SolidFrameSkin());
+  data->SetOptions(data->Options() | skin::SkinOptionSet({skin::xoCaptionButtonHint}));
+  app->HintPause = 100;
+  app->HintHidePause = 5000;
+  TWinSkinForm* skinner = SkinnedWindow();
+  ASSERT_NE(skinner, nullptr);
+  const POINT over = OnButton(*skinner, kClose);
+  SetCursorPos(over.x, over.y);
+  SendNcMouse(skinner->FHandle, WM_NCMOUSEMOVE, over);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return data->CaptionHintShowing(); }, 2000));
+  SendMessageA(skinner->FHandle, skin::SKM_REPAINTFRAME, 0, 0);
+  EXPECT_EQ(skinner->FHotObject, nullptr);
+  EXPECT_FALSE(data->CaptionHintShowing()) << "the hint of a forgotten button stays on screen";
+  EXPECT_EQ(data->HoverTime, 0);
+  SetCursorPos(5, 5);
+}
+
 TEST_F(FrameTest, HotButtonGoesBackToNormalWhenTheMouseHasLeftIt) {
   UseSkin(SolidFrameSkin());
   TWinSkinForm* skinner = SkinnedWindow();
@@ -299,6 +320,8 @@ struct ClickCase {
   size_t button;  // index in StandardButtons()
   bool (*after)(HWND);
 };
+
+void PrintTo(const ClickCase& c, std::ostream* out) { *out << c.name; }
 
 class RealCaptionClick : public FrameTest, public testing::WithParamInterface<ClickCase> {};
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct ShippedSkin {
   // The stored-skin property data (4-byte length + skin file).
   Bytes (*stored)();
 };
+inline void PrintTo(const ShippedSkin& skin, std::ostream* out) { *out << skin.name; }
 // Every skin of the program; the pixel tests run over all of them.
 const std::vector<ShippedSkin>& ShippedSkins();
 // The default skin, as the main form's description stores it.

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <windowsx.h>
 
+#include <ostream>
 #include <string>
 
 #include "framework/control.h"
@@ -123,6 +124,8 @@ struct DialogCaseSpec {
   const wchar_t* caption;
   int width;
 };
+
+void PrintTo(const DialogCaseSpec& c, std::ostream* out) { *out << c.name; }
 
 class DialogWidening : public FrameTest, public testing::WithParamInterface<DialogCaseSpec> {};
 
