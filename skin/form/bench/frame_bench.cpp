@@ -1,0 +1,261 @@
+// Timing of the skinned frame (run by hand, not a test), all in one run so that ratios compare
+// like with like:
+//   1. PaintFrame of a window of the main window's size (655 × 485) and of one maximized at
+//      1920 × 1080, into the window and into a bitmap, beside one BitBlt of the same area (the
+//      floor a frame painted off-screen and put on in one go could reach);
+//   2. UpdateRegion after a resize (the transparent region rebuilt from the border images);
+//   3. a resize drag of 100 steps (SetWindowPos, then the frame and client painted at once),
+//      of a skinned window beside the same window without skin.
+// Build the Windows tree, then:
+//   source tools/wine-session.sh; wine_session_start BUILD/win private
+//   wine BUILD/win/skin/form/bench/skin_frame_bench.exe [--skin FILE.skin]; wine_session_stop
+// Without --skin the program's default skin is used.
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/handles.h"
+#include "skin/core/skin_data.h"
+#include "skin/core/skin_manage.h"
+#include "skin/core/skin_manager_link.h"
+#include "skin/form/bitmap_region.h"
+#include "skin/form/form_skinner.h"
+#include "skin/form/skinning.h"
+#include "tests/support/timing.h"
+#include "tests/support/win_test_util.h"
+
+namespace {
+
+using testutil::Median;
+using testutil::Now;
+
+constexpr const char* kClassName = "PastelleFrameBench";
+SIZE g_maximizedSize{1920, 1080};
+
+// Maximized windows take g_maximizedSize, whatever the screen's size.
+LRESULT CALLBACK BenchWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_GETMINMAXINFO) {
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMaxSize = POINT{g_maximizedSize.cx, g_maximizedSize.cy};
+    info->ptMaxPosition = POINT{0, 0};
+    info->ptMaxTrackSize = POINT{g_maximizedSize.cx, g_maximizedSize.cy};
+    return 0;
+  }
+  return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+HWND CreateBenchWindow(int width, int height) {
+  static const bool registered = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = BenchWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    return RegisterClassA(&wc) != 0;
+  }();
+  if (!registered) return nullptr;
+  HWND window = CreateWindowExA(0, kClassName, "Pastelle V2.0", WS_OVERLAPPEDWINDOW, 20, 20, width, height, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
+  ShowWindow(window, SW_SHOW);
+  SetActiveWindow(window);
+  testutil::PumpMessages(30);
+  return window;
+}
+
+// Median over batches of the time of one call, in microseconds.
+double MicrosPerCall(const std::function<void()>& call, int callsPerBatch) {
+  for (int i = 0; i < callsPerBatch / 4 + 1; ++i) call();
+  std::vector<double> batches;
+  for (int batch = 0; batch < 7; ++batch) {
+    GdiFlush();
+    const double start = Now();
+    for (int i = 0; i < callsPerBatch; ++i) call();
+    GdiFlush();
+    batches.push_back((Now() - start) * 1e6 / callsPerBatch);
+  }
+  return Median(batches);
+}
+
+std::vector<uint8_t> StoredSkin(const std::string& skinFile) {
+  std::ifstream file(skinFile.empty() ? testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN_STREAM) : skinFile,
+                     std::ios::binary);
+  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (skinFile.empty()) return bytes;
+  // A skin file: the stored property holds its length first.
+  std::vector<uint8_t> stored(4);
+  for (int i = 0; i < 4; ++i) stored[static_cast<size_t>(i)] = static_cast<uint8_t>(bytes.size() >> (8 * i));
+  stored.insert(stored.end(), bytes.begin(), bytes.end());
+  return stored;
+}
+
+SIZE SizeOf(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+// A resize drag: the right edge moves `steps` times by 3 pixels (and back), every step
+// painted at once, frame and client, as the system's sizing loop does. Milliseconds per drag.
+double ResizeDragMs(HWND window, int steps) {
+  const SIZE start = SizeOf(window);
+  std::vector<double> drags;
+  for (int run = 0; run < 5; ++run) {
+    const double t0 = Now();
+    for (int i = 1; i <= steps; ++i) {
+      const int width = start.cx + 3 * (run % 2 ? steps - i : i);
+      SetWindowPos(window, nullptr, 0, 0, width, start.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+      RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW);
+    }
+    GdiFlush();
+    drags.push_back((Now() - t0) * 1e3);
+  }
+  SetWindowPos(window, nullptr, 0, 0, start.cx, start.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return Median(drags);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string skinFile;
+  for (int i = 1; i + 1 < argc; ++i)
+    if (std::string(argv[i]) == "--skin") skinFile = argv[i + 1];
+  constexpr int kDragSteps = 100;
+
+  fw::TApplication application;
+  application.Initialize();
+
+  // 3a. The drag of a window without skin, before any skinning exists in the process.
+  HWND plain = CreateBenchWindow(655, 485);
+  const double plainDrag = ResizeDragMs(plain, kDragSteps);
+  DestroyWindow(plain);
+
+  skin::InstallSkinning();
+  skin::CreateSkinManagerIfMissing();
+  skin::TSkinManage* manager = skin::SkinManager();
+  manager->InstallHook();
+  auto* data = new skin::TSkinData(&application);
+  data->SetSkinStream(StoredSkin(skinFile));
+  if (data->SkinEmpty()) {
+    std::printf("the skin did not load\n");
+    return 1;
+  }
+  manager->RegisterSkinData(data);
+  manager->SetEnabled(true);
+
+  HWND window = CreateBenchWindow(655, 485);
+  auto* skinner = static_cast<skin::TWinSkinForm*>(manager->FindFormSkinner(window));
+  if (!skinner || !testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; })) {
+    std::printf("the window was not skinned\n");
+    return 1;
+  }
+  std::printf("borders %d/%d/%d/%d, %s\n", skinner->FBorderLeft, skinner->FBorderTop, skinner->FBorderRight,
+              skinner->FBorderBottom, skinner->FOwnRegion ? "with a region" : "without region");
+
+  // 1. PaintFrame beside one BitBlt of the same area.
+  std::printf("\n%-30s %12s %12s %12s %8s\n", "PaintFrame", "window us", "bitmap us", "BitBlt us", "ratio");
+  for (const bool maximized : {false, true}) {
+    if (maximized) {
+      ShowWindow(window, SW_MAXIMIZE);
+      testutil::PumpMessages(30);
+    } else {
+      SetWindowPos(window, nullptr, 0, 0, 655, 485, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    const SIZE size = SizeOf(window);
+    fw::TBitmap target(size.cx, size.cy, fw::pf32bit);
+    fw::TBitmap source(size.cx, size.cy, fw::pf32bit);
+    const double intoWindow = MicrosPerCall([&] { skinner->PaintFrame(nullptr); }, 50);
+    const double intoBitmap = MicrosPerCall([&] { skinner->PaintFrame(target.DC()); }, 50);
+    fw::WindowDC windowDC(window, fw::WindowDC::Area::Window);
+    const double blit =
+        MicrosPerCall([&] { BitBlt(windowDC.get(), 0, 0, size.cx, size.cy, source.DC(), 0, 0, SRCCOPY); }, 50);
+    char name[64];
+    std::snprintf(name, sizeof name, "%ld x %ld%s", size.cx, size.cy, maximized ? " maximized" : "");
+    std::printf("%-30s %12.1f %12.1f %12.1f %8.2f\n", name, intoWindow, intoBitmap, blit, intoWindow / blit);
+  }
+  ShowWindow(window, SW_RESTORE);
+  SetWindowPos(window, nullptr, 0, 0, 655, 485, SWP_NOMOVE | SWP_NOZORDER);
+  testutil::PumpMessages(30);
+  {
+    fw::TBitmap target(655, 485, fw::pf32bit);
+    HDC dc = target.DC();
+    fw::TBitmap strip(4, 485, fw::pf24bit);
+    skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, 4, 485}, strip.DC());
+    fw::TBitmap top(647, 28, fw::pf24bit);
+    skinner->DrawBorderPiece(skin::TBorderPiece::bpTop, RECT{0, 0, 647, 28}, top.DC());
+    std::printf("region parts: left strip %.1f top strip %.1f\n",
+                MicrosPerCall([&] { (void)skin::BitmapToRegion(strip, 0, 0, RGB(255, 0, 255)); }, 20),
+                MicrosPerCall([&] { (void)skin::BitmapToRegion(top, 4, 0, RGB(255, 0, 255)); }, 20));
+    std::printf("parts: left %.1f bottom %.1f caption %.1f icon %.1f text %.1f buttons %.1f\n",
+                MicrosPerCall(
+                    [&] {
+                      skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, 4, 485}, dc);
+                    },
+                    50),
+                MicrosPerCall(
+                    [&] {
+                      skinner->DrawBorderPiece(skin::TBorderPiece::bpBottom, RECT{4, 480, 651, 485}, dc);
+                    },
+                    50),
+                MicrosPerCall([&] { skinner->PaintCaption(dc); }, 50),
+                MicrosPerCall(
+                    [&] {
+                      skinner->DrawIcon(dc, RECT{8, 7, 24, 23});
+                    },
+                    50),
+                MicrosPerCall(
+                    [&] {
+                      skinner->FCanvas.SetHandle(dc);
+                      skinner->DrawCaptionText(skinner->FCanvas, RECT{4, 0, 651, 28});
+                      skinner->FCanvas.SetHandle(nullptr);
+                    },
+                    50),
+                MicrosPerCall(
+                    [&] {
+                      skinner->FCanvas.SetHandle(dc);
+                      skinner->DrawCaptionButtons(skinner->FCanvas);
+                      skinner->FCanvas.SetHandle(nullptr);
+                    },
+                    50));
+  }
+
+  // 2. UpdateRegion after a resize: the size alternates so that the region is rebuilt each time.
+  int turn = 0;
+  const double region = MicrosPerCall(
+      [&] {
+        ++turn;
+        SetWindowPos(window, nullptr, 0, 0, 655 + turn % 2, 485,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING);
+      },
+      20);
+  const double moveOnly = MicrosPerCall(
+      [&] {
+        ++turn;
+        SetWindowPos(window, nullptr, 20 + turn % 2, 20, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING);
+      },
+      20);
+  const double direct = MicrosPerCall(
+      [&] {
+        skinner->FRegionWidth = 0;  // forces the rebuild at the same size
+        skinner->UpdateRegion();
+      },
+      20);
+  std::printf("\nUpdateRegion at 655 x 485: %.1f us (resize with it %.1f us, a move without it %.1f us)\n", direct,
+              region, moveOnly);
+
+  // 3b. The same drag skinned.
+  const double skinnedDrag = ResizeDragMs(window, kDragSteps);
+  std::printf("\nresize drag of %d steps from 655 x 485: skinned %.1f ms, without skin %.1f ms, ratio %.2f\n",
+              kDragSteps, skinnedDrag, plainDrag, skinnedDrag / plainDrag);
+  DestroyWindow(window);
+  return 0;
+}
