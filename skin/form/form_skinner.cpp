@@ -208,6 +208,7 @@ void TWinSkinForm::UpdateMetrics() {
   FBorderBottom = metrics.BorderBottom;
   FMenuBarHeight = metrics.MenuBarHeight;
   CreateCaptionButtons();
+  ++FFrameGeneration;
 }
 
 POINT TWinSkinForm::ScreenToFrame(int x, int y) const {
@@ -509,6 +510,7 @@ void TWinSkinForm::Recolor() {
       if (auto* owned = dynamic_cast<fw::TForm*>(FForm->Component(i))) owned->SetColor(face);
   }
   FLifeState = lsReskinning;
+  ++FFrameGeneration;
   if (FSkinFrame && FForm) {
     AdjustWindowSize(true);
     // Forces a relayout of the form's controls.

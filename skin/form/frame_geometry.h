@@ -60,6 +60,7 @@ struct FrameWindow {
 
   [[nodiscard]] bool Has(TFrameFlag flag) const { return (Flags & flag) != 0; }
   [[nodiscard]] bool HasIcon(TBorderIcon icon) const { return (BorderIcons & icon) != 0; }
+  friend bool operator==(const FrameWindow&, const FrameWindow&) = default;
 };
 
 // Style bits the frame depends on.

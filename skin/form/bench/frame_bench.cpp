@@ -1,8 +1,8 @@
 // Timing of the skinned frame (run by hand, not a test), all in one run so that ratios compare
 // like with like:
 //   1. PaintFrame of a window of the main window's size (655 × 485) and of one maximized at
-//      1920 × 1080, into the window and into a bitmap, beside one BitBlt of the same area (the
-//      floor a frame painted off-screen and put on in one go could reach);
+//      1920 × 1080, into the window and into a bitmap, painted again with nothing changed and
+//      composed anew, beside one BitBlt of the same area; a caption button turning hot;
 //   2. UpdateRegion after a resize (the transparent region rebuilt from the border images);
 //   3. a resize drag of 100 steps (SetWindowPos, then the frame and client painted at once),
 //      of a skinned window beside the same window without skin.
@@ -27,6 +27,7 @@
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_manager_link.h"
 #include "skin/form/bitmap_region.h"
+#include "skin/form/caption_buttons.h"
 #include "skin/form/form_skinner.h"
 #include "skin/form/skinning.h"
 #include "tests/support/timing.h"
@@ -160,8 +161,10 @@ int main(int argc, char** argv) {
   std::printf("borders %d/%d/%d/%d, %s\n", skinner->FBorderLeft, skinner->FBorderTop, skinner->FBorderRight,
               skinner->FBorderBottom, skinner->FOwnRegion ? "with a region" : "without region");
 
-  // 1. PaintFrame beside one BitBlt of the same area.
-  std::printf("\n%-30s %12s %12s %12s %8s\n", "PaintFrame", "window us", "bitmap us", "BitBlt us", "ratio");
+  // 1. PaintFrame beside one BitBlt of the same area: painted again with nothing changed (a
+  //    repeated WM_NCPAINT), and composed anew (the window's active state flips every time).
+  std::printf("\n%-24s %11s %11s %11s %11s %7s %7s\n", "PaintFrame", "same us", "to bmp us", "anew us", "BitBlt us",
+              "same/B", "anew/B");
   for (const bool maximized : {false, true}) {
     if (maximized) {
       ShowWindow(window, SW_MAXIMIZE);
@@ -172,85 +175,56 @@ int main(int argc, char** argv) {
     const SIZE size = SizeOf(window);
     fw::TBitmap target(size.cx, size.cy, fw::pf32bit);
     fw::TBitmap source(size.cx, size.cy, fw::pf32bit);
-    const double intoWindow = MicrosPerCall([&] { skinner->PaintFrame(nullptr); }, 50);
+    const double same = MicrosPerCall([&] { skinner->PaintFrame(nullptr); }, 50);
     const double intoBitmap = MicrosPerCall([&] { skinner->PaintFrame(target.DC()); }, 50);
+    const double anew = MicrosPerCall(
+        [&] {
+          skinner->FActive = skinner->FActive ? 0 : 1;
+          skinner->PaintFrame(nullptr);
+        },
+        50);
+    skinner->FActive = 1;
     fw::WindowDC windowDC(window, fw::WindowDC::Area::Window);
     const double blit =
         MicrosPerCall([&] { BitBlt(windowDC.get(), 0, 0, size.cx, size.cy, source.DC(), 0, 0, SRCCOPY); }, 50);
     char name[64];
     std::snprintf(name, sizeof name, "%ld x %ld%s", size.cx, size.cy, maximized ? " maximized" : "");
-    std::printf("%-30s %12.1f %12.1f %12.1f %8.2f\n", name, intoWindow, intoBitmap, blit, intoWindow / blit);
+    std::printf("%-24s %11.1f %11.1f %11.1f %11.1f %7.2f %7.2f\n", name, same, intoBitmap, anew, blit, same / blit,
+                anew / blit);
   }
   ShowWindow(window, SW_RESTORE);
   SetWindowPos(window, nullptr, 0, 0, 655, 485, SWP_NOMOVE | SWP_NOZORDER);
   testutil::PumpMessages(30);
-  {
-    fw::TBitmap target(655, 485, fw::pf32bit);
-    HDC dc = target.DC();
-    fw::TBitmap strip(4, 485, fw::pf24bit);
-    skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, 4, 485}, strip.DC());
-    fw::TBitmap top(647, 28, fw::pf24bit);
-    skinner->DrawBorderPiece(skin::TBorderPiece::bpTop, RECT{0, 0, 647, 28}, top.DC());
-    std::printf("region parts: left strip %.1f top strip %.1f\n",
-                MicrosPerCall([&] { (void)skin::BitmapToRegion(strip, 0, 0, RGB(255, 0, 255)); }, 20),
-                MicrosPerCall([&] { (void)skin::BitmapToRegion(top, 4, 0, RGB(255, 0, 255)); }, 20));
-    std::printf("parts: left %.1f bottom %.1f caption %.1f icon %.1f text %.1f buttons %.1f\n",
-                MicrosPerCall(
-                    [&] {
-                      skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, 4, 485}, dc);
-                    },
-                    50),
-                MicrosPerCall(
-                    [&] {
-                      skinner->DrawBorderPiece(skin::TBorderPiece::bpBottom, RECT{4, 480, 651, 485}, dc);
-                    },
-                    50),
-                MicrosPerCall([&] { skinner->PaintCaption(dc); }, 50),
-                MicrosPerCall(
-                    [&] {
-                      skinner->DrawIcon(dc, RECT{8, 7, 24, 23});
-                    },
-                    50),
-                MicrosPerCall(
-                    [&] {
-                      skinner->FCanvas.SetHandle(dc);
-                      skinner->DrawCaptionText(skinner->FCanvas, RECT{4, 0, 651, 28});
-                      skinner->FCanvas.SetHandle(nullptr);
-                    },
-                    50),
-                MicrosPerCall(
-                    [&] {
-                      skinner->FCanvas.SetHandle(dc);
-                      skinner->DrawCaptionButtons(skinner->FCanvas);
-                      skinner->FCanvas.SetHandle(nullptr);
-                    },
-                    50));
+
+  // A caption button turning hot: the caption composed again and put on.
+  size_t hoverable = 0;
+  while (hoverable < skinner->FButtons.size() && !skinner->FButtons[hoverable]->Visible) ++hoverable;
+  if (hoverable < skinner->FButtons.size()) {
+    skin::TWinSysButton& button = *skinner->FButtons[hoverable];
+    const double hover = MicrosPerCall(
+        [&] {
+          if (skinner->FHotObject) {
+            button.MouseLeave();
+          } else {
+            button.MouseEnter();
+          }
+        },
+        50);
+    std::printf("a caption button turning hot or normal: %.1f us\n", hover);
   }
 
-  // 2. UpdateRegion after a resize: the size alternates so that the region is rebuilt each time.
-  int turn = 0;
-  const double region = MicrosPerCall(
-      [&] {
-        ++turn;
-        SetWindowPos(window, nullptr, 0, 0, 655 + turn % 2, 485,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING);
-      },
-      20);
-  const double moveOnly = MicrosPerCall(
-      [&] {
-        ++turn;
-        SetWindowPos(window, nullptr, 20 + turn % 2, 20, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOSENDCHANGING);
-      },
-      20);
+  // 2. UpdateRegion after a resize, and what the region is built from.
   const double direct = MicrosPerCall(
       [&] {
-        skinner->FRegionWidth = 0;  // forces the rebuild at the same size
+        skinner->FRegionWidth = 0;  // rebuilt as after a resize
         skinner->UpdateRegion();
       },
       20);
-  std::printf("\nUpdateRegion at 655 x 485: %.1f us (resize with it %.1f us, a move without it %.1f us)\n", direct,
-              region, moveOnly);
+  fw::TBitmap strip(4, 485, fw::pf24bit);
+  skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, 4, 485}, strip.DC());
+  const double fromStrip = MicrosPerCall([&] { (void)skin::BitmapToRegion(strip, 0, 0, RGB(255, 0, 255)); }, 20);
+  std::printf("\nUpdateRegion at 655 x 485: %.1f us (BitmapToRegion of the 4 x 485 left strip: %.1f us)\n", direct,
+              fromStrip);
 
   // 3b. The same drag skinned.
   const double skinnedDrag = ResizeDragMs(window, kDragSteps);

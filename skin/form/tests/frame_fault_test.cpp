@@ -437,6 +437,10 @@ TEST_F(FrameTest, FiftySkinSwitchesWithWindowsOpenLeaveNothingBehind) {
       ASSERT_NE(GetWindowRgn(skinner->FHandle, region.get()), ERROR);
       EXPECT_TRUE(PtInRegion(region.get(), size.cx - 1, size.cy / 2)) << "switch " << i;
       EXPECT_TRUE(PtInRegion(region.get(), size.cx / 2, size.cy - 1)) << "switch " << i;
+      // The frame is the new skin's: a pixel of the left piece's fixed top rows.
+      const fw::TBitmap& left = *data->BorderLeft->Bitmap;
+      const int leftFrame = skinner->FActive || data->BorderLeft->Frame < 2 ? 0 : left.Width() / 2;
+      EXPECT_EQ(frame.Pixel(1, 1), left.Pixel(leftFrame + 1, 1)) << "switch " << i;
       const bool cut = data->BorderLeft->Trans == 1 && frame.Pixel(0, 0) == RGB(255, 0, 255);
       EXPECT_EQ(PtInRegion(region.get(), 0, 0) != FALSE, !cut) << "switch " << i;
     }

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "framework/form.h"
 #include "skin/core/skin_data.h"
@@ -274,6 +276,80 @@ TEST_F(FrameTest, DialogShowsNoIconAndItsLeftAlignedCaptionMovesSixteenPixelsLef
   EXPECT_EQ(plainText.first - dialogText.first, 16);
   EXPECT_EQ(plain->FCaptionTextRect.left - box->FCaptionTextRect.left, 16);
   EXPECT_EQ(box->FCaptionTextRect.left, 4 + 28 - 16);
+}
+
+// A window that answers SKM_BUTTONVISIBLE with what the test says, and notes what it was asked.
+struct AskedWindow {
+  static bool& Answer() {
+    static bool answer = false;
+    return answer;
+  }
+  static std::vector<std::pair<WPARAM, LPARAM>>& Questions() {
+    static std::vector<std::pair<WPARAM, LPARAM>> questions;
+    return questions;
+  }
+  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == skin::SKM_BUTTONVISIBLE) {
+      Questions().emplace_back(wParam, lParam);
+      return Answer() ? 1 : 0;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+  }
+  static const char* Class() {
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), "SkinFrameAsked", &wc)) {
+      wc.lpfnWndProc = Procedure;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.lpszClassName = "SkinFrameAsked";
+      RegisterClassA(&wc);
+    }
+    return "SkinFrameAsked";
+  }
+};
+
+TEST_F(FrameTest, FrameFollowsEveryChangeOfWhatItShows) {
+  FrameSkinSpec spec = WithIconButton();
+  ButtonSpec asked;  // shown while the window says so
+  asked.action = 77;
+  asked.x = 40;
+  asked.visibility = 1234;
+  spec.buttons.push_back(asked);
+  UseSkin(SolidFrameSkin(spec));
+  AskedWindow::Answer() = false;
+  TWinSkinForm* skinner = SkinnedWindow(AskedWindow::Class(), WS_OVERLAPPEDWINDOW, 0, 400, 200);
+  ASSERT_NE(skinner, nullptr);
+  HWND window = skinner->FHandle;
+  SetWindowTextA(window, "First");
+  testutil::PumpMessages(20);
+  const COLORREF bar = Painted(kTopColours.active);
+  const int w = SizeOf(window).cx;
+  const RECT iconArea{6, 4, 6 + GetSystemMetrics(SM_CXSMICON), 4 + GetSystemMetrics(SM_CYSMICON)};
+  const RECT askedArea{w - 40, 2, w - 40 + 21, 22};
+
+  fw::TBitmap before = PaintedFrame(*skinner);
+  EXPECT_TRUE(AllPixels(before, askedArea, bar)) << "the window said no";
+  EXPECT_TRUE(AllPixels(before, iconArea, bar)) << "no icon yet";
+  const Columns firstText = ColumnsNotOf(before, 30, w - 60, 0, 24, bar);
+  ASSERT_GE(firstText.first, 0);
+  // The question is asked at every paint, with the button's Visibility and Action.
+  AskedWindow::Questions().clear();
+  AskedWindow::Answer() = true;
+  fw::TBitmap shown = PaintedFrame(*skinner);
+  ASSERT_FALSE(AskedWindow::Questions().empty());
+  EXPECT_EQ(AskedWindow::Questions().back(), (std::pair<WPARAM, LPARAM>{1234, 77}));
+  EXPECT_TRUE(AllPixels(shown, askedArea, Painted(asked.colours[0])));
+
+  SetWindowTextA(window, "Second caption, longer");
+  const Columns secondText = ColumnsNotOf(PaintedFrame(*skinner), 30, w - 60, 0, 24, bar);
+  EXPECT_GT(secondText.last, firstText.last + 20) << "the new caption";
+
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
+  EXPECT_FALSE(AllPixels(PaintedFrame(*skinner), iconArea, bar)) << "the new icon";
+
+  SetWindowPos(window, nullptr, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const fw::TBitmap smaller = PaintedFrame(*skinner);
+  EXPECT_TRUE(AllPixels(smaller, RECT{296, 0, 300, 150}, Painted(kRightColours.active)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{4, 146, 296, 150}, Painted(kBottomColours.active)));
 }
 
 // ---- The Windows 9x family: ANSI text ----------------------------------------------------------
