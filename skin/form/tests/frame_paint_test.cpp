@@ -374,6 +374,43 @@ TEST_F(FrameTest, CaptionDrawnTheAnsiWayLooksTheSameAsTheWideWay) {
     for (int x = 0; x < wide.Width(); ++x) ASSERT_EQ(ansi.Pixel(x, y), wide.Pixel(x, y)) << x << "," << y;
 }
 
+TEST_F(FrameTest, UnicodeWindowsCaptionIsReadWideAndLooksAsTheAnsiWindowsOne) {
+  UseSkin(SolidFrameSkin(WithoutButtons()));
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = DefWindowProcW;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"SkinFrameWide";
+  RegisterClassW(&wc);
+  HWND wide = CreateWindowExW(0, L"SkinFrameWide", L"Pastelle \u526A\u8D34\u677F\u5386\u53F2", WS_OVERLAPPEDWINDOW, 40,
+                              40, 400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(wide, nullptr);
+  windows.push_back(wide);
+  ShowWindow(wide, SW_SHOWNOACTIVATE);
+  TWinSkinForm* ofWide = ActivateSkinned(wide);
+  TWinSkinForm* ofAnsi = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 200);
+  ASSERT_TRUE(ofWide && ofAnsi);
+  EXPECT_TRUE(ofWide->FUnicode);
+  EXPECT_FALSE(ofAnsi->FUnicode);
+  SetWindowTextA(ofAnsi->FHandle, "Pastelle \xBC\xF4\xCC\xF9\xB0\xE5\xC0\xFA\xCA\xB7");
+  testutil::PumpMessages(20);
+  ofWide->FActive = ofAnsi->FActive = 1;
+  const fw::TBitmap fromWide = PaintedFrame(*ofWide);
+  const fw::TBitmap fromAnsi = PaintedFrame(*ofAnsi);
+  ASSERT_EQ(fromWide.Width(), fromAnsi.Width());
+  EXPECT_GT(ColumnsNotOf(fromWide, 4, 396, 0, 24, Painted(kTopColours.active)).last, 60);
+  for (int y = 0; y < 24; ++y)
+    for (int x = 0; x < fromWide.Width(); ++x) ASSERT_EQ(fromWide.Pixel(x, y), fromAnsi.Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(FrameTest, OnTheWindows9xFamilyTheSystemMenuIsLeftUnskinned) {
+  skin::TSkinData* data = UseSkin(SolidFrameSkin());
+  ASSERT_TRUE(data->HasControl(skin::xcSystemMenu));
+  skin::ScopedPlatformFamily family(skin::PlatformFamily::Windows9x);
+  ASSERT_NE(SkinnedWindow(), nullptr);
+  EXPECT_FALSE(data->HasControl(skin::xcSystemMenu));
+  EXPECT_TRUE(data->HasControl(skin::xcMainMenu));
+}
+
 // ---- Every skin of the program ----------------------------------------------------------------------
 
 // The painted pixel that the skin's image gives a border position that lies in one of the image's

@@ -19,9 +19,8 @@ void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
   SendInput(1, &input, sizeof input);
 }
 
-// Absolute coordinates of SendInput: 0..65535 over the primary screen, rounded
-// up so that the system's conversion back (x × width ÷ 65536, truncated) gives
-// the pixel itself.
+// Absolute coordinates of SendInput: 0..65535 over the primary screen, rounded up so that the
+// system's conversion back (x × width ÷ 65536, truncated) gives the pixel itself.
 LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
 
 }  // namespace
@@ -102,9 +101,9 @@ void ClickAt(POINT screen) {
 void DragFromTo(POINT from, POINT to, int steps) {
   auto step = [&](int i) { return POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}; };
   if (test_support::RunningUnderWine()) {
-    // Wine's size loop waits for the X server's pointer events and never sees SendInput's: the
-    // drag is the X server's own, played by xdotool (screen points are X root points). Its
-    // process cannot be waited for; the caller waits for the drag's effect.
+    // Wine's size loop waits for the X server's pointer events and never sees SendInput's: the drag
+    // is the X server's own, played by xdotool (screen points are X root points). Its process
+    // cannot be waited for; the caller waits for the drag's effect.
     std::string command = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) +
                           " sleep 0.1 mousedown 1 sleep 0.1";
     for (int i = 1; i <= steps; ++i)

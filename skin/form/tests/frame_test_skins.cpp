@@ -8,8 +8,8 @@ namespace {
 using skinimage::Image;
 using skinimage::Rgb;
 
-// Two frames of a border piece, side by side (`stacked` false) or one above the
-// other; with `transparent`, the piece's outermost corners are magenta.
+// Two frames of a border piece, side by side (`stacked` false) or one above the other; with
+// `transparent`, the piece's outermost corners are magenta.
 Image BorderImage(int width, int height, FrameColours colours, bool stacked, bool transparent) {
   const int frameWidth = stacked ? width : width * 2;
   const int frameHeight = stacked ? height * 2 : height;

@@ -1,6 +1,5 @@
-// Skins for the frame tests: the skins the program ships, read as the program
-// reads them, and small frame skins of solid colours built here, whose every
-// pixel a test can predict.
+// Skins for the frame tests: the skins the program ships, read as the program reads them, and small
+// frame skins of solid colours built here, whose every pixel a test can predict.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +14,7 @@ namespace frametest {
 
 using Bytes = std::vector<uint8_t>;
 
-// ---- The program's skins
-// ------------------------------------------------------------------------
+// ---- The program's skins ------------------------------------------------------------------------
 
 struct ShippedSkin {
   const char* name;
@@ -29,11 +27,9 @@ const std::vector<ShippedSkin>& ShippedSkins();
 // The default skin, as the main form's description stores it.
 Bytes DefaultSkin();
 
-// ---- Solid-colour frame skins
-// -----------------------------------------------------------------
+// ---- Solid-colour frame skins -------------------------------------------------------------------
 
-// The colours of the solid frame skin, per frame (active, then inactive), as
-// 0x00RRGGBB.
+// The colours of the solid frame skin, per frame (active, then inactive), as 0x00RRGGBB.
 struct FrameColours {
   skinimage::Rgb active;
   skinimage::Rgb inactive;
@@ -46,9 +42,8 @@ inline constexpr skinimage::Rgb kFaceColour = 0xE0D8D0;
 inline constexpr skinimage::Rgb kTitleActiveColour = 0xFFFFFF;
 inline constexpr skinimage::Rgb kTitleInactiveColour = 0x101010;
 
-// One caption button of the solid frame skin; its image has four frames of
-// `width` × `height` (normal, pressed, hot, inactive) in the colours of
-// `colours`.
+// One caption button of the solid frame skin; its image has four frames of `width` × `height`
+// (normal, pressed, hot, inactive) in the colours of `colours`.
 struct ButtonSpec {
   int action = 0;
   int align = 1;
@@ -62,25 +57,22 @@ struct ButtonSpec {
   skinimage::Rgb colours[4] = {0xC00000, 0x600000, 0xFF4040, 0x400000};
 };
 
-// The default buttons: close, maximize, restore and minimize at the right, in
-// the sky blue skin's places (Xcoord 25, 49, 49, 73), each with its own
-// colours.
+// The default buttons: close, maximize, restore and minimize at the right, in the sky blue skin's
+// places (Xcoord 25, 49, 49, 73), each with its own colours.
 std::vector<ButtonSpec> StandardButtons();
 
 struct FrameSkinSpec {
-  // The border images: left and right `side` wide, top `top` high (two frames
-  // stacked), bottom `bottom` high; none of them when `borders` is false.
+  // The border images: left and right `side` wide, top `top` high (two frames stacked), bottom
+  // `bottom` high; none of them when `borders` is false.
   bool borders = true;
   int side = 4;
   int top = 24;
   int bottom = 4;
   // The images are this long along the edge.
   int length = 40;
-  // Trans=1 on every border, with the outermost corner pixel of each piece in
-  // magenta.
+  // Trans=1 on every border, with the outermost corner pixel of each piece in magenta.
   bool transparent = false;
-  // The Title record's settings; `title` false leaves them out of the
-  // definition.
+  // The Title record's settings; `title` false leaves them out of the definition.
   bool title = true;
   int textShift = 8;
   int textRightClip = 30;

@@ -1,7 +1,6 @@
-// The skinned frame of real windows: border thicknesses, the client area the
-// window is given, hit codes, the window region, dialog widening, frameless and
-// native-framed windows, MDI children, and what reaches the window's own
-// procedure before the skin is applied.
+// The skinned frame of real windows: border thicknesses, the client area the window is given, hit
+// codes, the window region, dialog widening, frameless and native-framed windows, MDI children, and
+// what reaches the window's own procedure before the skin is applied.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <windowsx.h>
@@ -64,8 +63,7 @@ std::string Describe(const RECT& r) {
          std::to_string(r.bottom) + ")";
 }
 
-// ---- Metrics and client area
-// ----------------------------------------------------------------------
+// ---- Metrics and client area --------------------------------------------------------------------
 
 TEST_F(FrameTest, SkinnedWindowKeepsItsClientSizeInsideTheSkinBorders) {
   UseSkin(SolidFrameSkin());
@@ -102,8 +100,7 @@ TEST_F(FrameTest, NonClientSizeIsTheProposedRectangleLessTheSkinBorders) {
   EXPECT_PRED2(SameRect, params.rgrc[1], params.rgrc[0]);
 }
 
-// ---- Dialogs whose caption does not fit
-// ------------------------------------------------------------
+// ---- Dialogs whose caption does not fit ---------------------------------------------------------
 
 // The caption's width in the caption font of the system's non-client metrics.
 int CaptionWidth(HWND window, const std::wstring& text) {
@@ -169,8 +166,7 @@ const DialogCaseSpec kDialogCases[] = {
 INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases),
                          [](const testing::TestParamInfo<DialogCaseSpec>& info) { return info.param.name; });
 
-// ---- Border kind none
-// ------------------------------------------------------------------------------
+// ---- Border kind none ---------------------------------------------------------------------------
 
 TEST_F(FrameTest, WindowWithoutCaptionGetsNoBordersNoMenuBandAndItsOwnClientArea) {
   UseSkin(SolidFrameSkin());
@@ -206,35 +202,33 @@ TEST_F(FrameTest, WindowWithoutCaptionGetsNoBordersNoMenuBandAndItsOwnClientArea
       ASSERT_EQ(frame.Pixel(x, y), testutil::kUnpaintedColour) << x << "," << y;
 }
 
-// ---- Frame left native
-// ------------------------------------------------------------------------------
+// ---- Frame left native --------------------------------------------------------------------------
 
 TEST_F(FrameTest, WithoutMainMenuSkinningTheFrameStaysNative) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());
   data->SetSkinControls(data->SkinControls() & ~skin::SkinControlSet({skin::xcMainMenu}));
-  HWND window = CreateTestWindow("SkinFrameNative", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
+  SetActiveWindow(CreateTestWindow("SkinFrameOther"));
+  HWND window = CreateHiddenTestWindow("SkinFrameNative", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
   const RECT nativeClient = ClientOf(window);
   const POINT nativeOrigin = ClientOrigin(window);
+  // The frame's messages reach the window's own procedure, activation and paint included.
   testutil::MessageRecorder below;
+  below.Ignore(fw::ControlMessage());
   ASSERT_TRUE(below.Attach(window));
-  TWinSkinForm* skinner = ActivateSkinned(window);
+  ShowWindow(window, SW_SHOW);
+  ASSERT_TRUE(testutil::PumpUntilRecorded(below, skin::SKM_SKINREADY));
+  testutil::PumpUntilQuiet(below);
+  EXPECT_MESSAGE_SEQUENCE(below, testutil::skinned_window::kFirstShowNativeFrameBelowSkinner, "ShowWindow(SW_SHOW)");
+  TWinSkinForm* skinner = SkinnerOf(window);
   ASSERT_NE(skinner, nullptr);
   EXPECT_FALSE(skinner->FSkinFrame);
+  EXPECT_EQ(skinner->FLifeState, skin::lsActive);
   EXPECT_TRUE(SendMessageA(window, skin::SKM_ISSKINNED, 0, 0) == 1);
   EXPECT_PRED2(SameRect, ClientOf(window), nativeClient);
   EXPECT_EQ(ClientOrigin(window).x, nativeOrigin.x);
   EXPECT_EQ(ClientOrigin(window).y, nativeOrigin.y);
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetWindowRgn(window, region.get()), ERROR) << "no region";
-
-  // The frame's messages reach the window's own procedure, with the default's
-  // answers.
-  below.Clear();
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-  testutil::PumpUntilQuiet(below);
-  bool ncPaintPassed = false;
-  for (const auto& m : below.Messages()) ncPaintPassed |= m.message == WM_NCPAINT;
-  EXPECT_TRUE(ncPaintPassed) << testutil::DescribeSequence(below.Messages());
   EXPECT_EQ(HitAt(window, 150, 10), DefaultHitAt(window, 150, 10));
   EXPECT_TRUE(PaintedFrame(*skinner).Pixel(1, 100) == testutil::kUnpaintedColour) << "the skinner paints no frame";
 
@@ -244,16 +238,14 @@ TEST_F(FrameTest, WithoutMainMenuSkinningTheFrameStaysNative) {
   EXPECT_EQ(shown.image.Pixel(nativeOrigin.x + 20, nativeOrigin.y + 20), Painted(kFaceColour));
 }
 
-// ---- Hit-testing
-// ----------------------------------------------------------------------------------
+// ---- Hit-testing --------------------------------------------------------------------------------
 
 TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
   UseSkin(SolidFrameSkin());
   TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;
-  // The default procedure sizes the window from its top rows; below them the
-  // caption bar drags.
+  // The default procedure sizes the window from its top rows; below them the caption bar drags.
   for (int y = 0; y <= 3; ++y) EXPECT_EQ(HitAt(window, 150, y), DefaultHitAt(window, 150, y)) << y;
   EXPECT_EQ(HitAt(window, 150, 1), HTTOP);
   for (int y = 4; y < 24; ++y) EXPECT_EQ(HitAt(window, 150, y), HTCAPTION) << y;
@@ -263,8 +255,7 @@ TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
   EXPECT_EQ(HitAt(window, size.cx - 1, size.cy - 1), HTBOTTOMRIGHT);
 }
 
-// An MDI frame of its own class, its client, and children made through the
-// client.
+// An MDI frame of its own class, its client, and children made through the client.
 class MdiWindows {
  public:
   explicit MdiWindows(std::vector<HWND>& windows) {
@@ -310,8 +301,7 @@ class MdiWindows {
 };
 
 TEST_F(FrameTest, MenuBandOfAnMdiChildAnswersHtMenu) {
-  // A caption bar lower than the platform's leaves an MDI child a band below
-  // it.
+  // A caption bar lower than the platform's leaves an MDI child a band below it.
   FrameSkinSpec spec;
   spec.top = 10;
   UseSkin(SolidFrameSkin(spec));
@@ -361,8 +351,8 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   SendMessageA(child, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&params));
   DefMDIChildProcA(child, WM_NCCALCSIZE, TRUE, reinterpret_cast<LPARAM>(&native));
   EXPECT_PRED2(SameRect, params.rgrc[0], native.rgrc[0]) << Describe(params.rgrc[0]);
-  // The frame's caption buttons of a maximized child are those of the menu bar;
-  // there is none yet, so none of them is shown.
+  // The frame's caption buttons of a maximized child are those of the menu bar; there is none yet,
+  // so none of them is shown.
   skin::TWinSkinForm* frameSkinner = SkinnerOf(mdi.frame);
   for (const auto& button : frameSkinner->FButtons)
     if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) EXPECT_FALSE(button->Visible);
@@ -375,8 +365,7 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   EXPECT_NE(GetWindowRgn(child, region.get()), ERROR);
 }
 
-// ---- The window region
-// ------------------------------------------------------------------------------
+// ---- The window region --------------------------------------------------------------------------
 
 TEST_F(FrameTest, OpaqueBordersGiveARectangularRegionEqualToTheWindowBounds) {
   UseSkin(SolidFrameSkin());
@@ -391,8 +380,7 @@ TEST_F(FrameTest, OpaqueBordersGiveARectangularRegionEqualToTheWindowBounds) {
   EXPECT_TRUE(skinner->FOwnRegion);
 }
 
-// Which border element a window pixel belongs to, as the region strips divide
-// the frame.
+// Which border element a window pixel belongs to, as the region strips divide the frame.
 const skin::TDataSkinBorder* PieceAt(const TWinSkinForm& skinner, int x, int y, SIZE size) {
   const skin::TSkinData& data = *skinner.FSkinData;
   if (x < skinner.FBorderLeft) return data.BorderLeft.get();
@@ -447,8 +435,7 @@ TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
     return PtInRegion(region.get(), x, y) != FALSE;
   };
   SIZE size = SizeOf(window);
-  // The outermost corner pixel of each side piece and of the caption's two
-  // ends.
+  // The outermost corner pixel of each side piece and of the caption's two ends.
   EXPECT_FALSE(inRegion(0, 0));
   EXPECT_FALSE(inRegion(3, 0)) << "the left piece's right corner";
   EXPECT_TRUE(inRegion(1, 0));
@@ -470,12 +457,10 @@ TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   EXPECT_FALSE(inRegion(500, 10));
 }
 
-// ---- Before the skin is applied
-// ---------------------------------------------------------------------
+// ---- Before the skin is applied -----------------------------------------------------------------
 
-// What the window's own procedure receives while it is shown for the first time
-// and skinned: the skinner keeps every non-client activation and paint to
-// itself until the skin is applied.
+// What the window's own procedure receives while it is shown for the first time and skinned: the
+// skinner keeps every non-client activation and paint to itself until the skin is applied.
 TEST_F(FrameTest, NoNativeFramePaintReachesTheWindowBeforeTheSkinIsApplied) {
   UseSkin(SolidFrameSkin());
   HWND window = CreateHiddenTestWindow("SkinFrameFirstShow", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
@@ -488,8 +473,7 @@ TEST_F(FrameTest, NoNativeFramePaintReachesTheWindowBeforeTheSkinIsApplied) {
   testutil::PumpUntilQuiet(below);
   EXPECT_MESSAGE_SEQUENCE(below, testutil::skinned_window::kFirstShowBelowSkinner, "ShowWindow(SW_SHOW), skinned");
 
-  // From then on the frame is the skinner's: a frame change reaches the window
-  // without a paint.
+  // From then on the frame is the skinner's: a frame change reaches the window without a paint.
   SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
   SetWindowTextA(window, "a new caption");
   testutil::PumpUntilQuiet(below);
