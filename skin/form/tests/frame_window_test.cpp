@@ -463,6 +463,8 @@ TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
 // skinner keeps every non-client activation and paint to itself until the skin is applied.
 TEST_F(FrameTest, NoNativeFramePaintReachesTheWindowBeforeTheSkinIsApplied) {
   UseSkin(SolidFrameSkin());
+  // Another window of the thread is active (the thread's input method is set up with it).
+  SetActiveWindow(CreateTestWindow("SkinFrameOther"));
   HWND window = CreateHiddenTestWindow("SkinFrameFirstShow", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
   ASSERT_NE(window, nullptr);
   testutil::MessageRecorder below;
@@ -472,13 +474,36 @@ TEST_F(FrameTest, NoNativeFramePaintReachesTheWindowBeforeTheSkinIsApplied) {
   ASSERT_TRUE(testutil::PumpUntilRecorded(below, skin::SKM_SKINREADY));
   testutil::PumpUntilQuiet(below);
   EXPECT_MESSAGE_SEQUENCE(below, testutil::skinned_window::kFirstShowBelowSkinner, "ShowWindow(SW_SHOW), skinned");
+}
 
-  // From then on the frame is the skinner's: a frame change reaches the window without a paint.
-  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+// From then on the frame is the skinner's: activation, frame changes and caption changes reach
+// the window's own procedure without WM_NCACTIVATE and WM_NCPAINT.
+TEST_F(FrameTest, ActivationFrameChangeAndCaptionReachTheWindowWithoutNonClientPainting) {
+  UseSkin(SolidFrameSkin());
+  HWND other = CreateTestWindow("SkinFrameOther");
+  SetActiveWindow(other);
+  HWND window = CreateHiddenTestWindow("SkinFrameBelow", WS_OVERLAPPEDWINDOW, 0, nullptr, nullptr, 300, 200);
+  testutil::MessageRecorder below;
+  below.Ignore(fw::ControlMessage());
+  ASSERT_TRUE(below.Attach(window));
+  ShowWindow(window, SW_SHOW);
+  ASSERT_TRUE(testutil::PumpUntilRecorded(below, skin::SKM_SKINREADY));
+  testutil::PumpUntilQuiet(below);
+  below.Clear();
+  namespace table = testutil::skinned_window;
+
+  SetActiveWindow(other);
+  testutil::PumpUntilQuiet(below);
+  EXPECT_MESSAGE_SEQUENCE(below, table::kDeactivateBelowSkinner, "SetActiveWindow(other)");
+  SetActiveWindow(window);
+  testutil::PumpUntilQuiet(below);
+  EXPECT_MESSAGE_SEQUENCE(below, table::kActivateBelowSkinner, "SetActiveWindow(window)");
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  testutil::PumpUntilQuiet(below);
+  EXPECT_MESSAGE_SEQUENCE(below, table::kFrameChangedBelowSkinner, "SetWindowPos(SWP_FRAMECHANGED)");
   SetWindowTextA(window, "a new caption");
   testutil::PumpUntilQuiet(below);
-  for (const auto& m : below.Messages())
-    EXPECT_TRUE(m.message != WM_NCPAINT && m.message != WM_NCACTIVATE) << testutil::DescribeSequence(below.Messages());
+  EXPECT_MESSAGE_SEQUENCE(below, table::kSetWindowTextBelowSkinner, "SetWindowText");
 }
 
 }  // namespace
