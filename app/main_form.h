@@ -66,8 +66,6 @@ class TForm1 : public fw::TForm {
   // watch does this when the chain no longer reaches the window). A clipboard held open by
   // another program is not reported here: the text is recorded at a later tick of the watch.
   void RejoinViewerChain();
-  // Draws the records added since the list was last drawn, now.
-  void RefreshList();
 
   // How the home page is opened; tests replace it to see the call without starting a browser.
   static std::function<void(HWND owner, const char* verb, const char* file)> ShellOpen;
@@ -84,6 +82,8 @@ class TForm1 : public fw::TForm {
   void CaptureQuietly(DWORD sequence);
   void AddRecord(std::string text);
   void DeferListRefresh();
+  // Draws the records added since the list was last drawn, now.
+  void RefreshList();
 
   ViewerChainWatch chainWatch_;
   // While the watch rejoins the chain, notices capture quietly.

@@ -7,18 +7,19 @@
 //   2. a burst of back-to-back changes: how many distinct texts of the burst each lists;
 //   3. a broken chain: a viewer in front of Pastelle is killed without leaving the chain, and a
 //      text is set at once: the time until Pastelle lists it.
-// Usage: capture_bench path\to\pastelle.exe path\to\bare_viewer.exe [texts] [burst] [path\to\other.exe]
-// The optional last program (pastelle_plain.exe, the program without its skin component) is
-// measured like pastelle.exe.
-#include <commctrl.h>
+// Usage: capture_bench path\to\pastelle.exe path\to\bare_viewer.exe [texts [burst [NAME=path\to\other.exe ...]]]
+// (defaults: 1000 texts, a burst of 500). Other builds of the program named after the burst (the
+// program without its skin component, pastelle_plain.exe; an earlier build) are measured the
+// same way, each beside the bare viewer.
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -151,24 +152,23 @@ void TimeBlock(const ViewerKind& kind, int listed, int count, ChangeTimes& times
 
 double Mean(const ChangeTimes& t) { return t.seconds.empty() ? 0 : t.total / static_cast<double>(t.seconds.size()); }
 
+// Each program beside the bare viewer, in blocks A B B A: each half of the texts once early and
+// once late, so that a drift of the machine's load falls on both alike.
 void BenchPerChange(const std::vector<ViewerKind>& kinds, int texts, int listed) {
   const ViewerKind& bare = kinds.back();
-  std::vector<ChangeTimes> times(kinds.size());
   for (size_t k = 0; k + 1 < kinds.size(); ++k) {
-    // A B B A: each of the two halves of the texts once early and once late.
-    TimeBlock(kinds[k], listed, texts / 2, times[k]);
-    TimeBlock(bare, listed, texts / 2, times.back());
-    TimeBlock(bare, listed, texts - texts / 2, times.back());
-    TimeBlock(kinds[k], listed, texts - texts / 2, times[k]);
-  }
-  const ChangeTimes& b = times.back();
-  for (size_t k = 0; k + 1 < kinds.size(); ++k) {
-    const ChangeTimes& p = times[k];
+    ChangeTimes program, yardstick;
+    TimeBlock(kinds[k], listed, texts / 2, program);
+    TimeBlock(bare, listed, texts / 2, yardstick);
+    TimeBlock(bare, listed, texts - texts / 2, yardstick);
+    TimeBlock(kinds[k], listed, texts - texts / 2, program);
     std::printf(
-        "%zu distinct texts, %4d records listed at the start: %-26s median %6.2f ms, mean %6.2f ms | "
+        "%zu distinct texts, %4d listed at the start: %-22s median %6.2f ms, mean %6.2f ms | "
         "bare viewer median %6.2f ms, mean %6.2f ms | ratio median x%.2f, mean x%.2f\n",
-        p.seconds.size(), listed, kinds[k].name.c_str(), Median(p.seconds) * 1e3, Mean(p) * 1e3,
-        Median(b.seconds) * 1e3, Mean(b) * 1e3, Median(p.seconds) / Median(b.seconds), Mean(p) / Mean(b));
+        program.seconds.size(), listed, kinds[k].name.c_str(), Median(program.seconds) * 1e3, Mean(program) * 1e3,
+        Median(yardstick.seconds) * 1e3, Mean(yardstick) * 1e3, Median(program.seconds) / Median(yardstick.seconds),
+        Mean(program) / Mean(yardstick));
+    std::fflush(stdout);
   }
 }
 
@@ -206,16 +206,22 @@ int DistinctListedInBurst(const ViewerKind& kind, int count) {
 }
 
 void BenchBurst(const std::vector<ViewerKind>& kinds, int count) {
-  for (int round = 0; round < 4; ++round) {
-    std::string line = "burst of " + std::to_string(count) + " back-to-back changes, distinct texts listed:";
-    // Alternate the order between the rounds.
+  constexpr int kRounds = 4;
+  std::vector<std::vector<double>> listed(kinds.size());
+  for (int round = 0; round < kRounds; ++round) {
+    // Every other round in the opposite order.
     for (size_t i = 0; i < kinds.size(); ++i) {
-      size_t k = round == 0 ? i : kinds.size() - 1 - i;
-      line += " " + kinds[k].name + " " + std::to_string(DistinctListedInBurst(kinds[k], count)) + ";";
+      const size_t k = round % 2 == 0 ? i : kinds.size() - 1 - i;
+      listed[k].push_back(DistinctListedInBurst(kinds[k], count));
     }
-    std::printf("%s\n", line.c_str());
   }
-  std::printf("a burst took %.0f ms to set (median)\n", Median(g_burstSeconds) * 1e3);
+  std::printf("burst of %d back-to-back changes (median %.0f ms to set), distinct texts listed in %d rounds:\n", count,
+              Median(g_burstSeconds) * 1e3, kRounds);
+  for (size_t k = 0; k < kinds.size(); ++k) {
+    std::string runs;
+    for (double n : listed[k]) runs += " " + std::to_string(static_cast<int>(n));
+    std::printf("  %-26s median %4.0f; rounds:%s\n", kinds[k].name.c_str(), Median(listed[k]), runs.c_str());
+  }
 }
 
 // A bare viewer joins in front of Pastelle and is killed; a text is set at once.
@@ -248,7 +254,7 @@ void BenchBrokenChain(const ViewerKind& pastelle, const ViewerKind& bare) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::printf("usage: capture_bench pastelle.exe bare_viewer.exe [texts] [burst] [other.exe]\n");
+    std::printf("usage: capture_bench pastelle.exe bare_viewer.exe [texts [burst [NAME=other.exe ...]]]\n");
     return 2;
   }
   const int texts = argc > 3 ? std::atoi(argv[3]) : 1000;
@@ -259,7 +265,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<ViewerKind> kinds{{"Pastelle", argv[1], "TForm1", "TListView"}};
-  if (argc > 5) kinds.push_back({"Pastelle without skin", argv[5], "TForm1", "TListView"});
+  for (int i = 5; i < argc; ++i) {
+    const std::string named = argv[i];
+    const size_t equals = named.find('=');
+    if (equals == std::string::npos) {
+      std::printf("expected NAME=path, not %s\n", argv[i]);
+      return 2;
+    }
+    kinds.push_back({named.substr(0, equals), named.substr(equals + 1), "TForm1", "TListView"});
+  }
   kinds.push_back({"bare viewer", argv[2], testutil::kBareViewerClass, WC_LISTVIEWA});
 
   BenchPerChange(kinds, texts, 0);

@@ -2,8 +2,9 @@
 // chain that counts the notifications the main window passes on.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
