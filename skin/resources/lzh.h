@@ -193,9 +193,9 @@ void TLZH::Unpack(int32_t TextSize, Reader&& ReadProc, Writer&& WriteProc) {
 
   std::fill(text, text + (N - F), ' ');
   int r = N - F;
-  // Wider than TextSize: a final match may carry the count up to F - 1 past it.
-  int64_t count = 0;
-  while (count < TextSize) {
+  // Bytes still to come; a final match may take it down to 1 - F.
+  int32_t remaining = TextSize;
+  while (remaining > 0) {
     int c = son[R];
     while (c < T) c = son[c + static_cast<int>(get_bit())];
     c -= T;
@@ -204,7 +204,7 @@ void TLZH::Unpack(int32_t TextSize, Reader&& ReadProc, Writer&& WriteProc) {
       put(static_cast<uint8_t>(c));
       text[r] = static_cast<uint8_t>(c);
       r = (r + 1) & (N - 1);
-      ++count;
+      --remaining;
       continue;
     }
     unsigned code = get_byte();
@@ -228,7 +228,7 @@ void TLZH::Unpack(int32_t TextSize, Reader&& ReadProc, Writer&& WriteProc) {
       }
     }
     r = (r + length) & (N - 1);
-    count += length;
+    remaining -= length;
   }
   BitBuf = static_cast<uint16_t>(bits >> 16);
   BitCount = static_cast<uint8_t>(bit_count);

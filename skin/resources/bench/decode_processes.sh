@@ -6,8 +6,9 @@
 # BUILD is an optimised native build holding the targets skinpack and unpack_bench, e.g.
 #   cmake -S . -B /tmp/bench -G Ninja -DCMAKE_BUILD_TYPE=Release
 #   cmake --build /tmp/bench --target skinpack unpack_bench
-# The two take turns, a batch of runs each per round; each keeps its fastest round (wall clock),
-# the one least disturbed by the rest of the machine.
+# The two take turns, a batch of runs each per round; each keeps its fastest round. Times are
+# processor time (user + system, of the processes and everything they do), which a busy machine
+# disturbs far less than the wall clock.
 set -euo pipefail
 build=${1:?usage: decode_processes.sh BUILD [ROUNDS]}
 rounds=${2:-15}
@@ -18,13 +19,11 @@ trap 'rm -rf "$work"' EXIT
 
 "$bench" write-samples "$work"
 
-# Seconds for `batch` runs of the command, wall clock.
+# Processor seconds (user + system) for `batch` runs of the command.
 batch_seconds() {
-  local start end
-  start=$EPOCHREALTIME
-  for ((run = 0; run < batch; run++)); do "$@" >/dev/null; done
-  end=$EPOCHREALTIME
-  echo "$start $end" | awk '{ printf "%.6f", $2 - $1 }'
+  local TIMEFORMAT='%3U %3S' times
+  times=$({ time (for ((run = 0; run < batch; run++)); do "$@" >/dev/null; done); } 2>&1)
+  echo "$times" | awk '{ printf "%.3f", $1 + $2 }'
 }
 
 printf '%-16s %9s %9s  %s\n' sample textbook skinpack 'textbook/skinpack time'
