@@ -183,6 +183,15 @@ Bytes ArbitraryBits(size_t size, unsigned ones, uint32_t seed) {
   return bytes;
 }
 
+void UnpackStreams(TMemoryStream& source, TMemoryStream& target, int32_t text_size) {
+  TLZH lzh;
+  lzh.InStream = &source;
+  lzh.OutStream = &target;
+  lzh.UnpackStreams(text_size);
+}
+
+Bytes BytesOf(const TMemoryStream& stream) { return Bytes(stream.Bytes().begin(), stream.Bytes().end()); }
+
 // The decoder bound to streams, as the archive reader runs it: coded bits from position 4 of the
 // source, output from position 0 of an empty target.
 Bytes UnpackFromStreams(const Bytes& bits, int32_t text_size) {
@@ -191,12 +200,9 @@ Bytes UnpackFromStreams(const Bytes& bits, int32_t text_size) {
   TMemoryStream source(file);
   source.SetPosition(4);
   TMemoryStream target;
-  TLZH lzh;
-  lzh.InStream = &source;
-  lzh.OutStream = &target;
-  lzh.UnpackStreams(text_size);
+  UnpackStreams(source, target, text_size);
   EXPECT_EQ(target.Position(), target.Size());
-  return Bytes(target.Bytes().begin(), target.Bytes().end());
+  return BytesOf(target);
 }
 
 TEST(Lzh, AgreesWithTheTextbookDecoderOnAnyBits) {
@@ -247,10 +253,7 @@ TEST(LzhStreams, ReadFromTheSourcePositionAndWriteAtTheTargetPosition) {
     source.SetPosition(4);
     TMemoryStream target(c.target_before);
     target.SetPosition(c.target_position);
-    TLZH lzh;
-    lzh.InStream = &source;
-    lzh.OutStream = &target;
-    lzh.UnpackStreams(static_cast<int32_t>(input.size()));
+    UnpackStreams(source, target, static_cast<int32_t>(input.size()));
 
     const size_t end = c.target_position + input.size();
     EXPECT_EQ(source.Position(), coded.size());
@@ -258,7 +261,7 @@ TEST(LzhStreams, ReadFromTheSourcePositionAndWriteAtTheTargetPosition) {
     Bytes expected = c.target_before;
     expected.resize(std::max(expected.size(), end), 0);  // a gap before the position reads 0
     std::copy(input.begin(), input.end(), expected.begin() + static_cast<std::ptrdiff_t>(c.target_position));
-    EXPECT_TRUE(Bytes(target.Bytes().begin(), target.Bytes().end()) == expected);
+    EXPECT_TRUE(BytesOf(target) == expected);
   }
 }
 
@@ -270,24 +273,17 @@ TEST(LzhStreams, ReadNothingPastTheEndOfTheSource) {
     TMemoryStream source(truncated);
     source.SetPosition(4);
     TMemoryStream target;
-    TLZH lzh;
-    lzh.InStream = &source;
-    lzh.OutStream = &target;
-    lzh.UnpackStreams(3000);
+    UnpackStreams(source, target, 3000);
     EXPECT_EQ(source.Position(), kept);
-    EXPECT_TRUE(Bytes(target.Bytes().begin(), target.Bytes().end()) ==
-                textbook::Decode(std::span(truncated).subspan(4), 3000));
+    EXPECT_TRUE(BytesOf(target) == textbook::Decode(std::span(truncated).subspan(4), 3000));
   }
   // A source positioned beyond its end gives no bytes and keeps its position.
   TMemoryStream source(coded);
   source.SetPosition(coded.size() + 7);
   TMemoryStream target;
-  TLZH lzh;
-  lzh.InStream = &source;
-  lzh.OutStream = &target;
-  lzh.UnpackStreams(100);
+  UnpackStreams(source, target, 100);
   EXPECT_EQ(source.Position(), coded.size() + 7);
-  EXPECT_TRUE(Bytes(target.Bytes().begin(), target.Bytes().end()) == textbook::Decode({}, 100));
+  EXPECT_TRUE(BytesOf(target) == textbook::Decode({}, 100));
 }
 
 TEST(LzhStreams, LeaveBothStreamsAloneForEmptyOrNegativeSize) {
@@ -298,13 +294,10 @@ TEST(LzhStreams, LeaveBothStreamsAloneForEmptyOrNegativeSize) {
     source.SetPosition(4);
     TMemoryStream target(FromText("kept"));
     target.SetPosition(1);
-    TLZH lzh;
-    lzh.InStream = &source;
-    lzh.OutStream = &target;
-    lzh.UnpackStreams(size);
+    UnpackStreams(source, target, size);
     EXPECT_EQ(source.Position(), 4u);
     EXPECT_EQ(target.Position(), 1u);
-    EXPECT_TRUE(Bytes(target.Bytes().begin(), target.Bytes().end()) == FromText("kept"));
+    EXPECT_TRUE(BytesOf(target) == FromText("kept"));
   }
 }
 
