@@ -51,10 +51,10 @@ void TLZH::StartHuff() noexcept {
 }
 
 // Halves every leaf's frequency and rebuilds the tree from the leaves, keeping it ordered.
-void TLZH::Reconst() noexcept {
-  auto& freq = tables_->Freq;
-  auto& son = tables_->Son;
-  auto& prnt = tables_->Prnt;
+void TLZH::Reconst(Tables& tables) noexcept {
+  auto& freq = tables.Freq;
+  auto& son = tables.Son;
+  auto& prnt = tables.Prnt;
   int j = 0;
   for (int i = 0; i < T; ++i) {
     if (son[i] >= T) {

@@ -105,8 +105,10 @@ class TLZH {
   void InitTables();
   void FreeTables();
   void StartHuff() noexcept;
-  void Reconst() noexcept;
-  void Update(int c) noexcept;
+  // The tables are passed in so that the decoding loop addresses them all from one register.
+  // The rare rebuild stays out of that loop.
+  [[gnu::noinline]] static void Reconst(Tables& tables) noexcept;
+  static void Update(Tables& tables, int c) noexcept;
 
   uint16_t BitBuf = 0;
   uint8_t BitCount = 0;
@@ -115,12 +117,12 @@ class TLZH {
 
 // Counts one more occurrence of symbol c and restores the frequency order along its path. Runs
 // once per symbol, inside the decoding loop.
-inline void TLZH::Update(int c) noexcept {
+inline void TLZH::Update(Tables& tables, int c) noexcept {
   using namespace lzh;
-  auto& freq = tables_->Freq;
-  auto& son = tables_->Son;
-  auto& prnt = tables_->Prnt;
-  if (freq[R] == MAX_FREQ) Reconst();
+  auto& freq = tables.Freq;
+  auto& son = tables.Son;
+  auto& prnt = tables.Prnt;
+  if (freq[R] == MAX_FREQ) Reconst(tables);
   int p = prnt[c + T];
   do {
     const unsigned k = ++freq[p];
@@ -157,8 +159,9 @@ void TLZH::Unpack(int32_t TextSize, Reader&& ReadProc, Writer&& WriteProc) {
 
   // Everything the loop touches per bit or per byte is a local, so that the compiler keeps it in
   // registers: the byte stores below could otherwise alias any member.
-  uint8_t* const text = tables_->TextBuf.data();
-  const int16_t* const son = tables_->Son.data();
+  Tables& tables = *tables_;
+  uint8_t* const text = tables.TextBuf.data();
+  const int16_t* const son = tables.Son.data();
   // BitBuf and BitCount: the 16 bits sit at the top of `bits`, whose low half stays 0.
   uint32_t bits = 0;
   unsigned bit_count = 0;
@@ -199,7 +202,7 @@ void TLZH::Unpack(int32_t TextSize, Reader&& ReadProc, Writer&& WriteProc) {
     int c = son[R];
     while (c < T) c = son[c + static_cast<int>(get_bit())];
     c -= T;
-    Update(c);
+    Update(tables, c);
     if (c < 256) {
       put(static_cast<uint8_t>(c));
       text[r] = static_cast<uint8_t>(c);
