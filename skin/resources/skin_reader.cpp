@@ -1,5 +1,7 @@
 #include "skin/resources/skin_reader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "skin/resources/lzh.h"
@@ -31,19 +33,20 @@ bool SplitLines(std::string_view list, size_t max_lines, std::vector<std::string
 
 }  // namespace
 
-bool ExpandSkinFile(TMemoryStream& source, TMemoryStream& archive, uint32_t max_length) {
+bool ExpandSkinFile(TMemoryStream& source, TMemoryStream& target, uint32_t max_length) {
   source.SetPosition(0);
-  archive.Clear();
+  target.Clear();
   uint8_t length_bytes[4];
   if (source.Read(length_bytes, 4) != 4) return false;
   const uint32_t decoded_length = LittleEndian32(length_bytes);
-  if (decoded_length > max_length) return false;
+  // The decoder counts in 32-bit signed integers.
+  if (decoded_length > std::min<uint32_t>(max_length, INT32_MAX)) return false;
 
   TLZH lzh;
   lzh.InStream = &source;
-  lzh.OutStream = &archive;
+  lzh.OutStream = &target;
   lzh.UnpackStreams(static_cast<int32_t>(decoded_length));
-  archive.SetPosition(0);
+  target.SetPosition(0);
   return true;
 }
 

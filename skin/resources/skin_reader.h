@@ -61,7 +61,8 @@ class TSkinReader {
 
 // Expands the skin file (32-bit little-endian decoded length, then the coded bits) held in
 // `source` from its first byte into `target`, positioned at 0. False, with nothing allocated or
-// decoded, when `source` is too short to hold the length or announces more than `max_length`.
+// decoded, when `source` is too short to hold the length or announces more than `max_length`
+// (or more than 2^31 - 1 bytes).
 // A last match may leave up to lzh::F - 1 bytes more than announced in `target`.
 bool ExpandSkinFile(TMemoryStream& source, TMemoryStream& target, uint32_t max_length);
 
