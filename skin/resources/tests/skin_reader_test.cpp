@@ -278,6 +278,20 @@ TEST_F(SkinReaderTest, TruncatedSkinFileStillExpandsToItsAnnouncedLength) {
       std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
 }
 
+TEST(SkinFileExpansion, RefusesLengthsBeyondWhatTheDecoderCounts) {
+  // Even with no limit of the caller's own, a length past 2^31 - 1 is refused before decoding.
+  for (uint32_t length : {0x80000000u, 0xFFFFFFFFu}) {
+    SCOPED_TRACE(length);
+    Bytes file = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                  static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24), 0x12, 0x34};
+    TMemoryStream source(file);
+    TMemoryStream target;
+    EXPECT_FALSE(skin::ExpandSkinFile(source, target, UINT32_MAX));
+    EXPECT_EQ(source.Position(), 4u);
+    EXPECT_EQ(target.Size(), 0u);
+  }
+}
+
 TEST(SkinBitmapNames, FileNamePartWithBmpExtension) {
   struct Case {
     const char* value;
