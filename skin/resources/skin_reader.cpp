@@ -98,10 +98,8 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
   std::array<int32_t, kMaxEntries> sizes{};
   const size_t data_start = pos + count * 4;
   const size_t data_size = bytes.size() - data_start;
-  for (size_t i = 0; i < count; ++i) {
-    sizes[i] = static_cast<int32_t>(LittleEndian32(bytes.data() + pos + i * 4));
-    if (sizes[i] < 0 || static_cast<size_t>(sizes[i]) > data_size) return false;
-  }
+  // A damaged size is kept: only a fetch of that entry is refused (CopyEntry).
+  for (size_t i = 0; i < count; ++i) sizes[i] = static_cast<int32_t>(LittleEndian32(bytes.data() + pos + i * 4));
 
   EntryNames = std::move(names);
   EntryCount = static_cast<int32_t>(count);
@@ -113,13 +111,14 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
 }
 
 // Copies entry `index` into `Target` when it lies wholly inside the data. Sizes are not checked
-// against each other when the archive is read, so a damaged archive may list more than it holds.
+// when the archive is read, so a damaged archive may list more than it holds; a negative size is
+// no entry and takes no room.
 bool TSkinReader::CopyEntry(int32_t index, TMemoryStream& Target) const {
   uint64_t offset = 0;
-  for (int32_t i = 0; i < index; ++i) {
-    offset += static_cast<uint32_t>(EntrySizes[static_cast<size_t>(i)]);
-  }
-  const uint64_t size = static_cast<uint32_t>(EntrySizes[static_cast<size_t>(index)]);
+  for (int32_t i = 0; i < index; ++i) offset += static_cast<uint64_t>(std::max(EntrySizes[static_cast<size_t>(i)], 0));
+  const int32_t signed_size = EntrySizes[static_cast<size_t>(index)];
+  if (signed_size < 0) return false;
+  const auto size = static_cast<uint64_t>(signed_size);
   if (offset > EntryData.Size() || size > EntryData.Size() - offset) return false;
   Target.Write(EntryData.Memory() + offset, static_cast<size_t>(size));
   Target.SetPosition(0);
