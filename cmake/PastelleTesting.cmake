@@ -2,7 +2,8 @@
 #   pastelle_add_googletest()                 builds GoogleTest from Debian's sources
 #   pastelle_add_test(NAME SOURCES ... LIBS ...)
 #       one GoogleTest program with our own main (hang watchdog); each test case becomes one
-#       ctest test, run natively or under Wine through the cross-compiling emulator.
+#       ctest test, run natively or under Wine through the cross-compiling emulator. The program
+#       sees the source tree's path as PASTELLE_SOURCE_DIR.
 include(GoogleTest)
 
 set(PASTELLE_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
@@ -18,7 +19,7 @@ macro(pastelle_add_googletest)
     endif()
     if(NOT TARGET pastelle_test_main)
       add_library(pastelle_test_main STATIC "${PROJECT_SOURCE_DIR}/tests/support/test_main.cpp")
-      target_link_libraries(pastelle_test_main PUBLIC gtest)
+      target_link_libraries(pastelle_test_main PUBLIC gtest PRIVATE pastelle_warnings)
       target_include_directories(pastelle_test_main PUBLIC "${PROJECT_SOURCE_DIR}")
     endif()
   else()
@@ -28,7 +29,7 @@ macro(pastelle_add_googletest)
   if(WIN32 AND NOT TARGET pastelle_win_test_util)
     add_library(pastelle_win_test_util STATIC "${PROJECT_SOURCE_DIR}/tests/support/win_test_util.cpp")
     target_include_directories(pastelle_win_test_util PUBLIC "${PROJECT_SOURCE_DIR}")
-    target_link_libraries(pastelle_win_test_util PUBLIC user32 gdi32)
+    target_link_libraries(pastelle_win_test_util PUBLIC user32 gdi32 PRIVATE pastelle_warnings)
   endif()
 endmacro()
 
@@ -38,11 +39,14 @@ function(pastelle_add_test name)
   endif()
   cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_compile_options(${name} PRIVATE ${PASTELLE_WARNINGS})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} pastelle_test_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} pastelle_test_main pastelle_warnings)
   if(WIN32)
     # Console program so that GoogleTest output reaches ctest through Wine.
     set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
+    # Under Wine the source tree is reached through drive Z:.
+    target_compile_definitions(${name} PRIVATE PASTELLE_SOURCE_DIR="Z:${PROJECT_SOURCE_DIR}")
+  else()
+    target_compile_definitions(${name} PRIVATE PASTELLE_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   endif()
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)

@@ -17,12 +17,11 @@ THintWindow::THintWindow() {
 
 RECT THintWindow::CalcHintRect(int maxWidth, const std::string& text) {
   RECT r{0, 0, maxWidth, 0};
-  HDC screen = GetDC(nullptr);
-  {
-    SelectObjectGuard font(screen, font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextA(screen, text.c_str(), static_cast<int>(text.size()), &r, kTextFlags | DT_CALCRECT);
+  WindowDC screen(nullptr);
+  if (screen) {
+    SelectObjectGuard font(screen.get(), font_ ? font_.get() : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextA(screen.get(), text.c_str(), static_cast<int>(text.size()), &r, kTextFlags | DT_CALCRECT);
   }
-  ReleaseDC(nullptr, screen);
   r.right += 2 * kPadding + 4;
   r.bottom += 2 * kPadding + 2;
   return r;

@@ -26,8 +26,13 @@ inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 
-// A parent passes these notifications on to the control they concern, as CN_BASE + message.
-inline constexpr UINT CN_BASE = 0xBC00;
+// A parent passes these notifications on to the control they concern, as CN_BASE + message. The
+// reflected range holds a number for every system message (below WM_USER); it lies right above
+// the CM_* numbers and below 0xBC00, clear of the skin engine's fixed message numbers.
+inline constexpr UINT CN_BASE = 0xB400;
+inline constexpr UINT CN_END = CN_BASE + WM_USER;
+[[nodiscard]] constexpr bool IsReflectedMessage(UINT msg) { return msg >= CN_BASE && msg < CN_END; }
+static_assert(CM_BASE + WM_USER <= CN_BASE && CN_END <= 0xBC00);
 inline constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;

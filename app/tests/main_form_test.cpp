@@ -73,11 +73,14 @@ TEST_F(MainWindowTest, LayoutFollowsTheStoredDescription) {
   EXPECT_EQ(form->Label_url->Cursor(), fw::crHandPoint);
   EXPECT_EQ(form->Splitter1->Cursor(), fw::crVSplit);
 
-  // Centred on the screen.
+  // Centred on the screen with the platform's frame; the skinned frame then keeps the top-left
+  // corner and the client size.
   RECT window;
   GetWindowRect(form->Handle(), &window);
-  EXPECT_NEAR((window.left + window.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-  EXPECT_NEAR((window.top + window.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+  RECT native{0, 0, 655, 485};
+  AdjustWindowRectEx(&native, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  EXPECT_NEAR(window.left, (GetSystemMetrics(SM_CXSCREEN) - (native.right - native.left)) / 2, 1);
+  EXPECT_NEAR(window.top, (GetSystemMetrics(SM_CYSCREEN) - (native.bottom - native.top)) / 2, 1);
 }
 
 TEST_F(MainWindowTest, ControlsCarryTheirStoredLook) {

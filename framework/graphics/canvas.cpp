@@ -4,13 +4,20 @@
 
 namespace fw {
 
+// Each change to the DC is undone on its own rather than with SaveDC/RestoreDC: the DC's owner may
+// change the DC while the canvas holds it (a TBitmap selects a new surface into its DC), and
+// RestoreDC would undo that as well.
 void TCanvas::SetHandle(HDC dc) noexcept {
-  if (dc_ && dc_original_font_) ::SelectObject(dc_, dc_original_font_);
+  if (dc_) {
+    if (dc_original_font_) ::SelectObject(dc_, dc_original_font_);
+    if (dc_original_text_color_ != CLR_INVALID) ::SetTextColor(dc_, dc_original_text_color_);
+  }
   dc_original_font_ = nullptr;
+  dc_original_text_color_ = CLR_INVALID;
   dc_ = dc;
   if (!dc_) return;
   ApplyFont();
-  ::SetTextColor(dc_, ColorToRGB(font_color_));
+  dc_original_text_color_ = ::SetTextColor(dc_, ColorToRGB(font_color_));
 }
 
 void TCanvas::SetFont(HFONT font) noexcept {

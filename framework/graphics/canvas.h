@@ -1,6 +1,7 @@
 // TCanvas: drawing onto a device context that someone else owns (a window's DC, a printer's, or
 // the memory DC of a TBitmap). The canvas may be pointed at another DC at any time; whatever it
-// selected into the previous DC is put back first, so a borrowed DC leaves as it came.
+// selected into or set on the previous DC (font, text colour; the stretch mode of a copy) is put
+// back first, so a borrowed DC leaves as it came.
 #pragma once
 
 #include <windows.h>
@@ -21,7 +22,7 @@ class TCanvas {
   ~TCanvas() { SetHandle(nullptr); }
 
   [[nodiscard]] HDC Handle() const noexcept { return dc_; }
-  // Gives back the previous DC (its own font restored) and starts drawing onto `dc`.
+  // Gives back the previous DC (its own font and text colour restored) and starts drawing onto `dc`.
   void SetHandle(HDC dc) noexcept;
 
   // The font is borrowed: its owner keeps it alive while the canvas uses it.
@@ -48,7 +49,9 @@ class TCanvas {
 
   HDC dc_ = nullptr;
   HFONT font_ = nullptr;
+  // What the DC had before the canvas changed it, put back when the canvas lets go of the DC.
   HGDIOBJ dc_original_font_ = nullptr;
+  COLORREF dc_original_text_color_ = CLR_INVALID;
   TColor font_color_ = clBlack;
   TColor brush_color_ = clWhite;
   UniqueBrush brush_;

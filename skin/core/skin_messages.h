@@ -33,8 +33,7 @@ inline constexpr UINT SKM_PAINTFRAMETO = 0xBC4B;
 // Answers kSkinMagic when lParam is kSkinMagic, else 1.
 inline constexpr UINT SKM_QUERYSKINFORM = 0xBC4D;
 // Sent by a form skinner to its window (lParam kSkinMagic) when activation ends, and posted in
-// answer to SKM_ISSKINNED. The number equals the framework's CN_NOTIFY: it only ever goes to
-// form windows, whose framework handling ignores it.
+// answer to SKM_ISSKINNED. No framework notification (CN_*) has a skin message's number.
 inline constexpr UINT SKM_SKINREADY = 0xBC4E;
 inline constexpr LPARAM kSkinMagic = 0x41A2;
 

@@ -732,6 +732,12 @@ bool TWinSkinForm::StageTwo(fw::TMessage& message, bool& passOn) {
       CallDefault(message);
       ReadWindowState();
       return true;
+    case SKM_PAINTFRAMETO:
+    case SKM_QUERYSKINFORM:
+      // A framework form answers through its window method; any other window answers here.
+      if (FForm) break;
+      AnswerFrameQuery(message);
+      return true;
     case SKM_OPENMENUITEM:
       // Menu-bar buttons arrive with the menus; a caption button under the point does nothing.
       message.Result = 0;
@@ -799,18 +805,23 @@ void TWinSkinForm::FormWindowMethod(fw::TMessage& message) {
       Recolor();
       return;
     case SKM_PAINTFRAMETO:
-      if (message.LParam == kSkinMagic) {
-        if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
-        message.Result = kSkinMagic;
-      }
-      return;
     case SKM_QUERYSKINFORM:
-      message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1;
+      AnswerFrameQuery(message);
       return;
     default:
       FFormMethod.CallPrevious(message);
       return;
   }
+}
+
+void TWinSkinForm::AnswerFrameQuery(fw::TMessage& message) {
+  if (message.Msg == SKM_QUERYSKINFORM) {
+    message.Result = message.LParam == kSkinMagic ? kSkinMagic : 1;
+    return;
+  }
+  if (message.LParam != kSkinMagic) return;
+  if (message.WParam) PaintFrame(reinterpret_cast<HDC>(message.WParam));
+  message.Result = kSkinMagic;
 }
 
 void TWinSkinForm::SetTextWithoutNativeCaption(fw::TMessage& message,

@@ -207,6 +207,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   [[nodiscard]] bool MaximizedMdiChild() const;
   [[nodiscard]] bool UsesStageTwo() const;
 
+  // SKM_PAINTFRAMETO and SKM_QUERYSKINFORM.
+  void AnswerFrameQuery(fw::TMessage& message);
   // The framework form's window method while the frame is skinned.
   void FormWindowMethod(fw::TMessage& message);
   // The MDI client's procedure (ClientWndProc).

@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "tools/skinart/packed_skin.h"
 #include "tools/skinart/skin_artwork.h"
 
 namespace skinart {
 
-struct DefaultSkinProducts {
-  std::vector<NamedFile> skin_folder;     // the definition and the 36 bitmaps
-  std::vector<uint8_t> archive;           // the expanded archive
-  std::vector<uint8_t> skin_file;         // LZHUF-coded archive with its length
+// The skin folder holds the definition and the 36 bitmaps.
+struct DefaultSkinProducts : PackedSkin {
   std::vector<uint8_t> stream;            // stored-skin property data (length + skin file)
   std::string stream_hex;                 // the same as form description text
   std::vector<NamedFile> program_bitmaps;  // skinkitmenu.bmp, track.bmp, trackvert.bmp

@@ -1,7 +1,6 @@
 // The definition text of the "sky blue" skin: which bitmap each element uses, its margins, frame
 // counts and flags, the caption buttons, the window border and the colour table.
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tools/skinart/skin_artwork.h"
@@ -10,14 +9,7 @@
 namespace skinart {
 namespace {
 
-std::string ColourText(skinimage::Rgb colour) {
-  return std::to_string(skinimage::RedOf(colour)) + " " + std::to_string(skinimage::GreenOf(colour)) +
-         " " + std::to_string(skinimage::BlueOf(colour));
-}
-
-using Section = std::pair<std::string, std::vector<std::string>>;
-
-std::vector<Section> Sections() {
+std::vector<DefinitionSection> Sections() {
   const std::string header_image = std::string(kSkinDisplayName) + "__Header.bmp";
   return {
       {"TitlebarSkin", {std::string("SkinName=") + kSkinDisplayName, std::string("SkinAuthor=") + kSkinAuthor}},
@@ -110,14 +102,6 @@ std::vector<Section> Sections() {
 
 }  // namespace
 
-std::string SkyBlueDefinition() {
-  std::string text;
-  for (const auto& [name, keys] : Sections()) {
-    text += "[" + name + "]\r\n";
-    for (const std::string& key : keys) text += key + "\r\n";
-    text += "\r\n";
-  }
-  return text;
-}
+std::string SkyBlueDefinition() { return DefinitionText(Sections()); }
 
 }  // namespace skinart

@@ -1,8 +1,11 @@
-// skinart: draws the default skin and the program's bitmap resources.
-//   skinart skin DIR            the skin folder (definition and bitmaps), ready for skinpack pack
+// skinart: draws the skins and the program's bitmap resources.
+//   skinart skin DIR            the default skin's folder (definition and bitmaps), ready for
+//                               skinpack pack
+//   skinart midnight DIR        the same of the dark "midnight" skin
 //   skinart program-bitmaps DIR skinkitmenu.bmp, track.bmp, trackvert.bmp
 //   skinart regenerate ROOT     everything the repository keeps: the main form's stored skin,
-//                               its hexadecimal text, the program bitmaps and the contact sheet
+//                               its hexadecimal text, the program bitmaps, the midnight skin file
+//                               and both contact sheets
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -10,6 +13,8 @@
 #include <vector>
 
 #include "tools/skinart/default_skin.h"
+#include "tools/skinart/midnight_artwork.h"
+#include "tools/skinart/midnight_skin.h"
 #include "tools/skinpack/host_files.h"
 
 namespace {
@@ -33,7 +38,7 @@ void WriteBytes(const fs::path& path, std::span<const uint8_t> bytes) {
 }
 
 int Usage() {
-  std::cerr << "usage: skinart skin DIR | program-bitmaps DIR | regenerate ROOT\n";
+  std::cerr << "usage: skinart skin DIR | midnight DIR | program-bitmaps DIR | regenerate ROOT\n";
   return 2;
 }
 
@@ -46,6 +51,8 @@ int main(int argc, char** argv) {
   try {
     if (command == "skin") {
       WriteFiles(target, skinart::SkyBlueSkinFiles());
+    } else if (command == "midnight") {
+      WriteFiles(target, skinart::MidnightSkinFiles());
     } else if (command == "program-bitmaps") {
       WriteFiles(target, skinart::ProgramBitmapFiles());
     } else if (command == "regenerate") {
@@ -61,6 +68,11 @@ int main(int argc, char** argv) {
       WriteBytes(target / skinart::kSheetPath, skinart::DefaultSkinSheetPng(products));
       std::cout << "default skin: " << products.archive.size() << " bytes expanded, skin file "
                 << products.skin_file.size() << " bytes, stored skin " << products.stream.size() << " bytes\n";
+      const skinart::PackedSkin midnight = skinart::MakeMidnightSkin();
+      WriteBytes(target / skinart::kMidnightSkinPath, midnight.skin_file);
+      WriteBytes(target / skinart::kMidnightSheetPath, skinart::MidnightSheetPng(midnight));
+      std::cout << "midnight skin: " << midnight.archive.size() << " bytes expanded, skin file "
+                << midnight.skin_file.size() << " bytes\n";
     } else {
       return Usage();
     }

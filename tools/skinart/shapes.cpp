@@ -30,6 +30,26 @@ bool InsideRoundedBox(int x, int y, int width, int height, const Corners& corner
   return true;
 }
 
+bool InsideCutBox(int x, int y, int width, int height, const Corners& cuts) {
+  if (x < 0 || y < 0 || x >= width || y >= height) return false;
+  const int mx = width - 1 - x;   // distance from the right edge
+  const int my = height - 1 - y;  // distance from the bottom edge
+  return x + y >= cuts.top_left && mx + y >= cuts.top_right && mx + my >= cuts.bottom_right &&
+         x + my >= cuts.bottom_left;
+}
+
+Rect FrameRect(int index, int frame_width, int height) {
+  return {index * frame_width, 0, (index + 1) * frame_width, height};
+}
+
+Image TransposeFrames(const Image& strip, int frames) {
+  const int fw = strip.Width() / frames;
+  Image result(strip.Height() * frames, fw);
+  for (int i = 0; i < frames; ++i)
+    result.Draw(strip.Crop(FrameRect(i, fw, strip.Height())).Transposed(), i * strip.Height(), 0);
+  return result;
+}
+
 Rgb ThreeStop(Rgb top, Rgb middle, Rgb bottom, int row, int rows) {
   if (rows <= 1) return top;
   const int half = (rows - 1) / 2;
@@ -43,6 +63,13 @@ void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxS
   PaintShape(
       image, area, [&](int x, int y) { return InsideRoundedBox(x, y, w, h, corners); }, style,
       outside);
+}
+
+void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style,
+                 Rgb outside) {
+  const int w = area.Width(), h = area.Height();
+  PaintShape(
+      image, area, [&](int x, int y) { return InsideCutBox(x, y, w, h, cuts); }, style, outside);
 }
 
 bool InsideDisc(int x, int y, int diameter) {

@@ -30,6 +30,16 @@ struct Corners {
 // centre must lie inside the corner's quarter circle.
 bool InsideRoundedBox(int x, int y, int width, int height, const Corners& corners);
 
+// Whether pixel (x, y) of a w × h box lies inside the box with its corners cut off at 45 degrees:
+// a corner's value is how many pixels of the box's edges the cut takes away.
+bool InsideCutBox(int x, int y, int width, int height, const Corners& cuts);
+
+// Frame `index` (from 0) of a strip of frames `frame_width` wide and `height` high, side by side.
+Rect FrameRect(int index, int frame_width, int height);
+
+// Each frame of a strip turned from horizontal to vertical design (x and y exchanged).
+Image TransposeFrames(const Image& strip, int frames);
+
 // Colours of one state of a box-shaped element.
 struct BoxStyle {
   Rgb border = 0;
@@ -49,6 +59,10 @@ void PaintShape(Image& image, const Rect& area, Inside inside, const BoxStyle& s
 // the shape's outermost ring of pixels; the fill runs top, middle, bottom.
 void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxStyle& style,
               Rgb outside);
+
+// The same with corners cut off at 45 degrees.
+void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style,
+                 Rgb outside);
 
 // Whether pixel (x, y) lies inside the circle inscribed in a d × d square.
 bool InsideDisc(int x, int y, int diameter);

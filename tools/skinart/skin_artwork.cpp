@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "tools/skinart/shapes.h"
+#include "tools/skinart/skin_parts.h"
 #include "tools/skinart/sky_palette.h"
 #include "tools/skinimage/bmp_file.h"
 
@@ -27,12 +28,6 @@ using skinimage::Mix;
 
 // The header image's name begins with 天蓝轻盈 in code page 936.
 const std::string kHeaderName = std::string(kSkinDisplayName) + "__header.bmp";
-
-enum class State { kNormal, kHot, kPressed, kDisabled, kFocused, kInactive };
-
-Rect FrameRect(int index, int frame_width, int height) {
-  return {index * frame_width, 0, (index + 1) * frame_width, height};
-}
 
 // Push buttons, combo and spin buttons, caption buttons.
 BoxStyle ControlStyle(State state) {
@@ -68,9 +63,6 @@ Rgb GlyphColour(State state) {
     default: return sky::kGlyphNormal;
   }
 }
-
-// Pressed glyphs move one pixel down and right, as if pushed in.
-int PressOffset(State state) { return state == State::kPressed ? 1 : 0; }
 
 // Scroll arrows and thumbs: quieter than push buttons, so that bars do not shout.
 BoxStyle ScrollStyle(State state) {
@@ -240,9 +232,6 @@ Image TabSheet() {
 
 // --- Combo box button and extra glyphs ---------------------------------------------------------
 
-constexpr std::array kButtonStates = {State::kNormal, State::kPressed, State::kDisabled,
-                                      State::kHot};
-
 Image ComboButton() {
   // Frames: normal, pressed, disabled, hot.
   Image image(60, 16, kMagenta);
@@ -327,57 +316,32 @@ Image Header() {
 
 // --- Scroll bars -------------------------------------------------------------------------------
 
-// One row of the horizontal scroll track: edge lines at both ends, a gradient between.
-Rgb TrackRow(int row, State state) {
-  Rgb edge = sky::kTrackEdge, top = sky::kTrackTop, bottom = sky::kTrackBottom;
-  if (state == State::kPressed) {
-    top = MakeRgb(208, 224, 244);
-    bottom = MakeRgb(220, 233, 249);
-  } else if (state == State::kDisabled) {
-    edge = MakeRgb(226, 231, 238);
-    top = bottom = MakeRgb(241, 243, 247);
-  } else if (state == State::kHot) {
-    top = MakeRgb(238, 245, 254);
-    bottom = MakeRgb(248, 251, 255);
+// The scroll track's shades by state.
+TrackShades TrackLook(State state) {
+  switch (state) {
+    case State::kPressed: return {sky::kTrackEdge, MakeRgb(208, 224, 244), MakeRgb(220, 233, 249)};
+    case State::kDisabled: return {MakeRgb(226, 231, 238), MakeRgb(241, 243, 247), MakeRgb(241, 243, 247)};
+    case State::kHot: return {sky::kTrackEdge, MakeRgb(238, 245, 254), MakeRgb(248, 251, 255)};
+    default: return {sky::kTrackEdge, sky::kTrackTop, sky::kTrackBottom};
   }
-  if (row <= 0 || row >= 16) return edge;
-  return Mix(top, bottom, row - 1, 14);
 }
 
 Image HorzScrollTrack() {
-  // Frames: normal, pressed, disabled, hot; every column alike (the track is stretched).
-  Image image(68, 17);
-  for (int i = 0; i < 4; ++i)
-    for (int y = 0; y < 17; ++y)
-      image.HorizontalLine(i * 17, i * 17 + 16, y, TrackRow(y, kButtonStates[static_cast<size_t>(i)]));
-  return image;
-}
-
-// Each frame of a strip turned from horizontal to vertical design (x and y exchanged).
-Image TransposeFrames(const Image& strip, int frames) {
-  const int fw = strip.Width() / frames;
-  Image result(strip.Height() * frames, fw);
-  for (int i = 0; i < frames; ++i)
-    result.Draw(strip.Crop(FrameRect(i, fw, strip.Height())).Transposed(), i * strip.Height(), 0);
-  return result;
+  // Frames: normal, pressed, disabled, hot.
+  std::array<TrackShades, 4> frames{};
+  for (size_t i = 0; i < frames.size(); ++i) frames[i] = TrackLook(kButtonStates[i]);
+  return TrackStrip(frames);
 }
 
 Image HorzScrollThumb() {
-  // Frames: normal, pressed, hot, disabled. Drawn opaque over the track, so the pixels around the
-  // rounded box carry the track's colours.
+  // Frames: normal, pressed, hot, disabled.
   constexpr std::array kStates = {State::kNormal, State::kPressed, State::kHot, State::kDisabled};
-  Image image(88, 15);
-  for (int i = 0; i < 4; ++i) {
-    const Rect frame = FrameRect(i, 22, 15);
-    for (int y = 0; y < 15; ++y) image.HorizontalLine(frame.left, frame.right - 1, y, TrackRow(y + 1, State::kNormal));
-    Image box(22, 13);
-    for (int y = 0; y < 13; ++y) box.HorizontalLine(0, 21, y, TrackRow(y + 2, State::kNormal));
-    Image shaped = box;
-    PaintBox(shaped, box.Bounds(), Corners::All(3), ScrollStyle(kStates[static_cast<size_t>(i)]), kMagenta);
-    box.DrawKeyed(shaped, shaped.Bounds(), 0, 0, kMagenta);
-    image.Draw(box, frame.left, 1);
-  }
-  return image;
+  std::array<BoxStyle, 4> styles{};
+  for (size_t i = 0; i < styles.size(); ++i) styles[i] = ScrollStyle(kStates[i]);
+  return ThumbsOverTrack(22, 15, TrackLook(State::kNormal), styles,
+                         [](Image& image, const Rect& area, const BoxStyle& style) {
+                           PaintBox(image, area, Corners::All(3), style, kMagenta);
+                         });
 }
 
 Image ScrollbarArrows() {
@@ -524,17 +488,6 @@ Image TrackChannelVert() {
 
 // --- Caption buttons ---------------------------------------------------------------------------
 
-enum class Symbol { kClose, kMaximize, kMinimize, kRestore };
-
-void PaintSymbol(Image& image, Symbol symbol, int x, int y, int size, int thickness, Rgb colour) {
-  switch (symbol) {
-    case Symbol::kClose: PaintCloseSymbol(image, x, y, size, thickness, colour); break;
-    case Symbol::kMaximize: PaintMaximizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kMinimize: PaintMinimizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kRestore: PaintRestoreSymbol(image, x, y, size, colour); break;
-  }
-}
-
 Image CaptionButton(Symbol symbol) {
   // Frames: normal, pressed, hot, inactive window (also disabled in the engine), disabled, hot
   // on an inactive window.
@@ -600,26 +553,12 @@ Image SpinButtons(bool horizontal) {
 }
 
 Image SpinArrows(bool horizontal) {
-  // The arrows drawn centred on the up-down halves, in the same eight frames.
-  const int fw = horizontal ? 6 : 7, fh = horizontal ? 7 : 6;
-  Image image(fw * 8, fh, kMagenta);
-  for (int half = 0; half < 2; ++half) {
-    const Direction direction = horizontal ? (half == 0 ? Direction::kLeft : Direction::kRight)
-                                           : (half == 0 ? Direction::kUp : Direction::kDown);
-    for (int s = 0; s < 4; ++s) {
-      const State state = kButtonStates[static_cast<size_t>(s)];
-      PaintArrow(image, FrameRect(half * 4 + s, fw, fh), direction, 4, GlyphColour(state));
-    }
-  }
-  return image;
+  std::array<Rgb, 4> glyphs{};
+  for (size_t i = 0; i < glyphs.size(); ++i) glyphs[i] = GlyphColour(kButtonStates[i]);
+  return SpinArrowStrip(horizontal, glyphs);
 }
 
 // --- Window frame ------------------------------------------------------------------------------
-
-struct FrameColours {
-  Rgb outline, highlight, caption_top, caption_middle, caption_bottom, caption_base, border,
-      border_inner;
-};
 
 constexpr FrameColours kActiveFrame = {
     MakeRgb(70, 125, 185),  kWhite,
@@ -632,58 +571,13 @@ constexpr FrameColours kInactiveFrame = {
     MakeRgb(158, 171, 190), MakeRgb(148, 161, 181),
     MakeRgb(200, 207, 218), MakeRgb(168, 178, 194)};
 
-constexpr int kCaptionHeight = 28;
-constexpr int kSideWidth = 4;
-constexpr int kBottomHeight = 5;
-
-// The whole frame of a 640 × 100 window, from which the four border pieces are cut: the left
-// and right pieces are the outer 4 columns, the top piece the caption rows between them, the
-// bottom piece the last 5 rows between them. The rounded top corners lie in the side pieces.
-Image WindowFrame(const FrameColours& c) {
-  constexpr int w = 640, h = 100;
-  Image image(w, h, kMagenta);
-  const Corners corners = {6, 6, 2, 2};
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      if (!InsideRoundedBox(x, y, w, h, corners)) continue;
-      const bool edge = !InsideRoundedBox(x - 1, y, w, h, corners) ||
-                        !InsideRoundedBox(x + 1, y, w, h, corners) ||
-                        !InsideRoundedBox(x, y - 1, w, h, corners) ||
-                        !InsideRoundedBox(x, y + 1, w, h, corners);
-      Rgb colour;
-      if (edge) {
-        colour = c.outline;
-      } else if (y < kCaptionHeight) {
-        if (!InsideRoundedBox(x, y - 2, w, h, corners)) colour = c.highlight;
-        else if (y == kCaptionHeight - 1) colour = c.caption_base;
-        else colour = ThreeStop(c.caption_top, c.caption_middle, c.caption_bottom, y - 2, kCaptionHeight - 3);
-      } else if (x == kSideWidth - 1 || x == w - kSideWidth || y == h - kBottomHeight) {
-        colour = c.border_inner;
-      } else {
-        colour = c.border;
-      }
-      image.Set(x, y, colour);
-    }
-  }
-  // The client area, which the border pieces never cover.
-  image.Fill({kSideWidth, kCaptionHeight, w - kSideWidth, h - kBottomHeight}, kWhite);
-  return image;
-}
-
-struct BorderPieces {
-  Image left, right, top, bottom;
-};
-
+// A 640 × 100 window: its side pieces are the outer 4 columns, the caption 28 rows high and the
+// bottom border 5. The rounded top corners lie in the side pieces.
 BorderPieces WindowBorders() {
-  BorderPieces pieces{Image(8, 100), Image(8, 100), Image(632, 56), Image(632, 10)};
-  for (int i = 0; i < 2; ++i) {
-    const Image frame = WindowFrame(i == 0 ? kActiveFrame : kInactiveFrame);
-    pieces.left.Draw(frame, {0, 0, 4, 100}, 4 * i, 0);
-    pieces.right.Draw(frame, {636, 0, 640, 100}, 4 * i, 0);
-    pieces.top.Draw(frame, {4, 0, 636, kCaptionHeight}, 0, kCaptionHeight * i);
-    pieces.bottom.Draw(frame, {4, 100 - kBottomHeight, 636, 100}, 0, kBottomHeight * i);
-  }
-  return pieces;
+  const WindowShape shape = {640, 100, 4, 28, 4, 5, [](int x, int y) {
+                               return InsideRoundedBox(x, y, 640, 100, {6, 6, 2, 2});
+                             }};
+  return CutBorderPieces(shape, kActiveFrame, kInactiveFrame);
 }
 
 Image MinimizedCaption() {
@@ -749,14 +643,7 @@ std::vector<SkinBitmap> SkyBlueBitmaps() {
 }
 
 std::vector<NamedFile> SkyBlueSkinFiles() {
-  std::vector<NamedFile> files;
-  const std::string definition = SkyBlueDefinition();
-  files.push_back({kDefinitionName, std::vector<uint8_t>(definition.begin(), definition.end())});
-  for (const SkinBitmap& bitmap : SkyBlueBitmaps())
-    files.push_back({bitmap.name, skinimage::EncodeBmp(bitmap.image,
-                                                       {bitmap.bits_per_pixel,
-                                                        bitmap.hint_palette_entries})});
-  return files;
+  return SkinFolderFiles(kDefinitionName, SkyBlueDefinition(), SkyBlueBitmaps());
 }
 
 std::vector<NamedFile> ProgramBitmapFiles() {

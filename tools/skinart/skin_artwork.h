@@ -1,28 +1,12 @@
 // The "sky blue" skin: every bitmap of the default skin drawn from code, and its definition text.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "tools/skinimage/image.h"
+#include "tools/skinart/skin_folder.h"
 
 namespace skinart {
-
-// One file of a skin folder or of the program's resources. `name` is in the skin's 8-bit code
-// page (936): the header image's name holds Chinese characters.
-struct NamedFile {
-  std::string name;
-  std::vector<uint8_t> bytes;
-};
-
-// One bitmap of the skin before it is written as a file.
-struct SkinBitmap {
-  std::string name;
-  skinimage::Image image;
-  int bits_per_pixel = 24;
-  int hint_palette_entries = 0;
-};
 
 // The skin's display name (code page 936) and author, as the definition gives them.
 extern const char* const kSkinDisplayName;

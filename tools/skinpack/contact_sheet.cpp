@@ -6,6 +6,7 @@
 #include "tools/skinimage/bmp_file.h"
 #include "tools/skinpack/element_layout.h"
 #include "tools/skinpack/skin_archive.h"
+#include "tools/skinpack/window_preview.h"
 
 namespace skinpack {
 namespace {
@@ -122,87 +123,6 @@ void WriteElement(SheetWriter& sheet, const DecodedSkin& skin, const FrameLayout
   sheet.Line(sheet.y - kGap / 2);
 }
 
-// Nearest-neighbour nine-slice: corners copied, edges and centre stretched, as the program's
-// border drawing does (it never tiles the window border pieces of this skin).
-void DrawNineSlice(Image& target, const skinimage::Rect& to, const Image& frame, int left, int top,
-                   int right, int bottom) {
-  const int w = to.Width(), h = to.Height(), fw = frame.Width(), fh = frame.Height();
-  if (w < left + right) left = right = 0;
-  if (h < top + bottom) top = bottom = 0;
-  auto map = [](int at, int size, int first, int last, int source) {
-    if (at < first) return at;
-    if (at >= size - last) return source - (size - at);
-    const int middle = size - first - last, source_middle = source - first - last;
-    return middle > 0 && source_middle > 0 ? first + (at - first) * source_middle / middle : first;
-  };
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      target.Set(to.left + x, to.top + y, frame.At(map(x, w, left, right, fw), map(y, h, top, bottom, fh)));
-}
-
-// A window framed with the skin's borders and caption buttons, active and inactive, the way the
-// program puts them together (magenta corners cut away by the window region).
-std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<FrameLayout>& layouts) {
-  const FrameLayout* pieces[4] = {};
-  const skin::SkinElement kBorders[4] = {skin::SkinElement::kBorderLeft, skin::SkinElement::kBorderRight,
-                                         skin::SkinElement::kBorderTop, skin::SkinElement::kBorderBottom};
-  for (const FrameLayout& layout : layouts)
-    for (int i = 0; i < 4; ++i)
-      if (layout.element == kBorders[i]) pieces[i] = &layout;
-  Image frames[4][2];
-  for (int i = 0; i < 4; ++i) {
-    if (pieces[i] == nullptr) return std::nullopt;
-    const std::vector<uint8_t>* bytes = skin.Find(pieces[i]->entry);
-    std::string error;
-    const std::optional<Image> image = bytes ? skinimage::DecodeBmp(*bytes, error) : std::nullopt;
-    if (!image) return std::nullopt;
-    for (int state = 0; state < 2; ++state) {
-      // Frame 1 active, 2 inactive; a border of one frame shows it in both states.
-      const int n = pieces[i]->frames;
-      const int index = std::min(state == 0 ? skin::ActiveFrames::kActive : skin::ActiveFrames::kInactive, n) - 1;
-      frames[i][state] = pieces[i]->vertical
-                             ? image->Crop({0, index * (image->Height() / n), image->Width(), (index + 1) * (image->Height() / n)})
-                             : image->Crop({index * (image->Width() / n), 0, (index + 1) * (image->Width() / n), image->Height()});
-    }
-  }
-  constexpr int kWindowW = 360, kWindowH = 150;
-  Image preview(2 * kWindowW + kGap, kWindowH, kBackground);
-  for (int state = 0; state < 2; ++state) {
-    Image window(kWindowW, kWindowH, skinimage::kWhite);
-    const int bl = frames[0][state].Width(), br = frames[1][state].Width();
-    const int bt = frames[2][state].Height(), bb = frames[3][state].Height();
-    DrawNineSlice(window, {0, 0, bl, kWindowH}, frames[0][state], 0, pieces[0]->top, 0, pieces[0]->bottom);
-    DrawNineSlice(window, {kWindowW - br, 0, kWindowW, kWindowH}, frames[1][state], 0, pieces[1]->top, 0, pieces[1]->bottom);
-    DrawNineSlice(window, {bl, 0, kWindowW - br, bt}, frames[2][state], pieces[2]->left, 0, pieces[2]->right, 0);
-    DrawNineSlice(window, {bl, kWindowH - bb, kWindowW - br, kWindowH}, frames[3][state], pieces[3]->left, 0, pieces[3]->right, 0);
-    // Caption buttons placed from the right edge (Align 1), the restore button left out.
-    for (const FrameLayout& layout : layouts) {
-      if (layout.element != skin::SkinElement::kCaptionButton ||
-          skin.definition.ReadInteger(layout.section, "Align", 0) != 1 ||
-          skin.definition.ReadInteger(layout.section, "Visibility", 0) == 1)
-        continue;
-      const std::vector<uint8_t>* bytes = skin.Find(layout.entry);
-      std::string error;
-      const std::optional<Image> image = bytes ? skinimage::DecodeBmp(*bytes, error) : std::nullopt;
-      if (!image) continue;
-      // An inactive window shows its caption buttons' inactive frame, when they have one.
-      using skin::CaptionButtonFrames;
-      const int fw = image->Width() / layout.frames;
-      const int frame =
-          (state == 0 ? CaptionButtonFrames::kNormal : std::min(CaptionButtonFrames::kInactive, layout.frames)) - 1;
-      window.DrawKeyed(*image, {frame * fw, 0, (frame + 1) * fw, image->Height()},
-                       kWindowW - skin.definition.ReadInteger(layout.section, "XCoord", 0),
-                       skin.definition.ReadInteger(layout.section, "YCoord", 0), skinimage::kMagenta);
-    }
-    const std::string caption = state == 0 ? "Active window" : "Inactive window";
-    const Rgb text = state == 0 ? MakeRgb(122, 133, 169) : MakeRgb(250, 250, 255);
-    skinimage::DrawText(window, bl + skin.definition.ReadInteger("Personality", "TextShift", 0),
-                        (bt - skinimage::kCellHeight) / 2, caption, text);
-    preview.DrawKeyed(window, window.Bounds(), state * (kWindowW + kGap), 0, skinimage::kMagenta);
-  }
-  return preview;
-}
-
 int WriteSheet(SheetWriter& sheet, const DecodedSkin& skin, const std::string& title) {
   sheet.Text(kMargin, sheet.y, title, kText, 3);
   sheet.y += 3 * skinimage::kCellHeight + 4;
@@ -230,7 +150,8 @@ int WriteSheet(SheetWriter& sheet, const DecodedSkin& skin, const std::string& t
   };
   const std::vector<FrameLayout> layouts = DescribeBitmaps(skin.definition, image_size);
   if (const std::optional<Image> preview = WindowPreview(skin, layouts)) {
-    sheet.Text(kMargin, sheet.y, "Window border and caption buttons put together (text drawn with this sheet's font)", kText);
+    sheet.Text(kMargin, sheet.y, "Window border, caption text and caption buttons put together (text in this sheet's font, a "
+               "clipboard standing in for the window icon)", kText);
     sheet.y += skinimage::kCellHeight + 4;
     sheet.Picture(*preview, kMargin, sheet.y);
     sheet.y += preview->Height() + kGap;

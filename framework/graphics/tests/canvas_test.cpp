@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "framework/graphics/bitmap.h"
 #include "tests/support/resource_count.h"
 
@@ -92,6 +94,75 @@ TEST(Canvas, BorrowedDcGetsItsOwnFontBackAndKeepsNoneOfOurs) {
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), original);
   EXPECT_TRUE(DeleteObject(font));  // not selected anywhere any more
   DeleteDC(dc);
+}
+
+// What a DC's owner set up: the objects selected into it and the attributes drawing depends on.
+struct DcState {
+  HGDIOBJ font, brush, pen, bitmap;
+  COLORREF text_color, background_color;
+  int background_mode, stretch_mode, rop2;
+  UINT text_align;
+
+  static DcState Of(HDC dc) {
+    return {GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BRUSH), GetCurrentObject(dc, OBJ_PEN),
+            GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc), GetBkMode(dc),
+            GetStretchBltMode(dc), GetROP2(dc), GetTextAlign(dc)};
+  }
+  bool operator==(const DcState&) const = default;
+};
+
+void PrintTo(const DcState& s, std::ostream* out) {
+  *out << "font " << s.font << " brush " << s.brush << " pen " << s.pen << " bitmap " << s.bitmap << std::hex
+       << " text colour " << s.text_color << " background " << s.background_color << std::dec << " mode "
+       << s.background_mode << " stretch " << s.stretch_mode << " rop2 " << s.rop2 << " align " << s.text_align;
+}
+
+TEST(Canvas, ABorrowedDcGetsEverySelectedObjectAndAttributeBack) {
+  // The owner's DC: a surface, its own font, brush and pen, and attributes unlike the defaults.
+  TBitmap surface = Filled(8, 8, kGreen);
+  fw::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+  fw::UniqueFont owner_font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma"));
+  fw::UniqueBrush owner_brush(CreateSolidBrush(RGB(1, 2, 3)));
+  fw::UniquePen owner_pen(CreatePen(PS_SOLID, 1, RGB(4, 5, 6)));
+  fw::SelectObjectGuard bitmap(dc.get(), surface.Handle());
+  fw::SelectObjectGuard font(dc.get(), owner_font.get());
+  fw::SelectObjectGuard brush(dc.get(), owner_brush.get());
+  fw::SelectObjectGuard pen(dc.get(), owner_pen.get());
+  SetTextColor(dc.get(), RGB(7, 8, 9));
+  SetBkColor(dc.get(), RGB(10, 11, 12));
+  SetBkMode(dc.get(), TRANSPARENT);
+  SetStretchBltMode(dc.get(), HALFTONE);
+  SetROP2(dc.get(), R2_XORPEN);
+  SetTextAlign(dc.get(), TA_RIGHT | TA_BOTTOM);
+  const DcState owners = DcState::Of(dc.get());
+
+  HFONT canvas_font = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
+  TBitmap sprite(2, 2);
+  sprite.SetPixel(0, 0, kMagenta);
+  auto draw_everything = [&](TCanvas& canvas) {
+    canvas.SetFont(canvas_font);
+    canvas.SetFontColor(0x0000FF);
+    canvas.SetBrushColor(fw::clBtnFace);
+    canvas.FillRect(RECT{0, 0, 4, 4});
+    sprite.SetTransparent(true);
+    canvas.Draw(4, 4, sprite);
+    sprite.SetTransparent(false);
+    canvas.StretchDraw(RECT{0, 4, 4, 8}, sprite);
+    canvas.CopyRect(RECT{4, 0, 8, 4}, sprite.DC(), RECT{0, 0, 2, 2});
+  };
+
+  {
+    TCanvas canvas(dc.get());
+    draw_everything(canvas);
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), canvas_font);
+    EXPECT_EQ(GetTextColor(dc.get()), kRed);
+    EXPECT_EQ(surface.Pixel(0, 0), GetSysColor(COLOR_BTNFACE));  // it did draw on the owner's surface
+    canvas.SetHandle(nullptr);
+    EXPECT_EQ(DcState::Of(dc.get()), owners) << "let go by SetHandle";
+    canvas.SetHandle(dc.get());
+    draw_everything(canvas);
+  }
+  EXPECT_EQ(DcState::Of(dc.get()), owners) << "let go by the destructor";
 }
 
 TEST(Canvas, WithoutADcEverythingIsANoOp) {

@@ -19,6 +19,7 @@
 #include "framework/application.h"
 #include "framework/form_reader.h"
 #include "skin/core/bitmap_file.h"
+#include "framework/form_syntax.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
 #include "skin/resources/skin_reader.h"
@@ -79,10 +80,14 @@ void BenchDescription() {
   if (!found) return;
   const std::string form(static_cast<const char*>(LockResource(LoadResource(module, found))),
                          SizeofResource(module, found));
-  const size_t at = form.find("  object SkinData1: TSkinData");
-  const size_t end = form.rfind("end");
-  if (at == std::string::npos || end == std::string::npos || end < at) return;
-  const std::string part = "object Host: THost\n" + form.substr(at, end - at) + "end\n";
+  // The skin component alone, under a root of its own.
+  fw::FormObject main_form = fw::ParseFormText(form);
+  fw::FormObject skin_only{"Host", "THost"};
+  for (fw::FormObject& child : main_form.children) {
+    if (child.name == "SkinData1") skin_only.children.push_back(std::move(child));
+  }
+  if (skin_only.children.empty()) return;
+  const std::string part = fw::FormText(skin_only);
   fw::TApplication app;
   app.Initialize();
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());

@@ -195,6 +195,56 @@ TEST_F(SkinManageTest, ChildWindowsAreSkinnedAsFormsOnlyAsMdiChildren) {
   EXPECT_EQ(skinner->FMdiKind, skin::TMdiKind::mkChild);
 }
 
+TEST_F(SkinManageTest, SkinnedMdiFrameRecordsItsClientWithTheManager) {
+  AddSkinData();
+  EnableSkinning();
+  // The frame has its client before it is first shown, as frames make it while being created.
+  HWND frame = CreateWindowExA(0, "STATIC", "frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 500, 400, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  windows.push_back(frame);
+  CLIENTCREATESTRUCT ccs{nullptr, 1000};
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 480, 360,
+                                frame, nullptr, GetModuleHandleA(nullptr), &ccs);
+  ShowWindow(frame, SW_SHOW);
+  if (!SkinnerOf(frame)) {
+    ASSERT_TRUE(manager->SkinWindow(frame));
+  }
+  ASSERT_NE(SkinnerOf(frame), nullptr);
+  EXPECT_EQ(SkinnerOf(frame)->FMdiKind, skin::TMdiKind::mkFrame);
+  EXPECT_EQ(SkinnerOf(frame)->FMdiClient, client);
+  EXPECT_EQ(manager->MdiClient(), client);
+  EXPECT_EQ(manager->MdiClientForm(), nullptr) << "the frame is no framework form";
+}
+
+TEST_F(SkinManageTest, FormSkinnersCopyTheManagersOwnTag) {
+  AddSkinData();
+  EnableSkinning();
+  HWND first = CreateTestWindow("SkinTestPlain");
+  ASSERT_TRUE(manager->SkinWindow(first));
+  EXPECT_EQ(SkinnerOf(first)->FManagerTag, nullptr) << "nil unless the program sets it";
+  int tag = 0;
+  manager->SetTag(&tag);
+  HWND second = CreateTestWindow("SkinTestPlain");
+  ASSERT_TRUE(manager->SkinWindow(second));
+  EXPECT_EQ(SkinnerOf(second)->FManagerTag, &tag);
+}
+
+TEST_F(SkinManageTest, HideWhileSkinningHidesTheWindowUntilItsActivationOnlyWhenSet) {
+  AddSkinData();
+  EnableSkinning();
+  for (const bool hide : {false, true}) {
+    SCOPED_TRACE(hide ? "flag set" : "flag off");
+    manager->SetHideWhileSkinning(hide);
+    HWND window = CreateTestWindow("SkinTestPlain");
+    ASSERT_TRUE(IsWindowVisible(window));
+    ASSERT_TRUE(manager->SkinWindow(window));
+    EXPECT_EQ(IsWindowVisible(window) == FALSE, hide) << "right after attach";
+    ASSERT_TRUE(testutil::PumpUntil([&] { return SkinnerOf(window)->FActivated != 0; }));
+    EXPECT_TRUE(IsWindowVisible(window)) << "visible again once activated";
+    EXPECT_FALSE(manager->HideWhileSkinning()) << "the first activation clears the flag";
+  }
+}
+
 // ---- Framework forms with Tag 99 ---------------------------------------------------------------
 
 TEST_F(SkinManageTest, FormWithTag99IsNeverSkinnedWhateverDisableTagSays) {

@@ -1,14 +1,18 @@
-// The default skin's bitmaps and definition: the sizes and names the program's stored skin must
-// have, and the properties that make the artwork work with the way the program slices it.
+// The skins' bitmaps and definitions: the sizes and names the program's stored skin must have,
+// and, for every skin drawn from code, the properties that make the artwork work with the way the
+// program slices it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <set>
 
-#include "skin/resources/memory_stream.h"
 #include "skin/resources/quick_ini.h"
+#include "tools/skinart/midnight_artwork.h"
 #include "tools/skinart/skin_artwork.h"
 #include "tools/skinart/sky_palette.h"
+#include "tools/skinart/tests/drawn_skin.h"
 #include "tools/skinimage/bmp_file.h"
 #include "tools/skinpack/element_layout.h"
 #include "tools/skinpack/skin_archive.h"
@@ -49,54 +53,20 @@ const Expected kBitmaps[] = {
 
 class SkyBlueSkin : public testing::Test {
  protected:
+  static const DrawnSkin& Skin() { return DrawnSkin::SkyBlue(); }
+  static const std::vector<NamedFile>* files_;
+  static const skin::TQuickIni* ini_;
+  static const std::map<std::string, Image>* images_;
   static void SetUpTestSuite() {
-    files_ = new std::vector<NamedFile>(SkyBlueSkinFiles());
-    const std::string text = SkyBlueDefinition();
-    skin::TMemoryStream stream(std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
-    ini_ = new skin::TQuickIni();
-    ini_->LoadFromStream(&stream);
-    images_ = new std::map<std::string, Image>();
-    for (const NamedFile& file : *files_) {
-      std::string error;
-      if (auto image = skinimage::DecodeBmp(file.bytes, error)) (*images_)[skinpack::LowerAscii(file.name)] = *image;
-    }
+    files_ = &Skin().files;
+    ini_ = &Skin().ini;
+    images_ = &Skin().images;
   }
-  static void TearDownTestSuite() {
-    delete files_;
-    delete ini_;
-    delete images_;
-  }
-
-  static std::vector<skinpack::FrameLayout> Layouts() {
-    return skinpack::DescribeBitmaps(*ini_, [](const std::string& entry) -> std::optional<std::pair<int, int>> {
-      const auto it = images_->find(skinpack::LowerAscii(entry));
-      if (it == images_->end()) return std::nullopt;
-      return std::pair{it->second.Width(), it->second.Height()};
-    });
-  }
-
-  static const Image& ImageOf(const skinpack::FrameLayout& layout) {
-    return images_->at(skinpack::LowerAscii(layout.entry));
-  }
-
-  static Image FrameOf(const skinpack::FrameLayout& layout, int index) {
-    const Image& image = ImageOf(layout);
-    if (layout.vertical) {
-      const int fh = image.Height() / layout.frames;
-      return image.Crop({0, index * fh, image.Width(), (index + 1) * fh});
-    }
-    const int fw = image.Width() / layout.frames;
-    return image.Crop({index * fw, 0, (index + 1) * fw, image.Height()});
-  }
-
-  static std::vector<NamedFile>* files_;
-  static skin::TQuickIni* ini_;
-  static std::map<std::string, Image>* images_;
 };
 
-std::vector<NamedFile>* SkyBlueSkin::files_ = nullptr;
-skin::TQuickIni* SkyBlueSkin::ini_ = nullptr;
-std::map<std::string, Image>* SkyBlueSkin::images_ = nullptr;
+const std::vector<NamedFile>* SkyBlueSkin::files_ = nullptr;
+const skin::TQuickIni* SkyBlueSkin::ini_ = nullptr;
+const std::map<std::string, Image>* SkyBlueSkin::images_ = nullptr;
 
 TEST_F(SkyBlueSkin, HoldsTheStoredSkinsBitmapsWithTheirSizesInDefinitionOrder) {
   ASSERT_EQ(files_->size(), 37u);
@@ -165,31 +135,70 @@ TEST_F(SkyBlueSkin, ColoursSectionIsTheArtworksPalette) {
   EXPECT_EQ(sky::kHilight, skinimage::MakeRgb(158, 177, 205));
 }
 
-int Luma(Rgb c) { return (299 * skinimage::RedOf(c) + 587 * skinimage::GreenOf(c) + 114 * skinimage::BlueOf(c)) / 1000; }
-
-TEST_F(SkyBlueSkin, CaptionTextStandsOutFromTheCaptionItIsDrawnOn) {
+TEST_F(SkyBlueSkin, CaptionLeansToBlue) {
   const Image& top = images_->at("skyblue__frametop.bmp");
-  // The caption text runs over the middle rows of each caption frame.
-  for (int y = 8; y < 20; ++y) {
-    EXPECT_GE(std::abs(Luma(top.At(300, y)) - Luma(sky::kTitleTextActive)), 60) << "active row " << y;
-    EXPECT_GE(std::abs(Luma(top.At(300, 28 + y)) - Luma(sky::kTitleTextNoActive)), 45) << "inactive row " << y;
-  }
-  // A sky-blue look: the active caption leans to blue.
   const Rgb sample = top.At(632 / 3, 28 / 3);
   EXPECT_GT(skinimage::BlueOf(sample), skinimage::RedOf(sample));
 }
 
-TEST_F(SkyBlueSkin, StateFramesAreAllDistinct) {
-  for (const skinpack::FrameLayout& layout : Layouts()) {
+TEST_F(SkyBlueSkin, RoundedCornersAndButtonSurroundsAreTransparent) {
+  EXPECT_EQ(images_->at("skyblue__buttons.bmp").At(0, 0), skinimage::kMagenta);
+  EXPECT_EQ(images_->at("skyblue__closebutton.bmp").At(20, 20), skinimage::kMagenta);
+  EXPECT_EQ(images_->at("skyblue__frameleft.bmp").At(0, 0), skinimage::kMagenta);
+  EXPECT_EQ(images_->at("skyblue__frameright.bmp").At(7, 0), skinimage::kMagenta);
+  EXPECT_NE(images_->at("skyblue__frameleft.bmp").At(0, 50), skinimage::kMagenta);
+}
+
+// ---- Every skin drawn from code -----------------------------------------------------------------
+
+class EverySkin : public testing::TestWithParam<std::string> {
+ protected:
+  static const DrawnSkin& Skin() { return DrawnSkin::Named(GetParam()); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Skins, EverySkin, testing::Values("sky blue", "midnight"),
+                         [](const testing::TestParamInfo<std::string>& param) {
+                           return param.param == "midnight" ? "Midnight" : "SkyBlue";
+                         });
+
+TEST_P(EverySkin, CaptionTextStandsOutFromWhatItIsDrawnOn) {
+  const DrawnSkin& s = Skin();
+  const std::vector<skinpack::FrameLayout> layouts = s.Layouts();
+  const skinpack::FrameLayout* top = FindLayout(layouts, skin::SkinElement::kBorderTop);
+  const skinpack::FrameLayout* plate = FindLayout(layouts, skin::SkinElement::kTitle);
+  ASSERT_NE(top, nullptr);
+  for (const int frame : {0, 1}) {
+    const Image caption = s.FrameOf(*top, frame);
+    const Rgb text = s.Colour(frame == 0 ? "TitleTextActive" : "TitleTextNoActive");
+    // The caption text runs over the middle rows of the caption, on the text plate when the skin
+    // has one.
+    const int rows = caption.Height();
+    for (int y = rows * 2 / 7; y < rows * 5 / 7; ++y) {
+      Rgb under = caption.At(caption.Width() / 2, y);
+      if (plate != nullptr) {
+        const Rgb on_plate = s.FrameOf(*plate, frame).At(plate->left, y);
+        if (on_plate != skinimage::kMagenta) under = on_plate;
+      }
+      EXPECT_GE(std::abs(Luma(under) - Luma(text)), frame == 0 ? 60 : 45)
+          << (frame == 0 ? "active" : "inactive") << " row " << y;
+    }
+  }
+}
+
+TEST_P(EverySkin, StateFramesAreAllDistinct) {
+  const DrawnSkin& s = Skin();
+  for (const skinpack::FrameLayout& layout : s.Layouts()) {
     for (int i = 0; i < layout.frames; ++i)
       for (int j = i + 1; j < layout.frames; ++j)
-        EXPECT_NE(FrameOf(layout, i), FrameOf(layout, j))
+        EXPECT_NE(s.FrameOf(layout, i), s.FrameOf(layout, j))
             << layout.entry << ": frames " << i + 1 << " and " << j + 1 << " look the same";
   }
 }
 
 // Whether the element is stretched along x and along y when the program draws it.
 std::pair<bool, bool> StretchAxes(const skinpack::FrameLayout& layout) {
+  // The caption text plate is drawn at its own height, its middle repeated.
+  if (layout.element == skin::SkinElement::kTitle) return {false, false};
   if (layout.section == "Personality") return {layout.vertical, !layout.vertical};
   return {true, true};
 }
@@ -208,13 +217,14 @@ bool RowsAlike(const Image& frame, int from, int to) {
   return true;
 }
 
-TEST_F(SkyBlueSkin, NineSlicingStretchesNoCornerOrFeature) {
+TEST_P(EverySkin, NineSlicingStretchesNoCornerOrFeature) {
+  const DrawnSkin& s = Skin();
   int checked = 0;
-  for (const skinpack::FrameLayout& layout : Layouts()) {
+  for (const skinpack::FrameLayout& layout : s.Layouts()) {
     if (!(layout.left || layout.top || layout.right || layout.bottom) && layout.section != "HorzScroll") continue;
     const auto [stretch_x, stretch_y] = StretchAxes(layout);
     for (int i = 0; i < layout.frames; ++i) {
-      const Image frame = FrameOf(layout, i);
+      const Image frame = s.FrameOf(layout, i);
       const int x0 = layout.left, x1 = frame.Width() - layout.right;
       const int y0 = layout.top, y1 = frame.Height() - layout.bottom;
       ASSERT_LT(x0, x1) << layout.entry;
@@ -239,26 +249,22 @@ TEST_F(SkyBlueSkin, NineSlicingStretchesNoCornerOrFeature) {
   EXPECT_GE(checked, 40);
 }
 
-TEST_F(SkyBlueSkin, MagentaOnlyInElementsDrawnTransparent) {
-  for (const skinpack::FrameLayout& layout : Layouts()) {
-    const Image& image = ImageOf(layout);
+TEST_P(EverySkin, MagentaOnlyInElementsDrawnTransparent) {
+  const DrawnSkin& s = Skin();
+  for (const skinpack::FrameLayout& layout : s.Layouts()) {
+    const Image& image = s.ImageOf(layout);
     const bool has_magenta = std::find(image.Pixels().begin(), image.Pixels().end(), skinimage::kMagenta) !=
                              image.Pixels().end();
     if (!layout.keyed) {
       EXPECT_FALSE(has_magenta) << layout.entry << " is drawn opaque but holds magenta";
     }
   }
-  // Rounded corners and caption-button surrounds are transparent.
-  EXPECT_EQ(images_->at("skyblue__buttons.bmp").At(0, 0), skinimage::kMagenta);
-  EXPECT_EQ(images_->at("skyblue__closebutton.bmp").At(20, 20), skinimage::kMagenta);
-  EXPECT_EQ(images_->at("skyblue__frameleft.bmp").At(0, 0), skinimage::kMagenta);
-  EXPECT_EQ(images_->at("skyblue__frameright.bmp").At(7, 0), skinimage::kMagenta);
-  EXPECT_NE(images_->at("skyblue__frameleft.bmp").At(0, 50), skinimage::kMagenta);
 }
 
-TEST(SkyBlueArtwork, IsTheSameOnEveryRun) {
-  const std::vector<NamedFile> first = SkyBlueSkinFiles();
-  const std::vector<NamedFile> second = SkyBlueSkinFiles();
+TEST_P(EverySkin, IsTheSameOnEveryRun) {
+  const auto files = GetParam() == "midnight" ? MidnightSkinFiles : SkyBlueSkinFiles;
+  const std::vector<NamedFile> first = files();
+  const std::vector<NamedFile> second = files();
   ASSERT_EQ(first.size(), second.size());
   for (size_t i = 0; i < first.size(); ++i) EXPECT_EQ(first[i].bytes, second[i].bytes) << first[i].name;
 }
