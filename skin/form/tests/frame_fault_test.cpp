@@ -409,8 +409,10 @@ TEST_F(FrameTest, ThreeHundredWindowsOpenedUsedAndClosedLeaveNothingBehind) {
 
 TEST_F(FrameTest, FiftySkinSwitchesWithWindowsOpenLeaveNothingBehind) {
   skin::TSkinData* data = UseSkin(DefaultSkin());
-  const Bytes skins[] = {SolidFrameSkin(FrameSkinSpec{.transparent = true}), DefaultSkin(), SolidFrameSkin()};
-  const int captionHeights[] = {24, 28, 24};
+  const Bytes skins[] = {SolidFrameSkin(FrameSkinSpec{.transparent = true}), DefaultSkin(), SolidFrameSkin(),
+                         MidnightSkin()};
+  const int captionHeights[] = {24, 28, 24, 32};
+  constexpr int kSkins = 4;
   TWinSkinForm* plain = SkinnedWindow("SkinFrameSwitchA");
   fw::TForm* form = ShowForm();
   TWinSkinForm* ofForm = SkinnerOf(form->Handle());
@@ -419,12 +421,12 @@ TEST_F(FrameTest, FiftySkinSwitchesWithWindowsOpenLeaveNothingBehind) {
   ASSERT_TRUE(plain && ofForm && ofDialog);
   const std::vector<TWinSkinForm*> skinners = {plain, ofForm, ofDialog};
   auto switchTo = [&](int i) {
-    data->SetSkinStream(skins[i % 3]);
+    data->SetSkinStream(skins[i % kSkins]);
     data->ApplySkin();
     manager->ProcessCommand();  // the refresh the timer would run
     testutil::PumpMessages(5);
     for (TWinSkinForm* skinner : skinners) {
-      EXPECT_EQ(skinner->FBorderTop, captionHeights[i % 3]) << "switch " << i;
+      EXPECT_EQ(skinner->FBorderTop, captionHeights[i % kSkins]) << "switch " << i;
       // The frame follows the skin: the client keeps its size inside the new borders.
       RECT client{};
       GetClientRect(skinner->FHandle, &client);
@@ -445,11 +447,11 @@ TEST_F(FrameTest, FiftySkinSwitchesWithWindowsOpenLeaveNothingBehind) {
       EXPECT_EQ(PtInRegion(region.get(), 0, 0) != FALSE, !cut) << "switch " << i;
     }
   };
-  for (int i = 0; i < 3; ++i) switchTo(i);
+  for (int i = 0; i < kSkins; ++i) switchTo(i);
   const auto gdi = CountGdiObjects();
   const auto user = CountUserObjects();
   ASSERT_TRUE(gdi && user);
-  for (int i = 0; i < 51; ++i) switchTo(i);  // ends on the skin it started with
+  for (int i = 0; i < 52; ++i) switchTo(i);  // ends on the skin the count was taken with
   EXPECT_EQ(CountGdiObjects(), gdi);
   EXPECT_EQ(CountUserObjects(), user);
 }

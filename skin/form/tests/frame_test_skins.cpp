@@ -1,6 +1,10 @@
 #include "skin/form/tests/frame_test_skins.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "skin/form/tests/skin_manage_fixture.h"
+#include "tests/support/win_test_util.h"
 
 namespace frametest {
 namespace {
@@ -40,11 +44,20 @@ const std::vector<ShippedSkin>& ShippedSkins() {
   // One line per skin of the program.
   static const std::vector<ShippedSkin> skins = {
       {"sky blue", &DefaultSkin},
+      {"midnight", &MidnightSkin},
   };
   return skins;
 }
 
 Bytes DefaultSkin() { return DefaultSkinStream(); }
+
+Bytes MidnightSkin() {
+  static const Bytes stored = [] {
+    std::ifstream file(testutil::WindowsPathOf(std::string(PASTELLE_SKINS_DIR) + "/midnight.skin"), std::ios::binary);
+    return skintest::TestSkin::Wrap(Bytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()));
+  }();
+  return stored;
+}
 
 std::vector<ButtonSpec> StandardButtons() {
   const auto button = [](int action, int x, int visibility, int visibility1, Rgb normal) {

@@ -26,6 +26,8 @@ inline void PrintTo(const ShippedSkin& skin, std::ostream* out) { *out << skin.n
 const std::vector<ShippedSkin>& ShippedSkins();
 // The default skin, as the main form's description stores it.
 Bytes DefaultSkin();
+// The dark skin of skins/midnight.skin.
+Bytes MidnightSkin();
 
 // ---- Solid-colour frame skins -------------------------------------------------------------------
 
