@@ -120,7 +120,7 @@ const ActionCase kActionCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Actions, CaptionButtonAction, testing::ValuesIn(kActionCases),
-                         [](const testing::TestParamInfo<ActionCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<ActionCase>& tested) { return tested.param.name; });
 
 TEST_F(FrameTest, ReleasingOverAnotherButtonThanThePressedOneDoesNothing) {
   UseSkin(SolidFrameSkin());
@@ -233,7 +233,7 @@ TEST_P(CaptionHint, ShownAfterTwiceTheHintPauseAndHiddenAfterTheHidePauseOnlyWit
 }
 
 INSTANTIATE_TEST_SUITE_P(Option, CaptionHint, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "On" : "Off"; });
+                         [](const testing::TestParamInfo<bool>& tested) { return tested.param ? "On" : "Off"; });
 
 TEST_F(FrameTest, HintGoesWhenTheFrameIsPaintedAfreshAndForgetsTheHotButton) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());
@@ -352,7 +352,7 @@ const ClickCase kClickCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Buttons, RealCaptionClick, testing::ValuesIn(kClickCases),
-                         [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<ClickCase>& tested) { return tested.param.name; });
 
 TEST_F(FrameTest, DraggingTheCaptionMovesTheWindow) {
   UseSkin(SolidFrameSkin());

@@ -473,14 +473,17 @@ TEST_P(ShippedSkinPaint, CornersAndSeamsComeFromTheSkinsOwnImages) {
         const POINT at{x, y};
         bool covered = false;
         for (const auto& button : skinner->FButtons) covered |= button->Visible && PtInRect(&button->BoundsRect, at);
-        if (!covered) ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, x - bl, y)) << x << "," << y;
+        if (!covered) {
+          ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, x - bl, y)) << x << "," << y;
+        }
       }
       for (int x = w - br - top.RightWidth; x < w - br; ++x) {
         const POINT at{x, y};
         bool covered = false;
         for (const auto& button : skinner->FButtons) covered |= button->Visible && PtInRect(&button->BoundsRect, at);
-        if (!covered)
+        if (!covered) {
           ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, topWidth - (w - br - x), y)) << x << "," << y;
+        }
       }
     }
     // Every caption button with an image shows the frame of its state where it is not magenta.
@@ -493,8 +496,12 @@ TEST_P(ShippedSkinPaint, CornersAndSeamsComeFromTheSkinsOwnImages) {
       const int shown = frame == 1 || frames < 4 ? 1 : 4;
       const int frameWidth = record.Bitmap->Width() / frames;
       const RECT& at = button->BoundsRect;
-      if (record.Align == skin::baRight) EXPECT_EQ(at.left, w - record.Xcoord);
-      if (record.Align == skin::baLeft) EXPECT_EQ(at.left, record.Xcoord);
+      if (record.Align == skin::baRight) {
+        EXPECT_EQ(at.left, w - record.Xcoord);
+      }
+      if (record.Align == skin::baLeft) {
+        EXPECT_EQ(at.left, record.Xcoord);
+      }
       EXPECT_EQ(at.top, record.Ycoord);
       for (int y = 0; y < record.Bitmap->Height(); ++y)
         for (int x = 0; x < frameWidth; ++x) {

@@ -164,7 +164,7 @@ const DialogCaseSpec kDialogCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases),
-                         [](const testing::TestParamInfo<DialogCaseSpec>& info) { return info.param.name; });
+                         [](const testing::TestParamInfo<DialogCaseSpec>& tested) { return tested.param.name; });
 
 // ---- Border kind none ---------------------------------------------------------------------------
 
@@ -355,7 +355,9 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   // so none of them is shown.
   skin::TWinSkinForm* frameSkinner = SkinnerOf(mdi.frame);
   for (const auto& button : frameSkinner->FButtons)
-    if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) EXPECT_FALSE(button->Visible);
+    if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) {
+      EXPECT_FALSE(button->Visible);
+    }
 
   // Restored, the child has its skinned frame back.
   SendMessageA(mdi.client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
