@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "app/do_not_record.h"
 #include "app/time_text.h"
 #include "framework/application.h"
 #include "framework/clipboard.h"
@@ -69,9 +70,14 @@ void TForm1::FormCreate(TObject*) {
   // for what the clipboard holds now is dropped again, and the history starts empty.
   NextViewer = SetClipboardViewer(Handle());
   MaxRecords = kHistoryCapacity;
+  SetTimer(Handle(), kChainWatchTimer, chainWatch_.NextCheckDelayMs(), nullptr);
 }
 
-void TForm1::FormDestroy(TObject*) { ChangeClipboardChain(Handle(), NextViewer); }
+void TForm1::FormDestroy(TObject*) {
+  KillTimer(Handle(), kChainWatchTimer);
+  KillTimer(Handle(), kListRefreshTimer);
+  LeaveClipboardChain(Handle(), NextViewer);
+}
 
 void TForm1::WndProc(fw::TMessage& message) {
   switch (message.Msg) {
@@ -81,9 +87,20 @@ void TForm1::WndProc(fw::TMessage& message) {
     case WM_DRAWCLIPBOARD:
       WMDrawClipboard(message);
       return;
+    case WM_TIMER:
+      if (message.WParam == kChainWatchTimer) {
+        WatchViewerChain();
+        return;
+      }
+      if (message.WParam == kListRefreshTimer) {
+        RefreshList();
+        return;
+      }
+      break;
     default:
-      fw::TForm::WndProc(message);
+      break;
   }
+  fw::TForm::WndProc(message);
 }
 
 void TForm1::WMChangeCBChain(fw::TMessage& message) {
@@ -96,22 +113,113 @@ void TForm1::WMChangeCBChain(fw::TMessage& message) {
   message.Result = 0;
 }
 
+namespace {
+
+// More nested WM_DRAWCLIPBOARD handlers than this mean that the notice came round a chain that
+// runs in a circle: it is neither passed on nor read again.
+constexpr int kMaxNoticeDepth = 4;
+
+// Sets a variable for the lifetime of the scope.
+template <typename T>
+class ScopedValue {
+ public:
+  ScopedValue(T& variable, T value) : variable_(variable), saved_(variable) { variable_ = value; }
+  ~ScopedValue() { variable_ = saved_; }
+  ScopedValue(const ScopedValue&) = delete;
+  ScopedValue& operator=(const ScopedValue&) = delete;
+
+ private:
+  T& variable_;
+  T saved_;
+};
+
+}  // namespace
+
 void TForm1::WMDrawClipboard(fw::TMessage& message) {
   message.Result = 0;
+  if (noticeDepth_ >= kMaxNoticeDepth) return;
+  ScopedValue depth(noticeDepth_, noticeDepth_ + 1);
+  const DWORD sequence = GetClipboardSequenceNumber();
+  chainWatch_.Noticed(sequence);
   if (NextViewer) SendMessageA(NextViewer, WM_DRAWCLIPBOARD, 0, 0);
-  fw::TClipboard& clipboard = fw::Clipboard();
-  if (!clipboard.HasFormat(CF_TEXT)) return;
-  std::string text = clipboard.AsText();
+  if (quietCapture_) {
+    CaptureQuietly(sequence);
+  } else {
+    CaptureClipboardText(sequence);
+  }
+}
 
+void TForm1::CaptureClipboardText(DWORD sequence) {
+  capturePending_ = false;
+  // The contents read last time are still there: reading them again can only find them listed.
+  // Notices of changes that a burst has overtaken end here, at the price of one question.
+  if (captured_ && capturedSequence_ == sequence) return;
+  std::optional<std::string> text;
+  if (fw::Clipboard().HasFormat(CF_TEXT)) {
+    try {
+      text = TextToRecord();
+    } catch (const fw::EClipboardException&) {
+      // Held open by a program that changed it meanwhile: the notice of that change follows and
+      // reads the newer contents. Held open by a reader: the contents are lost, and that is said.
+      if (GetClipboardSequenceNumber() != sequence) return;
+      throw;
+    }
+  }
+  captured_ = true;
+  capturedSequence_ = sequence;
+  if (text) AddRecord(std::move(*text));
+}
+
+void TForm1::CaptureQuietly(DWORD sequence) {
+  try {
+    CaptureClipboardText(sequence);
+  } catch (const fw::EClipboardException&) {
+    capturePending_ = true;
+  }
+}
+
+void TForm1::AddRecord(std::string text) {
   fw::TListItems* items = ListView1->Items();
   for (int i = 0; i < items->Count(); ++i)
     if (items->Item(i)->Caption() == text) return;
 
   SYSTEMTIME now;
   GetLocalTime(&now);
-  fw::TListItems::UpdateScope update(*items);
+  DeferListRefresh();
   items->Add(std::move(text), {FormatTimeOfDay(now, TimeFormatSettings::FromUserLocale())});
   while (items->Count() > MaxRecords) items->Delete(0);
+}
+
+// Under Wine, every row added to a list view that draws redraws its scroll bars at once, which
+// costs more than all the rest of a capture. The list's drawing stays off from the first new
+// record until the refresh timer, and the rows and scroll bars are drawn once for all records
+// added meanwhile.
+void TForm1::DeferListRefresh() {
+  if (listRefreshPending_) return;
+  listRefreshPending_ = true;
+  ListView1->Items()->BeginUpdate();
+  SetTimer(Handle(), kListRefreshTimer, kListRefreshDelayMs, nullptr);
+}
+
+void TForm1::RefreshList() {
+  if (!listRefreshPending_) return;
+  listRefreshPending_ = false;
+  KillTimer(Handle(), kListRefreshTimer);
+  ListView1->Items()->EndUpdate();
+}
+
+void TForm1::WatchViewerChain() {
+  if (chainWatch_.Check(GetClipboardSequenceNumber()) == ViewerChainWatch::Verdict::kBroken) {
+    RejoinViewerChain();
+  } else if (capturePending_) {
+    CaptureQuietly(GetClipboardSequenceNumber());
+  }
+  SetTimer(Handle(), kChainWatchTimer, chainWatch_.NextCheckDelayMs(), nullptr);
+}
+
+void TForm1::RejoinViewerChain() {
+  ScopedValue quiet(quietCapture_, true);
+  RejoinClipboardChain(Handle(), NextViewer);
 }
 
 void TForm1::FormResize(TObject*) {
@@ -129,7 +237,9 @@ void TForm1::ListView1DblClick(TObject*) {
 }
 
 void TForm1::BitBtn1Click(TObject*) {
+  RefreshList();
   if (ListView1->SelCount() == 0) return;
+  captured_ = false;
   fw::TListItems* items = ListView1->Items();
   fw::TListItems::UpdateScope update(*items);
   for (int i = items->Count() - 1; i >= 0; --i)
@@ -138,7 +248,10 @@ void TForm1::BitBtn1Click(TObject*) {
 
 void TForm1::BitBtn2Click(TObject*) {
   int answer = fw::Application->MessageBox(fw::Ansi("确定要清空列表中所有记录？"), fw::Ansi("请确认"), MB_YESNO);
-  if (answer == IDYES) ListView1->Items()->Clear();
+  if (answer != IDYES) return;
+  RefreshList();
+  captured_ = false;
+  ListView1->Items()->Clear();
 }
 
 void TForm1::BitBtn5Click(TObject*) { Close(); }

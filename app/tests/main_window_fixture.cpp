@@ -15,6 +15,7 @@ LRESULT CALLBACK MainWindowTest::FollowerProc(HWND window, UINT msg, WPARAM wPar
   if (test && window == test->follower) {
     if (msg == WM_DRAWCLIPBOARD) {
       ++test->followerDrawCount;
+      test->followerSequences.push_back(GetClipboardSequenceNumber());
       if (test->onFollowerDraw) test->onFollowerDraw();
       if (test->followerNext) SendMessageA(test->followerNext, msg, wParam, lParam);
       return 0;

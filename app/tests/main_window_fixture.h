@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/main_form.h"
 #include "framework/application.h"
@@ -34,6 +35,8 @@ class MainWindowTest : public testing::Test {
   HWND follower = nullptr;
   HWND followerNext = nullptr;
   int followerDrawCount = 0;
+  // The clipboard sequence number at each of the follower's notices.
+  std::vector<DWORD> followerSequences;
   int followerChainCount = 0;
   WPARAM lastChainWParam = 0;
   LPARAM lastChainLParam = 0;

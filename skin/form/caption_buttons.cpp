@@ -265,6 +265,17 @@ bool TWinSkinForm::HandleNcMouse(fw::TMessage& message) {
   }
 }
 
+void TWinSkinForm::ForgetHotObject() noexcept {
+  if (!FHotObject) return;
+  FHotObject->State = osNormal;
+  FHotObject = nullptr;
+  // Its hint goes with it: no hover tick looks at a form without a hot object.
+  if (FSkinData) {
+    FSkinData->HideCaptionHint();
+    FSkinData->HoverTime = 0;
+  }
+}
+
 void TWinSkinForm::HoverTick() {
   if (FInMenuLoop || !FHotObject || !FSkinData) return;
   POINT cursor{};

@@ -1,7 +1,9 @@
-// The skinned non-client area of a form skinner: the border pieces, the caption bar composed
-// off-screen (top border, text background, caption text, caption buttons, the window icon) and
-// put on the window in one blit.
+// The skinned non-client area of a form skinner: the border pieces and the caption bar (top
+// border, text background, caption text, caption buttons, the window icon), composed off-screen
+// and put on the window with one blit each. They are composed again only when something they
+// show changed (FrameImageKey), so a repeated WM_NCPAINT costs the blits alone.
 #include <exception>
+#include <utility>
 
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_messages.h"
@@ -9,6 +11,7 @@
 #include "skin/form/form_skinner.h"
 #include "skin/paint/plane_win32.h"
 #include "skin/paint/skin_paint.h"
+#include "skin/paint/platform_family.h"
 #include "skin/paint/skin_text.h"
 
 namespace skin {
@@ -19,6 +22,11 @@ constexpr UINT kCaptionDrawFlags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS
 constexpr UINT kCaptionRightToLeftFlags = kCaptionDrawFlags | DT_RIGHT | DT_RTLREADING;
 
 int FramesOf(int32_t frames) { return frames < 1 ? 1 : frames; }
+
+// The whole image copied to the DC with its top-left corner at `at`.
+void PutImage(HDC dc, const fw::TBitmap& image, Point at) {
+  if (!image.Empty()) BitBlt(dc, at.X, at.Y, image.Width(), image.Height(), image.DC(), 0, 0, SRCCOPY);
+}
 
 }  // namespace
 
@@ -34,12 +42,13 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     FWindowWidth = FWindowRect.right - FWindowRect.left;
     FWindowHeight = FWindowRect.bottom - FWindowRect.top;
     const FramePieces pieces = PiecesOf(GeometryWindow(), Metrics());
+    ComposeFrame();
     if (pieces.PaintBorders) {
-      DrawBorderPiece(TBorderPiece::bpLeft, ToRECT(pieces.LeftBorder), dc);
-      DrawBorderPiece(TBorderPiece::bpRight, ToRECT(pieces.RightBorder), dc);
-      DrawBorderPiece(TBorderPiece::bpBottom, ToRECT(pieces.BottomBorder), dc);
+      PutImage(dc, FLeftPiece, pieces.LeftBorder.TopLeft());
+      PutImage(dc, FRightPiece, pieces.RightBorder.TopLeft());
+      PutImage(dc, FBottomPiece, pieces.BottomBorder.TopLeft());
     }
-    PaintCaption(dc);
+    PutCaption(dc);
     if (pieces.PaintBorders && FMenuBarHeight > 0 && FSkinData->FaceBrush) {
       const RECT band = ToRECT(pieces.MenuBand);
       FillRect(dc, &band, FSkinData->FaceBrush.get());
@@ -47,13 +56,12 @@ void TWinSkinForm::PaintFrame(HDC dc) {
   } catch (const std::exception&) {
     // Failures of skinning are silent: the frame keeps whatever was painted.
   }
-  if (FHotObject) FHotObject->State = osNormal;
-  FHotObject = nullptr;
+  ForgetHotObject();
   if (ownDC) ReleaseDC(FHandle, dc);
 }
 
-void TWinSkinForm::DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc) {
-  if (rect.right < rect.left || rect.bottom < rect.top || !FSkinData) return;
+fw::TBitmap TWinSkinForm::BorderPieceImage(TBorderPiece index, int width, int height) const {
+  if (width < 0 || height < 0 || !FSkinData) return {};
   const TDataSkinBorder* element = nullptr;
   switch (index) {
     case TBorderPiece::bpLeft:
@@ -69,25 +77,90 @@ void TWinSkinForm::DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc)
       element = FSkinData->BorderBottom.get();
       break;
   }
-  if (!element || !element->Bitmap || element->Bitmap->Empty()) return;
+  if (!element || !element->Bitmap || element->Bitmap->Empty()) return {};
   const int frames = FramesOf(element->Frame);
   const int frame = FActive || frames == 1 ? 1 : 2;
   const bool stacked = index == TBorderPiece::bpTop || index == TBorderPiece::bpBottom;
-  const fw::TBitmap piece =
-      StretchFrame(RECT{0, 0, rect.right - rect.left, rect.bottom - rect.top}, *element->Bitmap,
-                   FrameMargins{element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
-                   stacked ? FrameStrip::Stacked : FrameStrip::SideBySide,
-                   element->Stretch() == 1 ? CentreFill::Stretch : CentreFill::Tile, frames, frame);
-  if (piece.Empty()) return;
-  BitBlt(dc, rect.left, rect.top, piece.Width(), piece.Height(), piece.DC(), 0, 0, SRCCOPY);
+  return StretchFrame(RECT{0, 0, width, height}, *element->Bitmap,
+                      FrameMargins{element->LeftWidth, element->TopHeight, element->RightWidth, element->BottomHeight},
+                      stacked ? FrameStrip::Stacked : FrameStrip::SideBySide,
+                      element->Stretch() == 1 ? CentreFill::Stretch : CentreFill::Tile, frames, frame);
+}
+
+void TWinSkinForm::DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc) {
+  PutImage(dc, BorderPieceImage(index, rect.right - rect.left, rect.bottom - rect.top), Point{rect.left, rect.top});
+}
+
+TWinSkinForm::FrameImageKey TWinSkinForm::CurrentFrameKey() {
+  FrameImageKey key;
+  key.Window = GeometryWindow();
+  key.Window.Width = FWindowWidth;
+  key.Window.Height = FWindowHeight;
+  key.Metrics = Metrics();
+  key.WideText = IsWindowsNT();
+  key.Text = CaptionText();
+  key.Icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_SMALL, 0));
+  if (!key.Icon) key.Icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_BIG, 0));
+  key.Generation = FFrameGeneration;
+  auto ask = [this](int32_t visibility, int32_t action) {
+    return SendMessageA(FHandle, SKM_BUTTONVISIBLE, static_cast<WPARAM>(visibility), action) > 0;
+  };
+  for (const auto& button : FButtons) {
+    CaptionButtonState state;
+    if (button->Index < FFrameSkin.Buttons.size())
+      state = CaptionButtonStateOf(FFrameSkin.Buttons[button->Index], key.Window, ask);
+    key.Buttons.push_back(FrameImageKey::Button{state, button.get() == FHotObject ? button->State : 0});
+  }
+  return key;
+}
+
+bool TWinSkinForm::FrameImageKey::SameBorderPieces(const FrameImageKey& other) const {
+  return Window.Width == other.Window.Width && Window.Height == other.Window.Height &&
+         Window.Has(ffActive) == other.Window.Has(ffActive) &&
+         (Window.State == TWindowState::wsMinimized) == (other.Window.State == TWindowState::wsMinimized) &&
+         Metrics == other.Metrics && Generation == other.Generation;
+}
+
+void TWinSkinForm::ComposeFrame() {
+  FrameImageKey key = CurrentFrameKey();
+  if (FFrameKey && *FFrameKey == key) return;
+  const bool piecesStay = FFrameKey && FFrameKey->SameBorderPieces(key);
+  // Forgotten until every part is composed again: a failure on the way composes anew next time.
+  FFrameKey.reset();
+  const FramePieces pieces = PiecesOf(key.Window, key.Metrics);
+  if (!piecesStay) {
+    auto piece = [&](TBorderPiece index, const Rect& area) {
+      return pieces.PaintBorders ? BorderPieceImage(index, area.Width(), area.Height()) : fw::TBitmap();
+    };
+    FLeftPiece = piece(TBorderPiece::bpLeft, pieces.LeftBorder);
+    FRightPiece = piece(TBorderPiece::bpRight, pieces.RightBorder);
+    FBottomPiece = piece(TBorderPiece::bpBottom, pieces.BottomBorder);
+  }
+  ComposeCaption(pieces.PaintBorders, key.Text);
+  FFrameKey = std::move(key);
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
+  ComposeFrame();
+  PutCaption(dc);
+}
+
+void TWinSkinForm::PutCaption(HDC dc) {
+  if (FCaptionBitmap.Empty()) return;
+  PutImage(dc, FCaptionBitmap, Point{0, 0});
+  SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::ComposeCaption(bool besideBorders, const std::wstring& text) {
   const int width = FWindowWidth;
-  const bool minimized = FWindowState == TWindowState::wsMinimized;
+  const bool minimized = !besideBorders;
   const int height = minimized ? FWindowHeight : FBorderTop;
-  if (width <= 0 || height <= 0) return;
-  FCaptionBitmap = fw::TBitmap(width, height, fw::pf24bit);
+  if (width <= 0 || height <= 0) {
+    FCaptionBitmap = fw::TBitmap();
+    return;
+  }
+  if (FCaptionBitmap.Width() != width || FCaptionBitmap.Height() != height)
+    FCaptionBitmap = fw::TBitmap(width, height, fw::pf24bit);
   HDC target = FCaptionBitmap.DC();
   RECT area{};
   if (minimized) {
@@ -96,21 +169,25 @@ void TWinSkinForm::PaintCaption(HDC dc) {
     FillRect(target, &all, face.get());
     area = RECT{0, 0, width, FBorderTop};
   } else {
-    BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    // The side borders' top rows, as they lie beside the caption on the window.
+    if (!FLeftPiece.Empty()) BitBlt(target, 0, 0, FLeftPiece.Width(), height, FLeftPiece.DC(), 0, 0, SRCCOPY);
+    if (!FRightPiece.Empty())
+      BitBlt(target, width - FBorderRight, 0, FRightPiece.Width(), height, FRightPiece.DC(), 0, 0, SRCCOPY);
     area = RECT{FBorderLeft, 0, width - FBorderRight, FBorderTop};
   }
   DrawBorderPiece(TBorderPiece::bpTop, area, target);
   FCanvas.SetHandle(target);
-  DrawCaptionText(FCanvas, area);
+  DrawCaptionText(FCanvas, area, text);
   LayoutCaptionButtons();
   DrawCaptionButtons(FCanvas);
   FCanvas.SetHandle(nullptr);
-  BitBlt(dc, 0, 0, width, height, target, 0, 0, SRCCOPY);
-  SetBkMode(dc, OPAQUE);
 }
 
 void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area) {
-  const std::wstring text = CaptionText();
+  DrawCaptionText(canvas, area, CaptionText());
+}
+
+void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const std::wstring& text) {
   HDC dc = canvas.Handle();
   HGDIOBJ oldFont = SelectObject(dc, FTitleFont ? FTitleFont.get() : GetStockObject(DEFAULT_GUI_FONT));
   RECT measured{area.left, area.top, area.left, area.top};
@@ -175,6 +252,7 @@ void TWinSkinForm::DrawCaptionButtons(fw::TCanvas& canvas) {
 }
 
 void TWinSkinForm::LoadIconBitmap() {
+  ++FFrameGeneration;
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   FIconBitmap = fw::TBitmap(width, height, fw::pf24bit);

@@ -45,6 +45,14 @@ bool IsWindowCommand(WPARAM command) {
   }
 }
 
+// Whether the active child of an MDI client is maximized.
+bool ActiveMdiChildMaximized(HWND client) {
+  BOOL maximized = FALSE;
+  const auto active =
+      reinterpret_cast<HWND>(SendMessageA(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+  return active && maximized;
+}
+
 }  // namespace
 
 // The MDI client of a skinned MDI frame sees its messages through this layer first.
@@ -200,6 +208,7 @@ void TWinSkinForm::UpdateMetrics() {
   FBorderBottom = metrics.BorderBottom;
   FMenuBarHeight = metrics.MenuBarHeight;
   CreateCaptionButtons();
+  ++FFrameGeneration;
 }
 
 POINT TWinSkinForm::ScreenToFrame(int x, int y) const {
@@ -287,15 +296,11 @@ void TWinSkinForm::Activate() {
         if (TSkinManage* manager = Manager(); manager && manager->MdiClient())
           PostMessageA(manager->MdiClient(), SKM_REDRAWCLIENT, reinterpret_cast<WPARAM>(FHandle), 0);
       } else if (FWindowState == TWindowState::wsNormal) {
-        FLifeState = lsAdjusting;
-        AdjustWindowSize(false);
-        FLifeState = lsActive;
+        if (!AdjustToSkinnedFrame()) return;
         UpdateRegion();
       }
     } else if (!FIsChild && FBorderKind != TBorderKind::bkNone && FWindowState != TWindowState::wsMinimized) {
-      FLifeState = lsAdjusting;
-      AdjustWindowSize(false);
-      FLifeState = lsActive;
+      if (!AdjustToSkinnedFrame()) return;
       if (FWindowState == TWindowState::wsNormal) {
         UpdateRegion();
       } else {
@@ -308,6 +313,15 @@ void TWinSkinForm::Activate() {
   if (FLifeState == lsDestroyed || !Hooked()) return;
   FLifeState = lsActive;
   FHoverTimer.SetEnabled(FActive != 0);
+}
+
+bool TWinSkinForm::AdjustToSkinnedFrame() {
+  FLifeState = lsAdjusting;
+  AdjustWindowSize(false);
+  // The window may have been destroyed by one of the messages of its new size: it stays so.
+  if (FLifeState == lsDestroyed) return false;
+  FLifeState = lsActive;
+  return true;
 }
 
 void TWinSkinForm::AnnounceSkinned() {
@@ -374,6 +388,15 @@ std::wstring TWinSkinForm::WindowTextWide() const {
 
 void TWinSkinForm::OnSize(fw::TMessage& message) {
   CallDefault(message);
+  // However the child was maximized or restored (the MDI client's own commands too), the manager
+  // learns it, so that the children's regions follow: a maximized child has none.
+  if (TSkinManage* manager = Manager(); manager && FMdiKind == TMdiKind::mkChild) {
+    if (message.WParam == SIZE_MAXIMIZED) {
+      manager->SetMdiMaximized(true);
+    } else if (manager->MdiMaximized() && !ActiveMdiChildMaximized(GetParent(FHandle))) {
+      manager->SetMdiMaximized(false);
+    }
+  }
   switch (message.WParam) {
     case SIZE_MINIMIZED:
       FWindowState = TWindowState::wsMinimized;
@@ -487,14 +510,23 @@ void TWinSkinForm::Recolor() {
       if (auto* owned = dynamic_cast<fw::TForm*>(FForm->Component(i))) owned->SetColor(face);
   }
   FLifeState = lsReskinning;
+  ++FFrameGeneration;
   if (FSkinFrame && FForm) {
     AdjustWindowSize(true);
     // Forces a relayout of the form's controls.
-    FForm->SetHeight(FForm->Height() + 1);
-    FForm->SetHeight(FForm->Height() - 1);
+    if (FLifeState != lsDestroyed) FForm->SetHeight(FForm->Height() + 1);
+    if (FLifeState != lsDestroyed) FForm->SetHeight(FForm->Height() - 1);
+  } else if (FSkinFrame && UsesStageTwo() && FBorderKind != TBorderKind::bkNone &&
+             FWindowState != TWindowState::wsMinimized) {
+    // Any other window takes the new skin's frame too, keeping its client, and its region; without
+    // this its client would stay laid out for the old borders under the new ones.
+    AdjustWindowSize(true);
+    UpdateRegion();
   }
+  // A window destroyed meanwhile stays so, and hears nothing more.
+  if (FLifeState == lsDestroyed) return;
   AnnounceSkinned();
-  FLifeState = lsActive;
+  if (FLifeState != lsDestroyed) FLifeState = lsActive;
 }
 
 // ---- Detaching --------------------------------------------------------------------------------
@@ -559,7 +591,7 @@ void TWinSkinForm::DetachOnDestroy() {
 void TWinSkinForm::WindowDestroyed() noexcept {
   FHoverTimer.SetEnabled(false);
   FFormMethod.Restore();
-  FHotObject = nullptr;
+  ForgetHotObject();
   FLifeState = lsDestroyed;
 }
 
@@ -833,11 +865,9 @@ void TWinSkinForm::ClientWndProc(fw::TMessage& message) {
     case WM_MDIDESTROY: {
       client.CallDefault(message);
       if (!FSkinFrame || !manager) return;
-      BOOL maximized = FALSE;
-      const HWND active = reinterpret_cast<HWND>(SendMessageA(FMdiClient, WM_MDIGETACTIVE, 0,
-                                                              reinterpret_cast<LPARAM>(&maximized)));
-      manager->SetMdiMaximized(active && maximized);
-      if (!active && FSkinData) FSkinData->SetMenuUpdate(FMenuUpdateSaved != 0);
+      manager->SetMdiMaximized(ActiveMdiChildMaximized(FMdiClient));
+      if (!SendMessageA(FMdiClient, WM_MDIGETACTIVE, 0, 0) && FSkinData)
+        FSkinData->SetMenuUpdate(FMenuUpdateSaved != 0);
       return;
     }
     case WM_MDITILE:

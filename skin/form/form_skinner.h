@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -148,8 +149,11 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
 
   // --- Frame painting (form_frame_paint.cpp). ---
   void DrawBorderPiece(TBorderPiece index, const RECT& rect, HDC dc);
+  // The caption bar, composed again when anything it shows changed, put on the DC.
   void PaintCaption(HDC dc);
   void DrawCaptionText(fw::TCanvas& canvas, const RECT& area);
+  // The same with the caption text (prefix and suffix included) already read.
+  void DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const std::wstring& text);
   void LoadIconBitmap();
   void DrawIcon(HDC dc, const RECT& rect);
   void LayoutCaptionButtons();
@@ -165,6 +169,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   void SendToActiveMdiChild(WPARAM command);
   [[nodiscard]] bool CloseAllowed() const;
   void HoverTick();
+  // No object is hot any more (after a full frame paint, or the window's end); its hint is hidden.
+  void ForgetHotObject() noexcept;
   // WM_NCMOUSEMOVE … WM_NCRBUTTONDOWN; true when consumed (the default procedure not called).
   bool HandleNcMouse(fw::TMessage& message);
   void ShowSystemMenu(POINT screenPoint);
@@ -180,6 +186,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   [[nodiscard]] std::wstring WindowTextWide() const;
   // WM_SETTEXT through `setText` without the platform painting its caption over the skinned one.
   void SetTextWithoutNativeCaption(fw::TMessage& message, const std::function<void(fw::TMessage&)>& setText);
+  // AdjustWindowSize at activation, Adjusting meanwhile; false when the window was destroyed.
+  bool AdjustToSkinnedFrame();
   void AnnounceSkinned();
   void CaptureFrameSizes();
   void AdjustWindowSize(bool keepClient);
@@ -207,6 +215,34 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   friend class MdiClientHook;
   void ClientWndProc(fw::TMessage& message);
 
+  // What the composed frame shows: painting with the same key only puts the images on again.
+  struct FrameImageKey {
+    struct Button {
+      CaptionButtonState State;
+      int32_t HotState = 0;  // the State of the hot object, 0 for every other button
+      friend bool operator==(const Button&, const Button&) = default;
+    };
+    FrameWindow Window;
+    FrameMetrics Metrics;
+    bool WideText = true;
+    std::wstring Text;
+    HICON Icon = nullptr;
+    uint32_t Generation = 0;  // FFrameGeneration
+    std::vector<Button> Buttons;
+    friend bool operator==(const FrameImageKey&, const FrameImageKey&) = default;
+    // The border pieces of both are the same images.
+    [[nodiscard]] bool SameBorderPieces(const FrameImageKey& other) const;
+  };
+  [[nodiscard]] FrameImageKey CurrentFrameKey();
+  // Brings the border pieces and FCaptionBitmap up to date with what the frame shows now.
+  void ComposeFrame();
+  void ComposeCaption(bool besideBorders, const std::wstring& text);
+  void PutCaption(HDC dc);
+  [[nodiscard]] fw::TBitmap BorderPieceImage(TBorderPiece index, int width, int height) const;
+
+  std::optional<FrameImageKey> FFrameKey;          // what the composed images show
+  fw::TBitmap FLeftPiece, FRightPiece, FBottomPiece;  // the composed side and bottom borders
+  uint32_t FFrameGeneration = 0;                   // counts skin and icon changes
   WindowMethodHook FFormMethod;                // FOldWindowMethod: the form's window method
   std::unique_ptr<MdiClientHook> FClientHook;  // FOldClientProc: the MDI client's chain layer
   HRGN FRegion = nullptr;                      // the region set on the window (the system owns it)

@@ -123,8 +123,12 @@ std::optional<Rect> SkinnedClientRect(const FrameWindow& window, const FrameMetr
   if (window.BorderKind == TBorderKind::bkNone) return std::nullopt;
   if (window.Mdi == TMdiKind::mkChild && window.State != TWindowState::wsNormal)
     return std::nullopt;
-  return Rect{proposed.Left + m.BorderLeft, proposed.Top + m.BorderTop + m.MenuBarHeight,
-              proposed.Right - m.BorderRight, proposed.Bottom - m.BorderBottom};
+  Rect client{proposed.Left + m.BorderLeft, proposed.Top + m.BorderTop + m.MenuBarHeight,
+               proposed.Right - m.BorderRight, proposed.Bottom - m.BorderBottom};
+  // Borders wider than the window leave an empty client, never one of negative size.
+  client.Right = std::max(client.Right, client.Left);
+  client.Bottom = std::max(client.Bottom, client.Top);
+  return client;
 }
 
 Point ClientOriginInFrame(const FrameWindow& window, const FrameMetrics& m) {

@@ -60,6 +60,7 @@ struct FrameWindow {
 
   [[nodiscard]] bool Has(TFrameFlag flag) const { return (Flags & flag) != 0; }
   [[nodiscard]] bool HasIcon(TBorderIcon icon) const { return (BorderIcons & icon) != 0; }
+  friend bool operator==(const FrameWindow&, const FrameWindow&) = default;
 };
 
 // Style bits the frame depends on.
@@ -235,8 +236,9 @@ struct FramePieces {
 // ---- Client area and hit-testing -------------------------------------------------------------
 
 // The client rectangle for WM_NCCALCSIZE from the proposed window rectangle (in the
-// coordinates of the proposal); nothing when the default procedure's rectangle stays: for a
-// frame without caption, and for an MDI child that is not in its normal state.
+// coordinates of the proposal), empty but never of negative size when the borders take more
+// than the window; nothing when the default procedure's rectangle stays: for a frame without
+// caption, and for an MDI child that is not in its normal state.
 [[nodiscard]] std::optional<Rect> SkinnedClientRect(const FrameWindow& window,
                                                     const FrameMetrics& metrics,
                                                     const Rect& proposed_window);

@@ -49,27 +49,16 @@ class TMemoryStream {
     position_ += count;
   }
 
-  // One byte at a time is how the decoder hands out its output: appending is the fast path.
-  void WriteByte(uint8_t byte) {
-    if (position_ == data_.size()) {
-      data_.push_back(byte);
-    } else if (position_ < data_.size()) {
-      data_[position_] = byte;
-    } else {
-      data_.resize(position_);
-      data_.push_back(byte);
-    }
-    ++position_;
-  }
-
   // Empties the stream and sets the position to 0; the memory is given back.
   void Clear() noexcept {
     std::vector<uint8_t>().swap(data_);
     position_ = 0;
   }
 
-  // Makes room for `bytes` bytes in all without changing the contents.
-  void Reserve(size_t bytes) { data_.reserve(bytes); }
+  // Cuts the stream or lengthens it with zeros; the position stays where it is. Writers that
+  // know how much they will write size the stream once and fill it through Memory().
+  void SetSize(size_t size) { data_.resize(size); }
+  [[nodiscard]] uint8_t* Memory() noexcept { return data_.data(); }
 
  private:
   std::vector<uint8_t> data_;

@@ -1,5 +1,7 @@
 #include "skin/resources/skin_reader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "skin/resources/lzh.h"
@@ -11,41 +13,6 @@ namespace {
 
 uint32_t LittleEndian32(const uint8_t* bytes) {
   return bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24;
-}
-
-// Expands the skin file in `source` into `archive`. False when the file is too short to hold its
-// length or announces more than `max_length` bytes; then nothing is allocated or decoded.
-bool Expand(TMemoryStream& source, TMemoryStream& archive, uint32_t max_length) {
-  source.SetPosition(0);
-  archive.Clear();
-  uint8_t length_bytes[4];
-  if (source.Read(length_bytes, 4) != 4) return false;
-  const uint32_t decoded_length = LittleEndian32(length_bytes);
-  if (decoded_length > max_length) return false;
-
-  archive.Reserve(decoded_length + lzh::F - 1);
-  TLZH lzh;
-  lzh.InStream = &source;
-  lzh.OutStream = &archive;
-  lzh.Unpack(
-      static_cast<int32_t>(decoded_length),
-      [&lzh](uint8_t* buffer, int32_t count, int32_t& actual) {
-        if (count == 1) {
-          actual = lzh.InStream->ReadByte(*buffer) ? 1 : 0;
-        } else {
-          actual = static_cast<int32_t>(lzh.InStream->Read(buffer, static_cast<size_t>(count)));
-        }
-      },
-      [&lzh](const uint8_t* buffer, int32_t count, int32_t& actual) {
-        if (count == 1) {
-          lzh.OutStream->WriteByte(*buffer);
-        } else {
-          lzh.OutStream->Write(buffer, static_cast<size_t>(count));
-        }
-        actual = count;
-      });
-  archive.SetPosition(0);
-  return true;
 }
 
 // Splits `list` into lines ended by CR, LF or CR LF; a final line break adds no empty line.
@@ -65,6 +32,23 @@ bool SplitLines(std::string_view list, size_t max_lines, std::vector<std::string
 }
 
 }  // namespace
+
+bool ExpandSkinFile(TMemoryStream& source, TMemoryStream& target, uint32_t max_length) {
+  source.SetPosition(0);
+  target.Clear();
+  uint8_t length_bytes[4];
+  if (source.Read(length_bytes, 4) != 4) return false;
+  const uint32_t decoded_length = LittleEndian32(length_bytes);
+  // The decoder counts in 32-bit signed integers.
+  if (decoded_length > std::min<uint32_t>(max_length, INT32_MAX)) return false;
+
+  TLZH lzh;
+  lzh.InStream = &source;
+  lzh.OutStream = &target;
+  lzh.UnpackStreams(static_cast<int32_t>(decoded_length));
+  target.SetPosition(0);
+  return true;
+}
 
 std::optional<uint32_t> SkippedBlockSize(uint32_t format_version) {
   switch (format_version) {
@@ -87,7 +71,7 @@ std::optional<uint32_t> SkippedBlockSize(uint32_t format_version) {
 
 bool TSkinReader::ReadArchive(TMemoryStream& Source) {
   TMemoryStream archive;
-  if (!Expand(Source, archive, MaxDecodedLength)) return false;
+  if (!ExpandSkinFile(Source, archive, MaxDecodedLength)) return false;
   const std::span<const uint8_t> bytes = archive.Bytes();
 
   if (bytes.size() < 16) return false;
@@ -114,10 +98,8 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
   std::array<int32_t, kMaxEntries> sizes{};
   const size_t data_start = pos + count * 4;
   const size_t data_size = bytes.size() - data_start;
-  for (size_t i = 0; i < count; ++i) {
-    sizes[i] = static_cast<int32_t>(LittleEndian32(bytes.data() + pos + i * 4));
-    if (sizes[i] < 0 || static_cast<size_t>(sizes[i]) > data_size) return false;
-  }
+  // A damaged size is kept: only a fetch of that entry is refused (CopyEntry).
+  for (size_t i = 0; i < count; ++i) sizes[i] = static_cast<int32_t>(LittleEndian32(bytes.data() + pos + i * 4));
 
   EntryNames = std::move(names);
   EntryCount = static_cast<int32_t>(count);
@@ -129,13 +111,14 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
 }
 
 // Copies entry `index` into `Target` when it lies wholly inside the data. Sizes are not checked
-// against each other when the archive is read, so a damaged archive may list more than it holds.
+// when the archive is read, so a damaged archive may list more than it holds; a negative size is
+// no entry and takes no room.
 bool TSkinReader::CopyEntry(int32_t index, TMemoryStream& Target) const {
   uint64_t offset = 0;
-  for (int32_t i = 0; i < index; ++i) {
-    offset += static_cast<uint32_t>(EntrySizes[static_cast<size_t>(i)]);
-  }
-  const uint64_t size = static_cast<uint32_t>(EntrySizes[static_cast<size_t>(index)]);
+  for (int32_t i = 0; i < index; ++i) offset += static_cast<uint64_t>(std::max(EntrySizes[static_cast<size_t>(i)], 0));
+  const int32_t signed_size = EntrySizes[static_cast<size_t>(index)];
+  if (signed_size < 0) return false;
+  const auto size = static_cast<uint64_t>(signed_size);
   if (offset > EntryData.Size() || size > EntryData.Size() - offset) return false;
   Target.Write(EntryData.Memory() + offset, static_cast<size_t>(size));
   Target.SetPosition(0);

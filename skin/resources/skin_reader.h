@@ -59,6 +59,13 @@ class TSkinReader {
   bool CopyEntry(int32_t index, TMemoryStream& Target) const;
 };
 
+// Expands the skin file (32-bit little-endian decoded length, then the coded bits) held in
+// `source` from its first byte into `target`, positioned at 0. False, with nothing allocated or
+// decoded, when `source` is too short to hold the length or announces more than `max_length`
+// (or more than 2^31 - 1 bytes).
+// A last match may leave up to lzh::F - 1 bytes more than announced in `target`.
+bool ExpandSkinFile(TMemoryStream& source, TMemoryStream& target, uint32_t max_length);
+
 // Size of the block that follows the 16-byte archive header for a known format version.
 std::optional<uint32_t> SkippedBlockSize(uint32_t format_version);
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 
+#include "skin/core/skin_messages.h"
 #include "tests/support/message_recorder.h"
 
 namespace testutil {
@@ -273,6 +274,130 @@ inline constexpr auto kChildRestore =
 // own (skinned_window::kShowActivate, ...), one per action like those above. Record them with the
 // recorder attached after the skinner subclassed the window, so that the recording shows what the
 // window receives, prove each one in the skinner's tests the way message_sequence_test.cpp proves
-// these, and write down beside an entry why it is optional.
+// these, and write down beside an entry why it is optional. A table of what passes through the
+// skinner to the window's own procedure says so in its name (...BelowSkinner): its recorder was
+// attached before the skinner.
+namespace skinned_window {
+
+// ShowWindow(SW_SHOW) of a WS_OVERLAPPEDWINDOW that the skin manager skins as it is activated, as
+// the window's own procedure (DefWindowProc) receives it from the skinner until the skin is
+// applied (SKM_SKINREADY). No WM_NCACTIVATE and no WM_NCPAINT reach it: the native frame is never
+// painted. The recorder ignores the framework's registered control query, whose number varies.
+inline constexpr ExpectedMessage kFirstShowBelowSkinner[] = {
+    {WM_SHOWWINDOW, kSent | kWParam, TRUE},
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE},
+    // The manager asks whether the window is skinned already (from its activation hook).
+    {skin::SKM_ISSKINNED, kSent},
+    {WM_QUERYNEWPALETTE, kSent | kOptional},
+    {WM_ACTIVATEAPP, kSent | kWParam | kOptional, TRUE},
+    {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
+    {WM_IME_SETCONTEXT, kSent | kDefWinProc | kWParam | kOptional, TRUE},
+    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+    {WM_SETFOCUS, kSent | kDefWinProc},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+    {WM_SIZE, kSent | kWParam, SIZE_RESTORED},
+    {WM_MOVE, kSent},
+    // The skin is applied (SKM_ACTIVATE stays with the skinner): the window takes the size that
+    // keeps its client inside the skin's borders. The client keeps its size: no WM_SIZE.
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE},
+    {WM_GETMINMAXINFO, kSent | kDefWinProc},
+    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
+    // The system-menu style comes off before every skinned paint, so that the platform's caption
+    // buttons never show (Windows 2000 keeps it).
+    {WM_STYLECHANGING, kSent | kWParam | kOptional, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_STYLECHANGED, kSent | kWParam | kOptional, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+    {WM_MOVE, kSent | kDefWinProc},
+    // The window region: Wine recalculates and repaints the frame for it, Windows may only
+    // repaint (the position change is optional). The skinner paints the frame and reads the
+    // caption text for it.
+    {WM_WINDOWPOSCHANGING, kSent | kOptional},
+    {WM_NCCALCSIZE, kSent | kWParam | kOptional, TRUE},
+    {WM_GETTEXT, kSent},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent | kOptional},
+    {skin::SKM_SKINREADY, kSent | kLParam, 0, skin::kSkinMagic},
+    {WM_PAINT, kPosted},
+};
+
+// Another window of the thread is activated. The skinner answers WM_NCACTIVATE itself and paints
+// the inactive frame, reading the caption for it.
+inline constexpr ExpectedMessage kDeactivateBelowSkinner[] = {
+    {WM_GETTEXT, kSent},
+    {WM_ACTIVATE, kSent | kWParam, WA_INACTIVE},
+    {WM_KILLFOCUS, kSent},
+    {WM_IME_SETCONTEXT, kSent | kWParam | kOptional, FALSE},
+    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+};
+
+// SetActiveWindow of the skinned window while another window of the thread is active: the same
+// without WM_NCACTIVATE, and the skinner's answer to the manager's query from its activation hook.
+inline constexpr ExpectedMessage kActivateBelowSkinner[] = {
+    // Windows brings the window to the top first.
+    {WM_WINDOWPOSCHANGING, kSent | kWParam | kOptional, SWP_NOSIZE | SWP_NOMOVE},
+    {WM_WINDOWPOSCHANGED, kSent | kOptional},
+    {WM_QUERYNEWPALETTE, kSent | kOptional},
+    {WM_GETTEXT, kSent},
+    {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
+    {WM_IME_SETCONTEXT, kSent | kDefWinProc | kWParam | kOptional, TRUE},
+    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+    {WM_SETFOCUS, kSent | kDefWinProc},
+    {skin::SKM_SKINREADY, kPosted | kLParam, 0, skin::kSkinMagic},
+};
+
+// SetWindowPos(SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE): the
+// client is recalculated, the frame painted by the skinner.
+inline constexpr ExpectedMessage kFrameChangedBelowSkinner[] = {
+    {WM_WINDOWPOSCHANGING, kSent | kWParam,
+     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE},
+    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
+    {WM_GETTEXT, kSent},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+};
+
+// SetWindowText: the default procedure stores the text while the window is kept invisible, so
+// that it draws no caption of its own; then the frame is recalculated and the skinner paints it.
+inline constexpr ExpectedMessage kSetWindowTextBelowSkinner[] = {
+    {WM_STYLECHANGING, kSent | kWParam, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_STYLECHANGED, kSent | kWParam, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_SETTEXT, kSent},
+    {WM_STYLECHANGING, kSent | kWParam, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_STYLECHANGED, kSent | kWParam, static_cast<WPARAM>(GWL_STYLE)},
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE},
+    {WM_NCCALCSIZE, kSent | kWParam, TRUE},
+    {WM_GETTEXT, kSent},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+};
+
+// The first show of a window whose frame stays native (xcMainMenu is not skinned): what a plain
+// window receives (plain_window::kShowActivate), activation and frame paint included, with the
+// manager's query and the skinner's announcement.
+inline constexpr ExpectedMessage kFirstShowNativeFrameBelowSkinner[] = {
+    {WM_SHOWWINDOW, kSent | kWParam, TRUE},
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOMOVE},
+    {skin::SKM_ISSKINNED, kSent},
+    {WM_ACTIVATEAPP, kSent | kWParam | kOptional, TRUE},
+    {WM_QUERYNEWPALETTE, kSent | kOptional},
+    {WM_NCACTIVATE, kSent | kWParam, TRUE},
+    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+    {WM_ACTIVATE, kSent | kWParam, WA_ACTIVE},
+    {WM_IME_SETCONTEXT, kSent | kDefWinProc | kWParam | kOptional, TRUE},
+    {WM_IME_NOTIFY, kSent | kDefWinProc | kOptional},
+    {WM_SETFOCUS, kSent | kDefWinProc},
+    {WM_NCPAINT, kSent},
+    {WM_GETTEXT, kSent | kDefWinProc | kOptional},
+    {WM_ERASEBKGND, kSent | kOptional},
+    {WM_WINDOWPOSCHANGED, kSent},
+    {WM_SIZE, kSent | kWParam, SIZE_RESTORED},
+    {WM_MOVE, kSent},
+    {skin::SKM_SKINREADY, kSent | kLParam, 0, skin::kSkinMagic},
+    {WM_PAINT, kPosted},
+};
+
+}  // namespace skinned_window
 
 }  // namespace testutil

@@ -35,13 +35,30 @@ void OpenWithRetry(HWND owner) {
 }  // namespace
 
 void SetClipboardText(const std::string& text, HWND owner) {
+  SetClipboardFormats({{CF_TEXT, std::string(text.c_str(), text.size() + 1)}}, owner);
+}
+
+bool SetClipboardFormats(const std::vector<ClipboardFormatData>& formats, HWND owner) {
   OpenWithRetry(owner);
   EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
+  bool all = true;
+  for (const ClipboardFormatData& data : formats) {
+    HGLOBAL memory = nullptr;
+    if (data.bytes) {
+      memory = GlobalAlloc(GMEM_MOVEABLE, data.bytes->size());
+      if (void* target = GlobalLock(memory)) {
+        std::memcpy(target, data.bytes->data(), data.bytes->size());
+        GlobalUnlock(memory);
+      }
+    }
+    // The clipboard owns the block from now on, unless it refuses it.
+    if (!SetClipboardData(data.format, memory) && memory) {
+      GlobalFree(memory);
+      all = false;
+    }
+  }
   CloseClipboard();
+  return all;
 }
 
 void SetClipboardBitmapOnly(HWND owner) {

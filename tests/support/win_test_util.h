@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testutil {
 
@@ -17,6 +19,15 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 3000);
 
 // The clipboard through the raw API, independent of the code under test.
 void SetClipboardText(const std::string& text, HWND owner = nullptr);
+// One format of a clipboard content: the bytes of its memory block, or none for a format that is
+// rendered on request.
+struct ClipboardFormatData {
+  UINT format;
+  std::optional<std::string> bytes;
+};
+// Replaces the clipboard contents with these formats in one change; false when the clipboard
+// refused one of them (a block of no bytes, for example).
+bool SetClipboardFormats(const std::vector<ClipboardFormatData>& formats, HWND owner = nullptr);
 void SetClipboardBitmapOnly(HWND owner = nullptr);
 std::string ReadClipboardText();
 

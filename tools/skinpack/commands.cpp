@@ -8,8 +8,8 @@
 #include <map>
 #include <system_error>
 
-#include "skin/resources/lzh.h"
 #include "skin/resources/memory_stream.h"
+#include "skin/resources/skin_reader.h"
 #include "tools/lzhuf/lzhuf_encoder.h"
 #include "tools/skinimage/bmp_file.h"
 #include "tools/skinimage/png_file.h"
@@ -281,19 +281,8 @@ int LzhDecode(const std::vector<std::string>& arguments, std::ostream& out, std:
     Fail(kBadFile, operands.values[0] + ": announces " + std::to_string(length) + " bytes, more than the " +
                        std::to_string(kLargestDecode >> 20) + " MB this tool expands");
   skin::TMemoryStream source(input);
-  source.SetPosition(4);
   skin::TMemoryStream target;
-  target.Reserve(length + skin::lzh::F);
-  skin::TLZH lzh;
-  lzh.Unpack(
-      static_cast<int32_t>(length),
-      [&](uint8_t* buffer, int32_t count, int32_t& actual) {
-        actual = static_cast<int32_t>(source.Read(buffer, static_cast<size_t>(count)));
-      },
-      [&](const uint8_t* buffer, int32_t count, int32_t& actual) {
-        target.Write(buffer, static_cast<size_t>(count));
-        actual = count;
-      });
+  skin::ExpandSkinFile(source, target, kLargestDecode);
   // A last match may run past the announced length; the data is what was announced.
   const std::span<const uint8_t> expanded = target.Bytes().first(std::min<size_t>(length, target.Size()));
   Write(PathFromArgument(operands.values[1]), expanded);

@@ -561,6 +561,16 @@ TEST(FrameGeometry, MdiChildrenOutOfTheirNormalStateKeepTheDefaultClientAndRegio
       << "a minimized MDI child's points are not moved";
 }
 
+TEST(FrameGeometry, BordersWiderThanTheWindowLeaveAnEmptyClientAtTheirInnerEdge) {
+  const FrameMetrics metrics{300, 250, 300, 200, 0};
+  const FrameWindow window = MainWindow(260, 170);
+  EXPECT_EQ(skin::SkinnedClientRect(window, metrics, Rect{10, 20, 270, 190}),
+            (Rect{310, 270, 310, 270}));
+  // One way too wide, the other in room.
+  EXPECT_EQ(skin::SkinnedClientRect(window, FrameMetrics{4, 28, 4, 5, 0}, Rect{0, 0, 6, 200}),
+            (Rect{4, 28, 4, 195}));
+}
+
 TEST(FrameGeometry, AMinimizedWindowPaintsOnlyItsCaptionAcrossTheWholeStrip) {
   FrameWindow window = MainWindow(160, 28);
   window.State = TWindowState::wsMinimized;

@@ -13,6 +13,8 @@ namespace {
 // FALSE for WM_INITDIALOG too: giving the dialog the focus would activate it.
 INT_PTR CALLBACK PlainDialogProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
+}  // namespace
+
 std::vector<uint8_t> DefaultSkinStream() {
   static const std::vector<uint8_t> bytes = [] {
     std::ifstream file(testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN_STREAM), std::ios::binary);
@@ -20,8 +22,6 @@ std::vector<uint8_t> DefaultSkinStream() {
   }();
   return bytes;
 }
-
-}  // namespace
 
 HINSTANCE OtherModule() { return GetModuleHandleA("user32.dll"); }
 
@@ -44,10 +44,15 @@ void SkinManageTest::TearDown() {
 }
 
 skin::TSkinData* SkinManageTest::AddSkinData(skin::TSkinFormType type, fw::TComponent* owner) {
+  return AddSkinDataFrom(DefaultSkinStream(), type, owner);
+}
+
+skin::TSkinData* SkinManageTest::AddSkinDataFrom(const std::vector<uint8_t>& stored, skin::TSkinFormType type,
+                                                 fw::TComponent* owner) {
   auto* data = new skin::TSkinData(owner ? owner : app.get());
   data->SetSkinFormtype(type);
-  data->SetSkinStream(DefaultSkinStream());
-  EXPECT_FALSE(data->SkinEmpty()) << "the default skin did not load";
+  data->SetSkinStream(stored);
+  EXPECT_FALSE(data->SkinEmpty()) << "the skin did not load";
   manager->RegisterSkinData(data);
   return data;
 }
@@ -63,6 +68,13 @@ void SkinManageTest::EnableSkinning() {
 
 HWND SkinManageTest::CreateTestWindow(const std::string& className, DWORD style, DWORD exStyle, HWND parent,
                                       HINSTANCE module, int width, int height) {
+  HWND window = CreateHiddenTestWindow(className, style, exStyle, parent, module, width, height);
+  if (window) ShowWindow(window, SW_SHOWNOACTIVATE);
+  return window;
+}
+
+HWND SkinManageTest::CreateHiddenTestWindow(const std::string& className, DWORD style, DWORD exStyle, HWND parent,
+                                            HINSTANCE module, int width, int height) {
   // Classes are registered by this module; a window "of another module" is one created with
   // that module's instance, which a global class allows.
   HINSTANCE self = GetModuleHandleA(nullptr);
@@ -79,10 +91,7 @@ HWND SkinManageTest::CreateTestWindow(const std::string& className, DWORD style,
   HWND window = CreateWindowExA(exStyle, className.c_str(), className.c_str(), style & ~WS_VISIBLE, 40, 40, width,
                                 height, parent, nullptr, module ? module : self, nullptr);
   EXPECT_NE(window, nullptr) << className;
-  if (window) {
-    windows.push_back(window);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-  }
+  if (window) windows.push_back(window);
   return window;
 }
 

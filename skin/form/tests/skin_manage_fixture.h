@@ -23,6 +23,9 @@ class SkinManageTest : public testing::Test {
   // A component holding the default skin, registered with the manager (owner: the given
   // component, else the test).
   skin::TSkinData* AddSkinData(skin::TSkinFormType type = skin::sfMainform, fw::TComponent* owner = nullptr);
+  // The same with another skin (stored-skin property data).
+  skin::TSkinData* AddSkinDataFrom(const std::vector<uint8_t>& stored, skin::TSkinFormType type = skin::sfMainform,
+                                   fw::TComponent* owner = nullptr);
   // Lets the manager skin new windows, as the main component's loading does.
   void EnableSkinning();
 
@@ -30,6 +33,9 @@ class SkinManageTest : public testing::Test {
   // and extended style; made visible without activation. Destroyed at the end of the test.
   HWND CreateTestWindow(const std::string& className, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
                         HWND parent = nullptr, HINSTANCE module = nullptr, int width = 200, int height = 150);
+  // The same window, not shown.
+  HWND CreateHiddenTestWindow(const std::string& className, DWORD style = WS_OVERLAPPEDWINDOW, DWORD exStyle = 0,
+                              HWND parent = nullptr, HINSTANCE module = nullptr, int width = 200, int height = 150);
   // A modeless dialog ("#32770") of this module (or of `module`) from a template without
   // controls. Destroyed at the end of the test.
   HWND CreatePlainDialog(DWORD style, HINSTANCE module = nullptr);
@@ -49,3 +55,5 @@ class SkinManageTest : public testing::Test {
 
 // Another module of this process, for windows that are not the program's.
 HINSTANCE OtherModule();
+// The program's default skin as the main form's description stores it.
+std::vector<uint8_t> DefaultSkinStream();

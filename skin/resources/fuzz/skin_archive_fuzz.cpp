@@ -21,24 +21,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)quiet;
   if (size > (64 << 10)) return 0;
 
-  const std::vector<uint8_t> coded = LzhufEncode({data, size});
-  std::vector<uint8_t> decoded;
-  size_t position = 4;
+  skin::TMemoryStream source(LzhufEncode({data, size}));
+  source.SetPosition(4);
+  skin::TMemoryStream decoded;
   skin::TLZH lzh;
-  lzh.Unpack(
-      static_cast<int32_t>(size),
-      [&](uint8_t* buffer, int32_t, int32_t& actual) {
-        actual = position < coded.size() ? (*buffer = coded[position++], 1) : 0;
-      },
-      [&](const uint8_t* buffer, int32_t count, int32_t& actual) {
-        decoded.insert(decoded.end(), buffer, buffer + count);
-        actual = count;
-      });
-  if (decoded.size() != size || !std::equal(decoded.begin(), decoded.end(), data)) {
+  lzh.InStream = &source;
+  lzh.OutStream = &decoded;
+  lzh.UnpackStreams(static_cast<int32_t>(size));
+  if (decoded.Size() != size || !std::equal(decoded.Memory(), decoded.Memory() + size, data)) {
     __builtin_trap();  // the encoder and the decoder disagree
   }
 
-  skin::TMemoryStream source(coded);
   skin::TSkinReader reader;
   if (!reader.ReadArchive(source)) return 0;
   if (static_cast<size_t>(reader.EntryCount) != reader.EntryNames.size()) __builtin_trap();

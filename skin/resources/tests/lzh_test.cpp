@@ -8,11 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "skin/resources/bench/textbook_lzhuf.h"
+#include "skin/resources/memory_stream.h"
 #include "tools/lzhuf/lzhuf_encoder.h"
 
 namespace {
 
 using skin::TLZH;
+using skin::TMemoryStream;
 using Bytes = std::vector<uint8_t>;
 
 uint32_t LengthPrefix(const Bytes& coded) {
@@ -167,6 +170,141 @@ TEST(Lzh, AMatchStartedBelowTheSizeIsCopiedWhole) {
   const Bytes output = Unpack(coded, 1).output;
   EXPECT_EQ(output.size(), 60u);
   EXPECT_EQ(output, Bytes(60, ' '));
+}
+
+// Coded bits of any kind, as a damaged or foreign file holds them: each bit is 1 with a chance of
+// `ones` in 8.
+Bytes ArbitraryBits(size_t size, unsigned ones, uint32_t seed) {
+  std::mt19937 random(seed);
+  Bytes bytes(size);
+  for (auto& b : bytes) {
+    for (int bit = 0; bit < 8; ++bit) b = static_cast<uint8_t>(b << 1 | (random() % 8 < ones));
+  }
+  return bytes;
+}
+
+void UnpackStreams(TMemoryStream& source, TMemoryStream& target, int32_t text_size) {
+  TLZH lzh;
+  lzh.InStream = &source;
+  lzh.OutStream = &target;
+  lzh.UnpackStreams(text_size);
+}
+
+Bytes BytesOf(const TMemoryStream& stream) { return Bytes(stream.Bytes().begin(), stream.Bytes().end()); }
+
+// The decoder bound to streams, as the archive reader runs it: coded bits from position 4 of the
+// source, output from position 0 of an empty target.
+Bytes UnpackFromStreams(const Bytes& bits, int32_t text_size) {
+  Bytes file = {0xA5, 0xA5, 0xA5, 0xA5};  // stands for the length, which the caller reads
+  file.insert(file.end(), bits.begin(), bits.end());
+  TMemoryStream source(file);
+  source.SetPosition(4);
+  TMemoryStream target;
+  UnpackStreams(source, target, text_size);
+  EXPECT_EQ(target.Position(), target.Size());
+  return BytesOf(target);
+}
+
+TEST(Lzh, AgreesWithTheTextbookDecoderOnAnyBits) {
+  // Arbitrary bits exercise every symbol, distances across the ring buffer's end, overlapping
+  // matches, and tree rebuilds (the large cases decode well over 0x8000 symbols each).
+  struct Case {
+    const char* name;
+    Bytes bits;
+    int32_t text_size;
+  };
+  const Case cases[] = {
+      {"even bits", ArbitraryBits(120000, 4, 1), 600000},
+      {"mostly ones", ArbitraryBits(120000, 7, 2), 600000},
+      {"mostly zeros", ArbitraryBits(120000, 1, 3), 600000},
+      {"few bits, then zeros", ArbitraryBits(50, 4, 4), 70000},
+      {"no bits", {}, 5000},
+      {"one byte", ArbitraryBits(300, 4, 5), 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Bytes expected = textbook::Decode(c.bits, static_cast<uint32_t>(c.text_size));
+    Bytes file = {0, 0, 0, 0};
+    file.insert(file.end(), c.bits.begin(), c.bits.end());
+    const Bytes through_procedures = Unpack(file, c.text_size).output;
+    ASSERT_EQ(through_procedures.size(), expected.size());
+    EXPECT_TRUE(through_procedures == expected);
+    EXPECT_TRUE(UnpackFromStreams(c.bits, c.text_size) == expected);
+  }
+}
+
+TEST(LzhStreams, ReadFromTheSourcePositionAndWriteAtTheTargetPosition) {
+  const Bytes input = FromText("streams keep what lies before their positions");
+  const Bytes coded = LzhufEncode(input);
+  struct Case {
+    const char* name;
+    Bytes target_before;
+    size_t target_position;
+  };
+  const Case cases[] = {
+      {"empty target", {}, 0},
+      {"appending", FromText("0123"), 4},
+      {"overwriting part of a longer target", Bytes(200, 'x'), 10},
+      {"position beyond the end", FromText("ab"), 5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TMemoryStream source(coded);
+    source.SetPosition(4);
+    TMemoryStream target(c.target_before);
+    target.SetPosition(c.target_position);
+    UnpackStreams(source, target, static_cast<int32_t>(input.size()));
+
+    const size_t end = c.target_position + input.size();
+    EXPECT_EQ(source.Position(), coded.size());
+    EXPECT_EQ(target.Position(), end);
+    Bytes expected = c.target_before;
+    expected.resize(std::max(expected.size(), end), 0);  // a gap before the position reads 0
+    std::copy(input.begin(), input.end(), expected.begin() + static_cast<std::ptrdiff_t>(c.target_position));
+    EXPECT_TRUE(BytesOf(target) == expected);
+  }
+}
+
+TEST(LzhStreams, ReadNothingPastTheEndOfTheSource) {
+  const Bytes coded = LzhufEncode(SkinLikeBytes(3000));
+  for (size_t kept : {size_t{4}, coded.size() / 2, coded.size()}) {
+    SCOPED_TRACE(kept);
+    const Bytes truncated(coded.begin(), coded.begin() + static_cast<std::ptrdiff_t>(kept));
+    TMemoryStream source(truncated);
+    source.SetPosition(4);
+    TMemoryStream target;
+    UnpackStreams(source, target, 3000);
+    EXPECT_EQ(source.Position(), kept);
+    EXPECT_TRUE(BytesOf(target) == textbook::Decode(std::span(truncated).subspan(4), 3000));
+  }
+  // A source positioned beyond its end gives no bytes and keeps its position.
+  TMemoryStream source(coded);
+  source.SetPosition(coded.size() + 7);
+  TMemoryStream target;
+  UnpackStreams(source, target, 100);
+  EXPECT_EQ(source.Position(), coded.size() + 7);
+  EXPECT_TRUE(BytesOf(target) == textbook::Decode({}, 100));
+}
+
+TEST(LzhStreams, LeaveBothStreamsAloneForEmptyOrNegativeSize) {
+  const Bytes coded = LzhufEncode(FromText("some text"));
+  for (int32_t size : {0, -1, INT32_MIN}) {
+    SCOPED_TRACE(size);
+    TMemoryStream source(coded);
+    source.SetPosition(4);
+    TMemoryStream target(FromText("kept"));
+    target.SetPosition(1);
+    UnpackStreams(source, target, size);
+    EXPECT_EQ(source.Position(), 4u);
+    EXPECT_EQ(target.Position(), 1u);
+    EXPECT_TRUE(BytesOf(target) == FromText("kept"));
+  }
+}
+
+TEST(LzhStreams, AMatchStartedBelowTheSizeIsWrittenWhole) {
+  // The target is sized for the longest run past the size: 1 byte asked, a 60-byte match.
+  const Bytes coded = LzhufEncode(Bytes(100, ' '));
+  EXPECT_EQ(UnpackFromStreams(Bytes(coded.begin() + 4, coded.end()), 1), Bytes(60, ' '));
 }
 
 }  // namespace

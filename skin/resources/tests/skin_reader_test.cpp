@@ -199,8 +199,6 @@ TEST_F(SkinReaderTest, RefusesArchivesThatDoNotHoldTogether) {
       {"negative name list length", RawArchive(20000, 0, -1, list, {1, 1}, BytesOf("xy"))},
       {"name list past the end", RawArchive(20000, 0, 1000, list, {1, 1}, BytesOf("xy"))},
       {"size table cut short", RawArchive(20000, 0, name_bytes, list, {1}, {})},
-      {"negative size", RawArchive(20000, 0, name_bytes, list, {-1, 1}, BytesOf("xy"))},
-      {"size beyond the data", RawArchive(20000, 0, name_bytes, list, {3, 0}, BytesOf("xy"))},
       {"skipped block past the end", Bytes(header_only.begin(), header_only.begin() + 16)},
       {"header cut short", Bytes(header_only.begin(), header_only.begin() + 15)},
       {"empty archive", {}},
@@ -227,6 +225,20 @@ TEST_F(SkinReaderTest, AcceptsTheLargestNameTable) {
   ASSERT_TRUE(Read(RawArchive(20000, 0, static_cast<int32_t>(names.size()), names, sizes, data)));
   EXPECT_EQ(reader_.EntryCount, 1001);
   EXPECT_EQ(Entry("n1000"), std::string(1, static_cast<char>(1000 % 256)));
+}
+
+TEST_F(SkinReaderTest, AnEntryWithANegativeOrOversizedSizeIsLostAlone) {
+  // A damaged size loses its own entry; the archive and the other entries stay readable.
+  const std::string list = "a\r\nb\r\nc\r\n";
+  const auto list_bytes = static_cast<int32_t>(list.size());
+  ASSERT_TRUE(Read(RawArchive(20000, 0, list_bytes, list, {2, -1, 1}, BytesOf("xyz"))));
+  EXPECT_EQ(Entry("a"), "xy");
+  EXPECT_EQ(Entry("b"), "") << "a negative size is no entry";
+  EXPECT_EQ(Entry("c"), "z") << "and takes no room";
+  ASSERT_TRUE(Read(RawArchive(20000, 0, list_bytes, list, {1, 100, 0}, BytesOf("xyz"))));
+  EXPECT_EQ(Entry("a"), "x");
+  EXPECT_EQ(Entry("b"), "") << "reaches past the data";
+  EXPECT_TRUE(messages_.texts.empty());
 }
 
 TEST_F(SkinReaderTest, AnEntryReachingPastTheDataIsRefused) {
@@ -276,6 +288,20 @@ TEST_F(SkinReaderTest, TruncatedSkinFileStillExpandsToItsAnnouncedLength) {
   EXPECT_LT(reader_.EntryData.Size(), archive.size() - data_start + skin::lzh::F);
   EXPECT_TRUE(
       std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
+}
+
+TEST(SkinFileExpansion, RefusesLengthsBeyondWhatTheDecoderCounts) {
+  // Even with no limit of the caller's own, a length past 2^31 - 1 is refused before decoding.
+  for (uint32_t length : {0x80000000u, 0xFFFFFFFFu}) {
+    SCOPED_TRACE(length);
+    Bytes file = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
+                  static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24), 0x12, 0x34};
+    TMemoryStream source(file);
+    TMemoryStream target;
+    EXPECT_FALSE(skin::ExpandSkinFile(source, target, UINT32_MAX));
+    EXPECT_EQ(source.Position(), 4u);
+    EXPECT_EQ(target.Size(), 0u);
+  }
 }
 
 TEST(SkinBitmapNames, FileNamePartWithBmpExtension) {

@@ -1,0 +1,130 @@
+#include "skin/form/tests/frame_test_fixture.h"
+
+#include <cctype>
+
+#include "framework/handles.h"
+#include "tests/support/resource_count.h"
+#include "tests/support/win_test_util.h"
+#include "tests/support/window_render.h"
+
+namespace frametest {
+namespace {
+
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = dx;
+  input.mi.dy = dy;
+  SendInput(1, &input, sizeof input);
+}
+
+// Absolute coordinates of SendInput: 0..65535 over the primary screen, rounded up so that the
+// system's conversion back (x × width ÷ 65536, truncated) gives the pixel itself.
+LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
+
+}  // namespace
+
+skin::TSkinData* FrameTest::UseSkin(const Bytes& stored, skin::TSkinFormType type) {
+  skin::TSkinData* data = AddSkinDataFrom(stored, type);
+  EnableSkinning();
+  return data;
+}
+
+skin::TWinSkinForm* FrameTest::SkinnedWindow(const std::string& className, DWORD style, DWORD exStyle, int width,
+                                             int height) {
+  HWND window = CreateTestWindow(className, style, exStyle, nullptr, nullptr, width, height);
+  return window ? ActivateSkinned(window) : nullptr;
+}
+
+skin::TWinSkinForm* FrameTest::ActivateSkinned(HWND window) {
+  SetActiveWindow(window);
+  skin::TWinSkinForm* skinner = SkinnerOf(window);
+  if (!skinner) return nullptr;
+  const bool applied =
+      testutil::PumpUntil([&] { return skinner->FActivated != 0 && skinner->FLifeState == skin::lsActive; });
+  EXPECT_TRUE(applied) << "the skinner never applied the skin";
+  testutil::PumpMessages(20);
+  return applied ? skinner : nullptr;
+}
+
+fw::TBitmap FrameTest::PaintedFrame(skin::TWinSkinForm& skinner) {
+  RECT bounds{};
+  GetWindowRect(skinner.FHandle, &bounds);
+  fw::TBitmap image(bounds.right - bounds.left, bounds.bottom - bounds.top, fw::pf32bit);
+  fw::UniqueBrush unpainted(CreateSolidBrush(testutil::kUnpaintedColour));
+  const RECT all{0, 0, image.Width(), image.Height()};
+  FillRect(image.DC(), &all, unpainted.get());
+  skinner.PaintFrame(image.DC());
+  GdiFlush();
+  return image;
+}
+
+fw::TBitmap FrameTest::ShownWindow(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  fw::TBitmap image(bounds.right - bounds.left, bounds.bottom - bounds.top, fw::pf32bit);
+  fw::WindowDC screen(window, fw::WindowDC::Area::Window);
+  BitBlt(image.DC(), 0, 0, image.Width(), image.Height(), screen.get(), 0, 0, SRCCOPY);
+  GdiFlush();
+  return image;
+}
+
+std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info) {
+  std::string name = info.param.name;
+  for (char& c : name)
+    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+}
+
+POINT OnScreen(HWND window, int x, int y) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return POINT{bounds.left + x, bounds.top + y};
+}
+
+void MouseMoveTo(POINT screen) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
+            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void LeftButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+
+void LeftButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
+void ClickAt(POINT screen) {
+  MouseMoveTo(screen);
+  LeftButtonDown();
+  LeftButtonUp();
+}
+
+void DragFromTo(POINT from, POINT to, int steps) {
+  auto step = [&](int i) { return POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps}; };
+  if (test_support::RunningUnderWine()) {
+    // Wine's size loop waits for the X server's pointer events and never sees SendInput's: the drag
+    // is the X server's own, played by xdotool (screen points are X root points). Its process
+    // cannot be waited for; the caller waits for the drag's effect.
+    std::string command = "Z:\\usr\\bin\\xdotool mousemove " + std::to_string(from.x) + " " + std::to_string(from.y) +
+                          " sleep 0.1 mousedown 1 sleep 0.1";
+    for (int i = 1; i <= steps; ++i)
+      command += " mousemove " + std::to_string(step(i).x) + " " + std::to_string(step(i).y) + " sleep 0.03";
+    command += " mouseup 1";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started =
+        CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process);
+    EXPECT_TRUE(started) << "xdotool could not be started: " << command;
+    if (started) {
+      CloseHandle(process.hThread);
+      CloseHandle(process.hProcess);
+    }
+    return;
+  }
+  MouseMoveTo(from);
+  LeftButtonDown();
+  for (int i = 1; i <= steps; ++i) MouseMoveTo(step(i));
+  LeftButtonUp();
+}
+
+}  // namespace frametest
