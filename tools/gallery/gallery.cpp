@@ -17,8 +17,8 @@ namespace gallery {
 namespace {
 
 // Menu commands of the main window.
-constexpr UINT kFirstSkinCommand = 1000;   // + index of the skin choice
-constexpr UINT kFirstPageCommand = 2000;   // + index of the page
+constexpr UINT kFirstSkinCommand = 1000;  // + index of the skin choice
+constexpr UINT kFirstPageCommand = 2000;  // + index of the page
 constexpr UINT kNextSkinCommand = 3001;
 constexpr UINT kPreviousSkinCommand = 3002;
 constexpr UINT kEveryWindowCommand = 3003;
@@ -128,8 +128,8 @@ int Gallery::Run(fw::TApplication& application) {
   }
   OpenModelessPages();
   if (options_.seconds > 0) {
-    quitTimer_ = std::make_unique<skin::TThreadTimer>(static_cast<uint32_t>(options_.seconds) * 1000u,
-                                                      [this] { Quit(); });
+    quitTimer_ =
+        std::make_unique<skin::TThreadTimer>(static_cast<uint32_t>(options_.seconds) * 1000u, [this] { Quit(); });
     quitTimer_->SetEnabled(true);
   }
   application.Run();
@@ -274,9 +274,10 @@ std::vector<RenderedFile> Gallery::RenderAll(const std::string& folder) {
     RenderedFile file{window.name, folder + "\\" + window.name + ".png", snapshot.image.Width(),
                       snapshot.image.Height(), snapshot.frameFromSkin};
     file.written = WritePngFile(snapshot.image, file.path);
-    WriteStandardLine(STD_OUTPUT_HANDLE, file.path + " " + std::to_string(file.width) + "x" + std::to_string(file.height) +
-                                     (file.frameFromSkin ? " skin frame" : " system frame") +
-                                     (file.written ? "" : " NOT WRITTEN"));
+    WriteStandardLine(STD_OUTPUT_HANDLE, file.path + " " + std::to_string(file.width) + "x" +
+                                             std::to_string(file.height) +
+                                             (file.frameFromSkin ? " skin frame" : " system frame") +
+                                             (file.written ? "" : " NOT WRITTEN"));
     files.push_back(std::move(file));
   }
   Report("rendered " + std::to_string(files.size()) + " windows into " + folder);
@@ -345,9 +346,10 @@ void Gallery::RefreshWindowList() {
     RECT bounds{};
     GetWindowRect(window.window, &bounds);
     const bool frame = SendMessageA(window.window, skin::SKM_QUERYSKINFORM, 0, skin::kSkinMagic) == skin::kSkinMagic;
-    items.Add(window.name, {ClassNameOf(window.window),
-                            std::to_string(bounds.right - bounds.left) + "x" + std::to_string(bounds.bottom - bounds.top),
-                            IsSkinned(window.window) ? (frame ? "frame" : "yes") : "no"});
+    items.Add(window.name,
+              {ClassNameOf(window.window),
+               std::to_string(bounds.right - bounds.left) + "x" + std::to_string(bounds.bottom - bounds.top),
+               IsSkinned(window.window) ? (frame ? "frame" : "yes") : "no"});
   }
 }
 

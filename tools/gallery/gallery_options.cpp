@@ -49,4 +49,12 @@ std::vector<std::string> ProcessArguments() {
   return args;
 }
 
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string file = path;
+  const size_t slash = file.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : file.substr(0, slash);
+}
+
 }  // namespace gallery

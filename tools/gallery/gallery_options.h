@@ -27,4 +27,7 @@ std::optional<GalleryOptions> ParseArguments(const std::vector<std::string>& arg
 // The arguments of this process after the program name, in the system code page.
 std::vector<std::string> ProcessArguments();
 
+// The folder of the program's file, without a trailing separator.
+std::string ProgramFolder();
+
 }  // namespace gallery

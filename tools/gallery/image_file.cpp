@@ -27,8 +27,7 @@ bool WritePngFile(const fw::TBitmap& image, const std::string& path) {
   if (created == INVALID_HANDLE_VALUE) return false;
   fw::UniqueKernelHandle file(created);
   DWORD written = 0;
-  return WriteFile(file.get(), png.data(), static_cast<DWORD>(png.size()), &written, nullptr) &&
-         written == png.size();
+  return WriteFile(file.get(), png.data(), static_cast<DWORD>(png.size()), &written, nullptr) && written == png.size();
 }
 
 }  // namespace gallery

@@ -16,15 +16,6 @@ namespace {
 
 void WriteError(const std::string& text) { gallery::WriteStandardLine(STD_ERROR_HANDLE, "gallery: " + text); }
 
-// The "skins" folder next to the program.
-std::string SkinsFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  const size_t slash = folder.find_last_of("\\/");
-  return (slash == std::string::npos ? std::string(".") : folder.substr(0, slash)) + "\\skins";
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
@@ -35,7 +26,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     WriteError(gallery::kUsage);
     return 2;
   }
-  options->skinsFolder = SkinsFolder();
+  options->skinsFolder = gallery::ProgramFolder() + "\\skins";
   skin::BindSkinResourcesToWindows();
   skin::InstallSkinning();
   fw::TApplication application;

@@ -57,21 +57,22 @@ LRESULT CALLBACK MdiChildProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
   return DefMDIChildProcA(window, msg, wParam, lParam);
 }
 
-void RegisterClassOnce(const char* name, WNDPROC proc) {
+}  // namespace
+
+void RegisterWindowClassOnce(const char* name, WNDPROC procedure, HBRUSH background) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   WNDCLASSA existing{};
   if (GetClassInfoA(instance, name, &existing)) return;
   WNDCLASSA wc{};
   wc.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
-  wc.lpfnWndProc = proc;
+  wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
   wc.hIcon = LoadIconA(instance, "MAINICON");
   wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = background;
   wc.lpszClassName = name;
   RegisterClassA(&wc);
 }
-
-}  // namespace
 
 void ShowFormAt(fw::TForm& form, PageHost& host) {
   RECT bounds{};
@@ -93,8 +94,8 @@ void ShowWindowAt(HWND window, PageHost& host) {
 bool IsShown(HWND window) { return window && IsWindow(window) && IsWindowVisible(window); }
 
 void RegisterPlainWindowClasses() {
-  RegisterClassOnce(kPlainWindowClass, PlainWindowProc);
-  RegisterClassOnce(kMdiChildClass, MdiChildProc);
+  RegisterWindowClassOnce(kPlainWindowClass, PlainWindowProc);
+  RegisterWindowClassOnce(kMdiChildClass, MdiChildProc);
 }
 
 }  // namespace gallery

@@ -32,5 +32,7 @@ void ShowWindowAt(HWND window, PageHost& host);
 inline constexpr const char* kPlainWindowClass = "GalleryPlainWindow";
 inline constexpr const char* kMdiChildClass = "GalleryMdiChild";
 void RegisterPlainWindowClasses();
+// Registers a window class of the program once (the program's icon, the arrow cursor).
+void RegisterWindowClassOnce(const char* name, WNDPROC procedure, HBRUSH background = nullptr);
 
 }  // namespace gallery

@@ -50,8 +50,7 @@ std::vector<std::string> FilesInFolder(const std::string& folder) {
   return names;
 }
 
-std::string LoadSkinChoice(skin::TSkinData& data, const SkinChoice& choice,
-                           const std::vector<uint8_t>& defaultStream) {
+std::string LoadSkinChoice(skin::TSkinData& data, const SkinChoice& choice, const std::vector<uint8_t>& defaultStream) {
   if (!choice.path.empty()) {
     data.SetSkinFile(choice.path);
     if (!data.SkinEmpty()) return {};

@@ -41,7 +41,6 @@ std::vector<std::string> FilesInFolder(const std::string& folder);
 // SkinStream for the stored default) and tells the skinned windows. A file that is missing or
 // cannot be read as a skin leaves the component with the stored default instead; the answer then
 // says what went wrong, otherwise it is empty.
-std::string LoadSkinChoice(skin::TSkinData& data, const SkinChoice& choice,
-                           const std::vector<uint8_t>& defaultStream);
+std::string LoadSkinChoice(skin::TSkinData& data, const SkinChoice& choice, const std::vector<uint8_t>& defaultStream);
 
 }  // namespace gallery

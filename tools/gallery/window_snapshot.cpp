@@ -160,7 +160,8 @@ bool PaintWindowInto(fw::TBitmap& image, HWND window, const Placement& at) {
   // What printing left out comes from the window's own surface, as the system last painted it
   // there: the frame under Wine 8, which prints none, controls that print nothing or only part of
   // themselves, and what a window paints only on the screen.
-  if (IsWindowVisible(window) && pixels.Unpainted(area)) pixels.FillUnpainted(area, WindowSurface(window, origin, area));
+  if (IsWindowVisible(window) && pixels.Unpainted(area))
+    pixels.FillUnpainted(area, WindowSurface(window, origin, area));
   pixels.FillUnpainted(area, parent);
   // Outside its region the window shows what lies under it.
   pixels.Restore(area, parent, RegionMask(window, origin, area));
@@ -170,9 +171,9 @@ bool PaintWindowInto(fw::TBitmap& image, HWND window, const Placement& at) {
   for (HWND child = first ? GetWindow(first, GW_HWNDLAST) : nullptr; child; child = GetWindow(child, GW_HWNDPREV)) {
     RECT childBounds{};
     if (!IsWindowVisible(child) || !GetWindowRect(child, &childBounds)) continue;
-    PaintWindowInto(image, child,
-                    {{origin.x + childBounds.left - bounds.left, origin.y + childBounds.top - bounds.top},
-                     inside.clip});
+    PaintWindowInto(
+        image, child,
+        {{origin.x + childBounds.left - bounds.left, origin.y + childBounds.top - bounds.top}, inside.clip});
   }
   return skinned;
 }

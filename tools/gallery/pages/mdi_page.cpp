@@ -28,8 +28,8 @@ LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam
       // in a state that hangs the next detach. Pass GetSubMenu(GetMenu(frame), 0) here to show it.
       CLIENTCREATESTRUCT client{nullptr, kFirstChildId};
       HWND mdiClient = CreateWindowExA(WS_EX_CLIENTEDGE, "MDICLIENT", nullptr,
-                                       WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0,
-                                       0, frame, nullptr, GetModuleHandleA(nullptr), &client);
+                                       WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
+                                       frame, nullptr, GetModuleHandleA(nullptr), &client);
       SetWindowLongPtrA(frame, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(mdiClient));
       return mdiClient ? 0 : -1;
     }
@@ -55,20 +55,6 @@ LRESULT CALLBACK MdiFrameProc(HWND frame, UINT msg, WPARAM wParam, LPARAM lParam
       break;
   }
   return DefFrameProcA(frame, MdiClientOf(frame), msg, wParam, lParam);
-}
-
-void RegisterFrameClass() {
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  WNDCLASSA existing{};
-  if (GetClassInfoA(instance, kMdiFrameClass, &existing)) return;
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = MdiFrameProc;
-  wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, "MAINICON");
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_APPWORKSPACE);
-  wc.lpszClassName = kMdiFrameClass;
-  RegisterClassA(&wc);
 }
 
 // The frame's menu bar: a Window menu that arranges the children.
@@ -101,7 +87,9 @@ const std::array<FrameKind, 2>& FrameKinds() {
        "MDI frame",
        {{"normal-child", "Normal child", 0, {8, 8, 228, 128}},
         {"minimized-child", "Minimized child", WS_MINIMIZE, {0, 0, 200, 120}}}},
-      {"frame-b", "MDI frame, maximized child", {{"maximized-child", "Maximized child", WS_MAXIMIZE, {0, 0, 200, 120}}}},
+      {"frame-b",
+       "MDI frame, maximized child",
+       {{"maximized-child", "Maximized child", WS_MAXIMIZE, {0, 0, 200, 120}}}},
   }};
   return kinds;
 }
@@ -114,13 +102,12 @@ class MdiPage final : public GalleryPage {
   void Open(PageHost& host) override {
     Close();
     RegisterPlainWindowClasses();
-    RegisterFrameClass();
+    RegisterWindowClassOnce(kMdiFrameClass, MdiFrameProc, GetSysColorBrush(COLOR_APPWORKSPACE));
     for (size_t i = 0; i < FrameKinds().size(); ++i) {
       const FrameKind& kind = FrameKinds()[i];
       Frame& frame = frames_[i];
-      frame.window.reset(CreateWindowExA(0, kMdiFrameClass, kind.caption,
-                                         WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, 320, 240, nullptr,
-                                         CreateFrameMenu(), GetModuleHandleA(nullptr), nullptr));
+      frame.window.reset(CreateWindowExA(0, kMdiFrameClass, kind.caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
+                                         320, 240, nullptr, CreateFrameMenu(), GetModuleHandleA(nullptr), nullptr));
       if (!frame.window) continue;
       ShowWindowAt(frame.window.get(), host);
       for (const ChildKind& child : kind.children) {

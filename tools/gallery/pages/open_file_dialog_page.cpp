@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "tools/gallery/gallery_options.h"
 #include "tools/gallery/modal_page.h"
 #include "tools/gallery/page_registry.h"
 
@@ -19,10 +20,7 @@ class OpenFileDialogPage final : public ModalDialogPage {
 
  protected:
   void ShowModal(HWND owner) override {
-    std::array<char, MAX_PATH> folder{};
-    GetModuleFileNameA(nullptr, folder.data(), MAX_PATH);
-    std::string start(folder.data());
-    start.resize(start.find_last_of('\\') == std::string::npos ? 0 : start.find_last_of('\\'));
+    const std::string start = ProgramFolder();
     std::array<char, MAX_PATH> file{};
     OPENFILENAMEA open{};
     open.lStructSize = sizeof open;

@@ -1,7 +1,8 @@
 // The command line and the cycle of skins.
+#include "tools/gallery/gallery_options.h"
+
 #include <gtest/gtest.h>
 
-#include "tools/gallery/gallery_options.h"
 #include "tools/gallery/skin_cycle.h"
 #include "tools/gallery/tests/gallery_fixture.h"
 

@@ -32,8 +32,7 @@ std::multimap<std::string, DWORD> ChildrenOf(HWND parent) {
   return children;
 }
 
-int CountWithStyle(const std::multimap<std::string, DWORD>& children, const char* className, DWORD mask,
-                   DWORD value) {
+int CountWithStyle(const std::multimap<std::string, DWORD>& children, const char* className, DWORD mask, DWORD value) {
   auto [first, last] = children.equal_range(className);
   return static_cast<int>(std::count_if(first, last, [&](const auto& c) { return (c.second & mask) == value; }));
 }
