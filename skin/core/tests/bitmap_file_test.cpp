@@ -121,10 +121,10 @@ TEST(BitmapFile, AWrongPixelOffsetFallsBackToTheRowsAfterTheHeader) {
 
 // The pixels GDI itself makes of a file (StretchDIBits of its own header and rows) into a bitmap
 // of the format LoadBitmapFile chooses.
-fw::TBitmap DrawnByGdi(const Bytes& file, const skin::testing::BitmapFileSpec& spec) {
-  fw::TBitmap image(spec.width, spec.height, spec.bits == 32 ? fw::pf32bit : fw::pf24bit);
+fw::TBitmap DrawnByGdi(const Bytes& file, const skin::testing::BitmapFileSpec& recipe) {
+  fw::TBitmap image(recipe.width, recipe.height, recipe.bits == 32 ? fw::pf32bit : fw::pf24bit);
   const uint32_t offset = static_cast<uint32_t>(file[10]) | (static_cast<uint32_t>(file[11]) << 8);
-  StretchDIBits(image.DC(), 0, 0, spec.width, spec.height, 0, 0, spec.width, spec.height,
+  StretchDIBits(image.DC(), 0, 0, recipe.width, recipe.height, 0, 0, recipe.width, recipe.height,
                 file.data() + offset, reinterpret_cast<const BITMAPINFO*>(file.data() + 14),
                 DIB_RGB_COLORS, SRCCOPY);
   GdiFlush();
@@ -140,8 +140,8 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
     for (uint32_t& colour : list) colour = random() & 0xFFFFFF;
     return list;
   };
-  auto values = [&](const BitmapFileSpec& spec, uint32_t mask) {
-    std::vector<uint32_t> list(static_cast<size_t>(spec.width * spec.height));
+  auto values = [&](const BitmapFileSpec& recipe, uint32_t mask) {
+    std::vector<uint32_t> list(static_cast<size_t>(recipe.width * recipe.height));
     for (uint32_t& value : list) value = random() & mask;
     return list;
   };
@@ -150,7 +150,7 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
 
   struct Case {
     const char* what;
-    BitmapFileSpec spec;
+    BitmapFileSpec recipe;
     uint32_t value_mask;  // random values, or every 16-bit value when 0
   };
   Case cases[] = {
@@ -186,15 +186,15 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
   };
   for (Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.spec.bits <= 8) {
-      const size_t listed = c.spec.colours_used ? c.spec.colours_used : size_t{1} << c.spec.bits;
-      c.spec.palette = colours(listed);
+    if (c.recipe.bits <= 8) {
+      const size_t listed = c.recipe.colours_used ? c.recipe.colours_used : size_t{1} << c.recipe.bits;
+      c.recipe.palette = colours(listed);
     }
-    c.spec.values = c.value_mask ? values(c.spec, c.value_mask) : every16;
-    const Bytes file = skin::testing::BitmapFile(c.spec);
+    c.recipe.values = c.value_mask ? values(c.recipe, c.value_mask) : every16;
+    const Bytes file = skin::testing::BitmapFile(c.recipe);
     fw::TBitmap loaded;
     ASSERT_TRUE(skin::LoadBitmapFile(loaded, file));
-    const fw::TBitmap expected = DrawnByGdi(file, c.spec);
+    const fw::TBitmap expected = DrawnByGdi(file, c.recipe);
     ASSERT_EQ(loaded.PixelFormat(), expected.PixelFormat());
     ASSERT_EQ(loaded.Width(), expected.Width());
     ASSERT_EQ(loaded.Height(), expected.Height());

@@ -92,10 +92,10 @@ class CaptionButtonAction : public FrameTest, public testing::WithParamInterface
 
 TEST_P(CaptionButtonAction, ClickGivesTheCommandOfTheButtonsAction) {
   const ActionCase& c = GetParam();
-  FrameSkinSpec spec;
-  spec.buttons.resize(1);
-  spec.buttons[0].action = c.action;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.buttons.resize(1);
+  recipe.buttons[0].action = c.action;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow(CommandLog::Class());
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(skinner->FButtons[0]->Visible);
@@ -177,15 +177,15 @@ TEST_F(FrameTest, CloseButtonNeedsTheSystemMenusCloseItemExceptOnTheWindows9xFam
 }
 
 TEST_F(FrameTest, DoubleClickOnTheWindowIconCloses) {
-  FrameSkinSpec spec;
+  FrameSkinSpec recipe;
   ButtonSpec icon;
   icon.action = 3;
   icon.align = 0;
   icon.x = 6;
   icon.y = 4;
   icon.image = false;
-  spec.buttons.push_back(icon);
-  UseSkin(SolidFrameSkin(spec));
+  recipe.buttons.push_back(icon);
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow(CommandLog::Class());
   ASSERT_NE(skinner, nullptr);
   ASSERT_TRUE(skinner->FButtons[4]->Visible);
@@ -373,9 +373,9 @@ TEST_F(FrameTest, DraggingTheCaptionMovesTheWindow) {
 }
 
 TEST_F(FrameTest, DraggingTheRightBorderResizesTheWindowAndItsFrameAndRegionFollow) {
-  FrameSkinSpec spec;
-  spec.transparent = true;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.transparent = true;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;

@@ -67,7 +67,7 @@ void ExerciseFrame(TWinSkinForm& skinner, HWND other) {
 
 struct BrokenSkin {
   const char* name;
-  FrameSkinSpec spec;
+  FrameSkinSpec recipe;
   int width = 400;
   int height = 300;
 };
@@ -75,30 +75,30 @@ struct BrokenSkin {
 std::vector<BrokenSkin> BrokenSkins() {
   std::vector<BrokenSkin> skins;
   BrokenSkin noBorders{"NoBorderImages"};
-  noBorders.spec.borders = false;
+  noBorders.recipe.borders = false;
   skins.push_back(noBorders);
   BrokenSkin noButtonImages{"NoButtonImages"};
-  for (ButtonSpec& button : noButtonImages.spec.buttons) button.image = false;
+  for (ButtonSpec& button : noButtonImages.recipe.buttons) button.image = false;
   skins.push_back(noButtonImages);
   BrokenSkin noTitle{"NoTitleRecord"};
-  noTitle.spec.title = false;
+  noTitle.recipe.title = false;
   skins.push_back(noTitle);
   BrokenSkin nothing{"NoFrameAtAll"};
-  nothing.spec.borders = false;
-  nothing.spec.title = false;
-  nothing.spec.buttons.clear();
+  nothing.recipe.borders = false;
+  nothing.recipe.title = false;
+  nothing.recipe.buttons.clear();
   skins.push_back(nothing);
   BrokenSkin wide{"BordersWiderThanTheWindow"};
-  wide.spec.side = 300;
-  wide.spec.top = 250;
-  wide.spec.bottom = 200;
-  wide.spec.transparent = true;
+  wide.recipe.side = 300;
+  wide.recipe.top = 250;
+  wide.recipe.bottom = 200;
+  wide.recipe.transparent = true;
   wide.width = 200;
   wide.height = 150;
   skins.push_back(wide);
   BrokenSkin wideOpaque = wide;
   wideOpaque.name = "OpaqueBordersWiderThanTheWindow";
-  wideOpaque.spec.transparent = false;
+  wideOpaque.recipe.transparent = false;
   skins.push_back(wideOpaque);
   return skins;
 }
@@ -109,7 +109,7 @@ class BrokenFrameSkin : public FrameTest, public testing::WithParamInterface<Bro
 
 TEST_P(BrokenFrameSkin, WindowIsSkinnedAndPaintedWithoutCrashOrLeak) {
   const BrokenSkin& c = GetParam();
-  UseSkin(SolidFrameSkin(c.spec));
+  UseSkin(SolidFrameSkin(c.recipe));
   HWND other = CreateTestWindow("SkinFrameOther");
   TWinSkinForm* skinner = SkinnedWindow("SkinFrameBroken", WS_OVERLAPPEDWINDOW, 0, c.width, c.height);
   ASSERT_NE(skinner, nullptr);
@@ -131,9 +131,9 @@ INSTANTIATE_TEST_SUITE_P(Skins, BrokenFrameSkin, testing::ValuesIn(BrokenSkins()
                          [](const testing::TestParamInfo<BrokenSkin>& tested) { return tested.param.name; });
 
 TEST_F(FrameTest, SkinWithoutBorderImagesGivesNoBordersAndTheWholeWindowAsRegion) {
-  FrameSkinSpec spec;
-  spec.borders = false;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.borders = false;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   EXPECT_EQ(skinner->Metrics(), (skin::FrameMetrics{0, 0, 0, 0, 0}));
@@ -147,9 +147,9 @@ TEST_F(FrameTest, SkinWithoutBorderImagesGivesNoBordersAndTheWholeWindowAsRegion
 // ---- Windows of no size -----------------------------------------------------------------------------
 
 TEST_F(FrameTest, WindowOfNoSizeIsLeftWithoutRegionAndGetsItBackWithASize) {
-  FrameSkinSpec spec;
-  spec.transparent = true;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.transparent = true;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;

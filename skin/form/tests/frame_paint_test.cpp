@@ -63,9 +63,9 @@ Columns ColumnsNotOf(const fw::TBitmap& image, int left, int right, int top, int
 }
 
 FrameSkinSpec WithoutButtons() {
-  FrameSkinSpec spec;
-  spec.buttons.clear();
-  return spec;
+  FrameSkinSpec recipe;
+  recipe.buttons.clear();
+  return recipe;
 }
 
 // ---- The solid skin, pixel by pixel ------------------------------------------------------------------
@@ -135,13 +135,13 @@ TEST_F(FrameTest, MaximizedWindowShowsRestoreInsteadOfMaximize) {
 }
 
 TEST_F(FrameTest, RightAlignedButtonSitsAtTheWindowWidthLessItsXcoord) {
-  FrameSkinSpec spec = WithoutButtons();
+  FrameSkinSpec recipe = WithoutButtons();
   ButtonSpec button;
   button.action = 0;
   button.x = 30;
   button.width = 21;
-  spec.buttons = {button};
-  UseSkin(SolidFrameSkin(spec));
+  recipe.buttons = {button};
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);
   ASSERT_NE(skinner, nullptr);
   SetWindowPos(skinner->FHandle, nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -166,9 +166,9 @@ constexpr const char* kLongCaption =
     "A caption much longer than the caption bar of this window has room for, so it must end in an ellipsis";
 
 TEST_F(FrameTest, CaptionTooLongIsCutWithAnEllipsisAtTheRightClip) {
-  FrameSkinSpec spec = WithoutButtons();
-  spec.textRightClip = 30;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe = WithoutButtons();
+  recipe.textRightClip = 30;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 300, 200);
   ASSERT_NE(skinner, nullptr);
   SetWindowTextA(skinner->FHandle, kLongCaption);
@@ -193,9 +193,9 @@ TEST_F(FrameTest, CaptionTooLongIsCutWithAnEllipsisAtTheRightClip) {
 }
 
 TEST_F(FrameTest, PopupCaptionStopsFivePixelsBeforeTheRightButtons) {
-  FrameSkinSpec spec;  // close, maximize and minimize: a zone of 73 pixels
-  spec.textRightClip = 10;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;  // close, maximize and minimize: a zone of 73 pixels
+  recipe.textRightClip = 10;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow(
       "SkinFramePopup", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX, 0, 320, 200);
   ASSERT_NE(skinner, nullptr);
@@ -232,16 +232,16 @@ TEST_F(FrameTest, CaptionTextIsDrawnInTheTitleColours) {
 
 // The window's icon as a system-menu button at the caption's left (Action 3, no image).
 FrameSkinSpec WithIconButton() {
-  FrameSkinSpec spec = WithoutButtons();
+  FrameSkinSpec recipe = WithoutButtons();
   ButtonSpec icon;
   icon.action = 3;
   icon.align = 0;
   icon.x = 6;
   icon.y = 4;
   icon.image = false;
-  spec.buttons = {icon};
-  spec.textShift = 28;
-  return spec;
+  recipe.buttons = {icon};
+  recipe.textShift = 28;
+  return recipe;
 }
 
 TEST_F(FrameTest, DialogShowsNoIconAndItsLeftAlignedCaptionMovesSixteenPixelsLeft) {
@@ -308,13 +308,13 @@ struct AskedWindow {
 };
 
 TEST_F(FrameTest, FrameFollowsEveryChangeOfWhatItShows) {
-  FrameSkinSpec spec = WithIconButton();
+  FrameSkinSpec recipe = WithIconButton();
   ButtonSpec asked;  // shown while the window says so
   asked.action = 77;
   asked.x = 40;
   asked.visibility = 1234;
-  spec.buttons.push_back(asked);
-  UseSkin(SolidFrameSkin(spec));
+  recipe.buttons.push_back(asked);
+  UseSkin(SolidFrameSkin(recipe));
   AskedWindow::Answer() = false;
   TWinSkinForm* skinner = SkinnedWindow(AskedWindow::Class(), WS_OVERLAPPEDWINDOW, 0, 400, 200);
   ASSERT_NE(skinner, nullptr);

@@ -61,17 +61,17 @@ Bytes MidnightSkin() {
 
 std::vector<ButtonSpec> StandardButtons() {
   const auto button = [](int action, int x, int visibility, int visibility1, Rgb normal) {
-    ButtonSpec spec;
-    spec.action = action;
-    spec.x = x;
-    spec.visibility = visibility;
-    spec.visibility1 = visibility1;
+    ButtonSpec recipe;
+    recipe.action = action;
+    recipe.x = x;
+    recipe.visibility = visibility;
+    recipe.visibility1 = visibility1;
     // Pressed darker, hot lighter, inactive darker still.
-    spec.colours[0] = normal;
-    spec.colours[1] = skinimage::Mix(normal, skinimage::kBlack, 1, 2);
-    spec.colours[2] = skinimage::Mix(normal, skinimage::kWhite, 1, 2);
-    spec.colours[3] = skinimage::Mix(normal, skinimage::kBlack, 3, 4);
-    return spec;
+    recipe.colours[0] = normal;
+    recipe.colours[1] = skinimage::Mix(normal, skinimage::kBlack, 1, 2);
+    recipe.colours[2] = skinimage::Mix(normal, skinimage::kWhite, 1, 2);
+    recipe.colours[3] = skinimage::Mix(normal, skinimage::kBlack, 3, 4);
+    return recipe;
   };
   return {
       button(0, 25, 0, 0, 0xC00000),  // close
@@ -81,38 +81,38 @@ std::vector<ButtonSpec> StandardButtons() {
   };
 }
 
-Bytes SolidFrameSkin(const FrameSkinSpec& spec) {
+Bytes SolidFrameSkin(const FrameSkinSpec& recipe) {
   skintest::TestSkin skin;
   std::string& text = skin.definition;
   text += "[TitlebarSkin]\r\nSkinName=solid\r\n\r\n[Personality]\r\n";
-  if (spec.borders) {
-    skin.Bitmap("left.bmp", BorderImage(spec.side, spec.length, kLeftColours, false, spec.transparent));
-    skin.Bitmap("right.bmp", BorderImage(spec.side, spec.length, kRightColours, false, spec.transparent));
-    skin.Bitmap("top.bmp", BorderImage(spec.length, spec.top, kTopColours, true, spec.transparent));
-    skin.Bitmap("bottom.bmp", BorderImage(spec.length, spec.bottom, kBottomColours, true, spec.transparent));
+  if (recipe.borders) {
+    skin.Bitmap("left.bmp", BorderImage(recipe.side, recipe.length, kLeftColours, false, recipe.transparent));
+    skin.Bitmap("right.bmp", BorderImage(recipe.side, recipe.length, kRightColours, false, recipe.transparent));
+    skin.Bitmap("top.bmp", BorderImage(recipe.length, recipe.top, kTopColours, true, recipe.transparent));
+    skin.Bitmap("bottom.bmp", BorderImage(recipe.length, recipe.bottom, kBottomColours, true, recipe.transparent));
     for (const char* name : {"Left", "Right", "Top", "Bottom"}) {
       std::string lower = name;
       lower[0] = static_cast<char>(lower[0] - 'A' + 'a');
       text += std::string(name) + "=" + lower + ".bmp\r\n";
       text += Line(std::string(name) + "Frame", 2);
       text += Line(std::string(name) + "Stretch", 1);
-      text += Line(std::string(name) + "Trans", spec.transparent ? 1 : 0);
+      text += Line(std::string(name) + "Trans", recipe.transparent ? 1 : 0);
       text += Line(std::string(name) + "TopHeight", 2);
       text += Line(std::string(name) + "BotHeight", 2);
     }
   }
-  if (spec.title) {
-    text += Line("TextShift", spec.textShift);
+  if (recipe.title) {
+    text += Line("TextShift", recipe.textShift);
     text += Line("TextShiftVert", 0);
-    text += Line("TextRightClip", spec.textRightClip);
-    text += Line("TextAlignment", spec.textAlignment);
+    text += Line("TextRightClip", recipe.textRightClip);
+    text += Line("TextAlignment", recipe.textAlignment);
   }
   text += "\r\n[Colours]\r\n";
   text += ColourLine("ButtonFace", kFaceColour);
   text += ColourLine("TitleTextActive", kTitleActiveColour);
   text += ColourLine("TitleTextNoActive", kTitleInactiveColour);
-  for (size_t i = 0; i < spec.buttons.size(); ++i) {
-    const ButtonSpec& button = spec.buttons[i];
+  for (size_t i = 0; i < recipe.buttons.size(); ++i) {
+    const ButtonSpec& button = recipe.buttons[i];
     const std::string image = "button" + std::to_string(i) + ".bmp";
     text += "\r\n[Button" + std::to_string(i) + "]\r\n";
     if (button.image) {

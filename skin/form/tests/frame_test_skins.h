@@ -83,6 +83,6 @@ struct FrameSkinSpec {
 };
 
 // The stored-skin property data of a solid frame skin.
-Bytes SolidFrameSkin(const FrameSkinSpec& spec = {});
+Bytes SolidFrameSkin(const FrameSkinSpec& recipe = {});
 
 }  // namespace frametest

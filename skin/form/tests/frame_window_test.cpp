@@ -128,10 +128,10 @@ class DialogWidening : public FrameTest, public testing::WithParamInterface<Dial
 
 TEST_P(DialogWidening, DialogIsWidenedToItsCaptionAndItsChildrenMoveByHalfTheGrowth) {
   const DialogCaseSpec& c = GetParam();
-  FrameSkinSpec spec;
-  spec.textShift = 8;
-  spec.textRightClip = 30;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.textShift = 8;
+  recipe.textRightClip = 30;
+  UseSkin(SolidFrameSkin(recipe));
   HWND dialog = CreatePlainDialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE);
   ASSERT_NE(dialog, nullptr);
   SetWindowTextW(dialog, c.caption);
@@ -302,9 +302,9 @@ class MdiWindows {
 
 TEST_F(FrameTest, MenuBandOfAnMdiChildAnswersHtMenu) {
   // A caption bar lower than the platform's leaves an MDI child a band below it.
-  FrameSkinSpec spec;
-  spec.top = 10;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.top = 10;
+  UseSkin(SolidFrameSkin(recipe));
   MdiWindows mdi(windows);
   ShowWindow(mdi.frame, SW_SHOW);
   HWND child = mdi.CreateChild();
@@ -425,9 +425,9 @@ TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
 INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), SkinTestName);
 
 TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
-  FrameSkinSpec spec;
-  spec.transparent = true;
-  UseSkin(SolidFrameSkin(spec));
+  FrameSkinSpec recipe;
+  recipe.transparent = true;
+  UseSkin(SolidFrameSkin(recipe));
   TWinSkinForm* skinner = SkinnedWindow();
   ASSERT_NE(skinner, nullptr);
   HWND window = skinner->FHandle;

@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
                                       0x000003FF, 0xC0000000, 0x12345678, 0};
   struct Seed {
     const char* name;
-    BitmapFileSpec spec;
+    BitmapFileSpec recipe;
   };
   const Seed seeds[] = {
       {"1bit.bmp",
@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
         .colours_used = 4,
         .values = {3, 2, 1, 0}}},
   };
-  for (const Seed& seed : seeds) WriteFile(bmp + seed.name, BitmapFile(seed.spec));
+  for (const Seed& seed : seeds) WriteFile(bmp + seed.name, BitmapFile(seed.recipe));
   // A skin's own kind of file, and one whose pixel offset is wrong (only the program loads it).
   WriteFile(bmp + "skin-like.bmp", BitmapLike(12, 4, 1));
   Bytes offset_zero = BitmapLike(5, 3, 2);

@@ -25,7 +25,7 @@ void Put32(Bytes& file, size_t at, uint32_t value) {
 TEST(BitmapDecoder, EveryDepthAndHeaderFormDecodesToItsPixels) {
   struct Case {
     const char* what;
-    BitmapFileSpec spec;
+    BitmapFileSpec recipe;
     Pixels expected;
   };
   const Pixels grey4 = {0x000000, 0x555555, 0xAAAAAA, 0xFFFFFF};
@@ -136,14 +136,14 @@ TEST(BitmapDecoder, EveryDepthAndHeaderFormDecodesToItsPixels) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const Bytes file = BitmapFile(c.spec);
+    const Bytes file = BitmapFile(c.recipe);
     for (BitmapChecks checks : {BitmapChecks::kStrict, BitmapChecks::kTolerant}) {
       std::string error;
       const auto image = skin::DecodeBitmapFile(file, checks, error);
       ASSERT_TRUE(image) << error;
-      EXPECT_EQ(image->width, c.spec.width);
-      EXPECT_EQ(image->height, c.spec.height);
-      EXPECT_EQ(image->source_32_bit, c.spec.bits == 32);
+      EXPECT_EQ(image->width, c.recipe.width);
+      EXPECT_EQ(image->height, c.recipe.height);
+      EXPECT_EQ(image->source_32_bit, c.recipe.bits == 32);
       EXPECT_EQ(image->pixels, c.expected);
     }
   }
@@ -221,13 +221,13 @@ TEST(BitmapDecoder, DamagedFilesAreRefusedWithAReason) {
 }
 
 TEST(BitmapDecoder, AWrongPixelOffsetReadsTheRowsAfterTheColourTable) {
-  const BitmapFileSpec spec{.width = 3,
+  const BitmapFileSpec recipe{.width = 3,
                             .height = 2,
                             .bits = 8,
                             .palette = {0x0000FF, 0x00FF00, 0xFF0000},
                             .colours_used = 3,
                             .values = {0, 1, 2, 2, 1, 0}};
-  const Bytes good = BitmapFile(spec);
+  const Bytes good = BitmapFile(recipe);
   std::string error;
   const auto expected = skin::DecodeBitmapFile(good, BitmapChecks::kStrict, error);
   ASSERT_TRUE(expected) << error;
