@@ -21,16 +21,18 @@ struct WindowRecord {
   std::vector<std::function<void()>> onIdle;  // releases waiting for depth 0
 };
 
-// One message being handled by one layer; frames nest strictly on the GUI thread.
+// One message being handled by one layer; frames nest on the GUI thread. They are kept in a
+// vector, not on the stack: a crash that the system's callback dispatcher swallows can unwind
+// past our code without popping, and the stale entries must still be valid memory (the next
+// caller cuts the vector back to its own depth).
 struct Frame {
   WindowRecord* record;
   SubclassLayer* layer;
   SubclassLayer* below;  // the layer that was below when the message reached this one
   bool passedOn;
-  Frame* outer;
 };
 
-thread_local Frame* t_innermost = nullptr;
+thread_local std::vector<Frame> t_frames;
 
 std::unordered_map<HWND, std::unique_ptr<WindowRecord>>& Records() noexcept {
   static std::unordered_map<HWND, std::unique_ptr<WindowRecord>> records;
@@ -112,8 +114,8 @@ LRESULT SubclassChain::CallFrom(WindowRecord& record, HWND window, size_t index,
   if (index >= record.layers.size()) return CallPrevious(record, window, msg, wParam, lParam);
   SubclassLayer* layer = record.layers[index];
   SubclassLayer* below = index + 1 < record.layers.size() ? record.layers[index + 1] : nullptr;
-  Frame frame{&record, layer, below, false, t_innermost};
-  t_innermost = &frame;
+  const size_t depth = t_frames.size();
+  t_frames.push_back(Frame{&record, layer, below, false});
   LRESULT result = 0;
   bool failed = false;
   try {
@@ -126,8 +128,11 @@ LRESULT SubclassChain::CallFrom(WindowRecord& record, HWND window, size_t index,
     ReportSkinnerError("unknown error in a skinner");
   }
   // The window still gets a message that the failed layer had not passed on.
-  if (failed && !frame.passedOn) result = PassBelow(record, window, frame, msg, wParam, lParam);
-  t_innermost = frame.outer;
+  if (t_frames.size() > depth) {
+    const Frame frame = t_frames[depth];
+    if (failed && !frame.passedOn) result = PassBelow(record, window, frame, msg, wParam, lParam);
+  }
+  t_frames.resize(depth);
   return result;
 }
 
@@ -220,8 +225,8 @@ void SubclassLayer::LeaveChain() noexcept {
   SubclassLayer* const below = it + 1 != layers.end() ? *(it + 1) : nullptr;
   layers.erase(it);
   // A message on its way down to this layer goes to the one below it instead.
-  for (Frame* frame = t_innermost; frame; frame = frame->outer)
-    if (frame->below == this) frame->below = below;
+  for (Frame& frame : t_frames)
+    if (frame.below == this) frame.below = below;
   SubclassChain::Leave(*record, window);
   if (record->depth == 0) SubclassChain::Idle(window);
 }
@@ -233,13 +238,13 @@ LRESULT SubclassLayer::CallNextProc(UINT msg, WPARAM wParam, LPARAM lParam) noex
     return IsWindowUnicode(window) ? DefWindowProcW(window, msg, wParam, lParam)
                                    : DefWindowProcA(window, msg, wParam, lParam);
   }
-  Frame* frame = t_innermost;
-  if (frame && frame->layer == this) {
-    frame->passedOn = true;
-    return SubclassChain::PassBelow(*record, window, *frame, msg, wParam, lParam);
+  if (!t_frames.empty() && t_frames.back().layer == this) {
+    t_frames.back().passedOn = true;
+    const Frame frame = t_frames.back();
+    return SubclassChain::PassBelow(*record, window, frame, msg, wParam, lParam);
   }
   // Called outside the layer's own message: the layer below it now.
-  const Frame outside{record, this, nullptr, true, nullptr};
+  const Frame outside{record, this, nullptr, true};
   return SubclassChain::PassBelow(*record, window, outside, msg, wParam, lParam);
 }
 

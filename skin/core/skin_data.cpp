@@ -185,6 +185,8 @@ bool TSkinData::LoadSkin() {
   TMemoryStream definition;
   std::string found;
   archive.FindEntry(".ini", definition, found);
+  // An archive whose definition is missing or unreadable is no skin: the previous one stays.
+  if (found.empty() || definition.Size() == 0) return false;
   definition.SetPosition(0);
   TQuickIni ini;
   ini.LoadFromStream(&definition);

@@ -31,7 +31,7 @@ void PutImage(HDC dc, const fw::TBitmap& image, Point at) {
 }  // namespace
 
 void TWinSkinForm::PaintFrame(HDC dc) {
-  if (!FSkinData || FSkinData->SkinEmpty() || !Hooked()) return;
+  if (!FSkinFrame || !FSkinData || FSkinData->SkinEmpty() || !Hooked()) return;
   if (FLifeState != lsActive && FLifeState != lsReskinning) return;
   if (FBorderKind == TBorderKind::bkNone || MaximizedMdiChild()) return;
   const bool ownDC = dc == nullptr;
