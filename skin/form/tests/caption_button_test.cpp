@@ -119,8 +119,7 @@ const ActionCase kActionCases[] = {
     {"Custom1500", 1500, skin::SKM_CUSTOMBUTTON, 1500},
 };
 
-INSTANTIATE_TEST_SUITE_P(Actions, CaptionButtonAction, testing::ValuesIn(kActionCases),
-                         [](const testing::TestParamInfo<ActionCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Actions, CaptionButtonAction, testing::ValuesIn(kActionCases), CaseName<ActionCase>);
 
 TEST_F(FrameTest, ReleasingOverAnotherButtonThanThePressedOneDoesNothing) {
   UseSkin(SolidFrameSkin());
@@ -233,7 +232,7 @@ TEST_P(CaptionHint, ShownAfterTwiceTheHintPauseAndHiddenAfterTheHidePauseOnlyWit
 }
 
 INSTANTIATE_TEST_SUITE_P(Option, CaptionHint, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) { return info.param ? "On" : "Off"; });
+                         [](const testing::TestParamInfo<bool>& option) { return option.param ? "On" : "Off"; });
 
 TEST_F(FrameTest, HintGoesWhenTheFrameIsPaintedAfreshAndForgetsTheHotButton) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());
@@ -351,8 +350,7 @@ const ClickCase kClickCases[] = {
     {"Restore", SW_MAXIMIZE, kRestore, [](HWND w) { return !IsZoomed(w) && !IsIconic(w) && IsWindowVisible(w); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Buttons, RealCaptionClick, testing::ValuesIn(kClickCases),
-                         [](const testing::TestParamInfo<ClickCase>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Buttons, RealCaptionClick, testing::ValuesIn(kClickCases), CaseName<ClickCase>);
 
 TEST_F(FrameTest, DraggingTheCaptionMovesTheWindow) {
   UseSkin(SolidFrameSkin());

@@ -127,8 +127,7 @@ TEST_P(BrokenFrameSkin, WindowIsSkinnedAndPaintedWithoutCrashOrLeak) {
   EXPECT_GE(client.bottom, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, BrokenFrameSkin, testing::ValuesIn(BrokenSkins()),
-                         [](const testing::TestParamInfo<BrokenSkin>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Skins, BrokenFrameSkin, testing::ValuesIn(BrokenSkins()), CaseName<BrokenSkin>);
 
 TEST_F(FrameTest, SkinWithoutBorderImagesGivesNoBordersAndTheWholeWindowAsRegion) {
   FrameSkinSpec spec;
@@ -248,7 +247,7 @@ const AwkwardMoment kAwkwardMoments[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, DestroyedWhileButtonBusy, testing::ValuesIn(kAwkwardMoments),
-                         [](const testing::TestParamInfo<AwkwardMoment>& info) { return info.param.name; });
+                         CaseName<AwkwardMoment>);
 
 // A window that destroys itself on the first message of its own activation that `when` picks.
 struct SelfDestroying {
@@ -298,7 +297,9 @@ TEST_P(DestroyedInsideActivation, SkinnerReportsTheWindowGoneAndLeavesNothingBeh
     EXPECT_TRUE(testutil::PumpUntil([&] { return !IsWindow(window); }, 2000)) << "the window was not destroyed";
     SelfDestroying::When() = nullptr;
     testutil::PumpMessages(20);
-    if (skinner) EXPECT_EQ(skinner->LifeState(), skin::lsDestroyed);
+    if (skinner) {
+      EXPECT_EQ(skinner->LifeState(), skin::lsDestroyed);
+    }
     SetActiveWindow(other);
     manager->PurgeFormSkinners();
     EXPECT_EQ(manager->FormSkinners().size(), 1u) << "only the other window's skinner is left";
@@ -322,7 +323,7 @@ const DestroyMoment kDestroyMoments[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, DestroyedInsideActivation, testing::ValuesIn(kDestroyMoments),
-                         [](const testing::TestParamInfo<DestroyMoment>& info) { return info.param.name; });
+                         CaseName<DestroyMoment>);
 
 TEST_F(FrameTest, FormDestroyedByItsAfterSkinEventLeavesNothingBehind) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());

@@ -70,8 +70,7 @@ fw::TBitmap FrameTest::ShownWindow(HWND window) {
   return image;
 }
 
-std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info) {
-  std::string name = info.param.name;
+std::string CaseName(std::string name) {
   for (char& c : name)
     if (!isalnum(static_cast<unsigned char>(c))) c = '_';
   return name;

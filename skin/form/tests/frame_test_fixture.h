@@ -35,8 +35,12 @@ class FrameTest : public SkinManageTest {
   static fw::TBitmap ShownWindow(HWND window);
 };
 
-// The name of a test over the program's skins: the skin's name in letters, digits and '_'.
-std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info);
+// The name of a case of a parameterized test: the `name` of its parameter in letters, digits and '_'.
+std::string CaseName(std::string name);
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& test) {
+  return CaseName(std::string(test.param.name));
+}
 
 // ---- Real mouse input ---------------------------------------------------------------------------
 

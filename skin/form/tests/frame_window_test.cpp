@@ -163,8 +163,7 @@ const DialogCaseSpec kDialogCases[] = {
     {"ShortCaption", L"Hi", 300},
 };
 
-INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases),
-                         [](const testing::TestParamInfo<DialogCaseSpec>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases), CaseName<DialogCaseSpec>);
 
 // ---- Border kind none ---------------------------------------------------------------------------
 
@@ -355,7 +354,9 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   // so none of them is shown.
   skin::TWinSkinForm* frameSkinner = SkinnerOf(mdi.frame);
   for (const auto& button : frameSkinner->FButtons)
-    if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) EXPECT_FALSE(button->Visible);
+    if (button->SkinButton->Visibility == skin::bvMdiChildMaximized) {
+      EXPECT_FALSE(button->Visible);
+    }
 
   // Restored, the child has its skinned frame back.
   SendMessageA(mdi.client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
@@ -420,7 +421,7 @@ TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
   EXPECT_GT(checked, 500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), SkinTestName);
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), CaseName<ShippedSkin>);
 
 TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   FrameSkinSpec spec;
