@@ -22,27 +22,6 @@ namespace {
 
 using skin::TWinSkinForm;
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
-POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// The screen point at the centre of a caption button.
-POINT OnButton(const TWinSkinForm& skinner, size_t index) {
-  const POINT centre = CentreOf(skinner.FButtons[index]->BoundsRect);
-  return OnScreen(skinner.FHandle, centre.x, centre.y);
-}
-
-// A non-client mouse message at a screen point, with the hit code the window gives it.
-void SendNcMouse(HWND window, UINT message, POINT screen) {
-  const LPARAM at = MAKELPARAM(screen.x, screen.y);
-  const auto hit = static_cast<WPARAM>(SendMessageA(window, WM_NCHITTEST, 0, at));
-  SendMessageA(window, message, hit, at);
-}
-
 void ClickBySending(HWND window, POINT screen) {
   SendNcMouse(window, WM_NCLBUTTONDOWN, screen);
   SendNcMouse(window, WM_NCLBUTTONUP, screen);

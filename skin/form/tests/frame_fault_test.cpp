@@ -26,23 +26,6 @@ using skin::TWinSkinForm;
 using test_support::CountGdiObjects;
 using test_support::CountUserObjects;
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
-void SendNcMouse(HWND window, UINT message, POINT screen) {
-  const LPARAM at = MAKELPARAM(screen.x, screen.y);
-  const auto hit = static_cast<WPARAM>(SendMessageA(window, WM_NCHITTEST, 0, at));
-  SendMessageA(window, message, hit, at);
-}
-
-POINT OnButton(const TWinSkinForm& skinner, size_t index) {
-  const RECT& r = skinner.FButtons[index]->BoundsRect;
-  return OnScreen(skinner.FHandle, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
 // Everything a skinned frame does with its skin: paint, hover and press a button, resize (region),
 // activate and deactivate, change the caption.
 void ExerciseFrame(TWinSkinForm& skinner, HWND other) {

@@ -26,12 +26,6 @@ using skin::TWinSkinForm;
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
 // Every pixel of the rectangle has the colour; otherwise the first one that does not.
 testing::AssertionResult AllPixels(const fw::TBitmap& image, const RECT& area, COLORREF colour) {
   for (int y = area.top; y < area.bottom; ++y)

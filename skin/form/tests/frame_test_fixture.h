@@ -42,6 +42,15 @@ std::string CaseName(const testing::TestParamInfo<Case>& test) {
   return CaseName(std::string(test.param.name));
 }
 
+// ---- Windows and their caption buttons ---------------------------------------------------------
+
+SIZE SizeOf(HWND window);
+POINT CentreOf(const RECT& r);
+// The screen point at the centre of a caption button.
+POINT OnButton(const skin::TWinSkinForm& skinner, size_t index);
+// A non-client mouse message at a screen point with the hit code the window gives it, sent at once.
+void SendNcMouse(HWND window, UINT message, POINT screen);
+
 // ---- Real mouse input ---------------------------------------------------------------------------
 
 // A point of the window, relative to its top-left corner, on the screen.

@@ -30,12 +30,6 @@ RECT ClientOf(HWND window) {
   return client;
 }
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
 // The client rectangle's top-left corner relative to the window's.
 POINT ClientOrigin(HWND window) {
   POINT origin{0, 0};
