@@ -1,8 +1,9 @@
 # Test helpers shared by every folder.
 #   pastelle_add_googletest()                 builds GoogleTest from Debian's sources
-#   pastelle_add_test(NAME SOURCES ... LIBS ...)
-#       one GoogleTest program with our own main (hang watchdog); each test case becomes one
-#       ctest test, run natively or under Wine through the cross-compiling emulator. The program
+#   pastelle_add_test(NAME SOURCES ... LIBS ... [TIMEOUT s] [WATCHDOG s])
+#       one GoogleTest program with our own main (hang watchdog, 90 s unless WATCHDOG says
+#       otherwise); each test case becomes one ctest test, run natively or under Wine through the
+#       cross-compiling emulator. The program
 #       sees the source tree's path as PASTELLE_SOURCE_DIR.
 include(GoogleTest)
 
@@ -37,7 +38,7 @@ function(pastelle_add_test name)
   if(NOT PASTELLE_TESTS)
     return()
   endif()
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT;WATCHDOG" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} pastelle_test_main pastelle_warnings)
   if(WIN32)
@@ -51,8 +52,12 @@ function(pastelle_add_test name)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
+  set(environment "")
+  if(ARG_WATCHDOG)
+    set(environment ENVIRONMENT "PASTELLE_TEST_WATCHDOG=${ARG_WATCHDOG}")
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT ${ARG_TIMEOUT} FAIL_REGULAR_EXPRESSION "Running 0 tests")
+    PROPERTIES TIMEOUT ${ARG_TIMEOUT} FAIL_REGULAR_EXPRESSION "Running 0 tests" ${environment})
 endfunction()

@@ -62,6 +62,7 @@ void TApplication::Run() {
   while (!terminated_) {
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
     if (got == 0 || got == -1) break;
+    if (OnMessage && OnMessage(msg)) continue;
     if (IsKeyMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
@@ -75,6 +76,7 @@ void TApplication::ProcessMessages() {
       terminated_ = true;
       break;
     }
+    if (OnMessage && OnMessage(msg)) continue;
     if (IsKeyMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -45,6 +45,10 @@ class TApplication : public TComponent {
   // The default error report: a message box with the error text. Tests may replace it.
   void ShowException(const std::string& text);
   std::function<void(const std::string&)> OnException;
+  // Sees every message that Run and ProcessMessages take from the queue, before the framework's
+  // own keyboard handling; answering true means it was handled and goes no further. Programs use
+  // it for what their message loop needs beyond the framework (modeless dialogs, MDI keys).
+  std::function<bool(MSG&)> OnMessage;
   // How long the mouse rests before a hint shows, and how long a hint stays (milliseconds).
   int HintPause = 500;
   int HintHidePause = 2500;

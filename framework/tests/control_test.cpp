@@ -126,6 +126,30 @@ TEST_F(ControlTest, AnErrorInAHandlerIsReportedAndTheWindowLivesOn) {
   EXPECT_EQ(answer.text, "boom");
 }
 
+TEST_F(ControlTest, TheMessageHandlerOfTheApplicationSeesQueuedMessagesFirst) {
+  auto* form = NewForm();
+  HWND button = form->Button1->Handle();
+  int seen = 0;
+  app.OnMessage = [&](MSG& msg) {
+    if (msg.hwnd != button || msg.message != WM_KEYDOWN) return false;
+    ++seen;
+    return msg.wParam == VK_F5;  // F5 is taken; other keys go on
+  };
+  int keysReachingButton = 0;
+  fw::TWndMethod original = form->Button1->WindowProc;
+  form->Button1->WindowProc = [&](fw::TMessage& message) {
+    if (message.Msg == WM_KEYDOWN) ++keysReachingButton;
+    original(message);
+  };
+  PostMessageA(button, WM_KEYDOWN, VK_F5, 0);
+  PostMessageA(button, WM_KEYDOWN, VK_F6, 0);
+  app.ProcessMessages();
+  EXPECT_EQ(seen, 2);
+  EXPECT_EQ(keysReachingButton, 1);
+  form->Button1->WindowProc = original;
+  app.OnMessage = nullptr;
+}
+
 TEST_F(ControlTest, AlignmentAndAnchorsFollowTheParentsSize) {
   auto* form = NewForm();
   RECT r;

@@ -1,0 +1,24 @@
+// Every page of the gallery, in the order the menu lists them and the automatic runs open them.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "tools/gallery/page.h"
+
+namespace gallery {
+
+// One factory per page file (pages/*.cpp).
+std::unique_ptr<GalleryPage> MakeBorderFormsPage();
+std::unique_ptr<GalleryPage> MakePopupWindowPage();
+std::unique_ptr<GalleryPage> MakeMdiPage();
+std::unique_ptr<GalleryPage> MakeNoMainMenuPage();
+std::unique_ptr<GalleryPage> MakeNativeDialogPage();
+std::unique_ptr<GalleryPage> MakeMessageBoxPage();
+std::unique_ptr<GalleryPage> MakeColourDialogPage();
+std::unique_ptr<GalleryPage> MakeOpenFileDialogPage();
+
+// A fresh instance of every page.
+std::vector<std::unique_ptr<GalleryPage>> CreatePages();
+
+}  // namespace gallery
