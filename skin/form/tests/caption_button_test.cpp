@@ -22,27 +22,6 @@ namespace {
 
 using skin::TWinSkinForm;
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
-POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-// The screen point at the centre of a caption button.
-POINT OnButton(const TWinSkinForm& skinner, size_t index) {
-  const POINT centre = CentreOf(skinner.FButtons[index]->BoundsRect);
-  return OnScreen(skinner.FHandle, centre.x, centre.y);
-}
-
-// A non-client mouse message at a screen point, with the hit code the window gives it.
-void SendNcMouse(HWND window, UINT message, POINT screen) {
-  const LPARAM at = MAKELPARAM(screen.x, screen.y);
-  const auto hit = static_cast<WPARAM>(SendMessageA(window, WM_NCHITTEST, 0, at));
-  SendMessageA(window, message, hit, at);
-}
-
 void ClickBySending(HWND window, POINT screen) {
   SendNcMouse(window, WM_NCLBUTTONDOWN, screen);
   SendNcMouse(window, WM_NCLBUTTONUP, screen);
@@ -119,8 +98,7 @@ const ActionCase kActionCases[] = {
     {"Custom1500", 1500, skin::SKM_CUSTOMBUTTON, 1500},
 };
 
-INSTANTIATE_TEST_SUITE_P(Actions, CaptionButtonAction, testing::ValuesIn(kActionCases),
-                         [](const testing::TestParamInfo<ActionCase>& tested) { return tested.param.name; });
+INSTANTIATE_TEST_SUITE_P(Actions, CaptionButtonAction, testing::ValuesIn(kActionCases), CaseName<ActionCase>);
 
 TEST_F(FrameTest, ReleasingOverAnotherButtonThanThePressedOneDoesNothing) {
   UseSkin(SolidFrameSkin());
@@ -233,7 +211,7 @@ TEST_P(CaptionHint, ShownAfterTwiceTheHintPauseAndHiddenAfterTheHidePauseOnlyWit
 }
 
 INSTANTIATE_TEST_SUITE_P(Option, CaptionHint, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& tested) { return tested.param ? "On" : "Off"; });
+                         [](const testing::TestParamInfo<bool>& option) { return option.param ? "On" : "Off"; });
 
 TEST_F(FrameTest, HintGoesWhenTheFrameIsPaintedAfreshAndForgetsTheHotButton) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());
@@ -351,8 +329,7 @@ const ClickCase kClickCases[] = {
     {"Restore", SW_MAXIMIZE, kRestore, [](HWND w) { return !IsZoomed(w) && !IsIconic(w) && IsWindowVisible(w); }},
 };
 
-INSTANTIATE_TEST_SUITE_P(Buttons, RealCaptionClick, testing::ValuesIn(kClickCases),
-                         [](const testing::TestParamInfo<ClickCase>& tested) { return tested.param.name; });
+INSTANTIATE_TEST_SUITE_P(Buttons, RealCaptionClick, testing::ValuesIn(kClickCases), CaseName<ClickCase>);
 
 TEST_F(FrameTest, DraggingTheCaptionMovesTheWindow) {
   UseSkin(SolidFrameSkin());

@@ -26,23 +26,6 @@ using skin::TWinSkinForm;
 using test_support::CountGdiObjects;
 using test_support::CountUserObjects;
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
-void SendNcMouse(HWND window, UINT message, POINT screen) {
-  const LPARAM at = MAKELPARAM(screen.x, screen.y);
-  const auto hit = static_cast<WPARAM>(SendMessageA(window, WM_NCHITTEST, 0, at));
-  SendMessageA(window, message, hit, at);
-}
-
-POINT OnButton(const TWinSkinForm& skinner, size_t index) {
-  const RECT& r = skinner.FButtons[index]->BoundsRect;
-  return OnScreen(skinner.FHandle, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
-}
-
 // Everything a skinned frame does with its skin: paint, hover and press a button, resize (region),
 // activate and deactivate, change the caption.
 void ExerciseFrame(TWinSkinForm& skinner, HWND other) {
@@ -127,8 +110,7 @@ TEST_P(BrokenFrameSkin, WindowIsSkinnedAndPaintedWithoutCrashOrLeak) {
   EXPECT_GE(client.bottom, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, BrokenFrameSkin, testing::ValuesIn(BrokenSkins()),
-                         [](const testing::TestParamInfo<BrokenSkin>& tested) { return tested.param.name; });
+INSTANTIATE_TEST_SUITE_P(Skins, BrokenFrameSkin, testing::ValuesIn(BrokenSkins()), CaseName<BrokenSkin>);
 
 TEST_F(FrameTest, SkinWithoutBorderImagesGivesNoBordersAndTheWholeWindowAsRegion) {
   FrameSkinSpec recipe;
@@ -248,7 +230,7 @@ const AwkwardMoment kAwkwardMoments[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, DestroyedWhileButtonBusy, testing::ValuesIn(kAwkwardMoments),
-                         [](const testing::TestParamInfo<AwkwardMoment>& tested) { return tested.param.name; });
+                         CaseName<AwkwardMoment>);
 
 // A window that destroys itself on the first message of its own activation that `when` picks.
 struct SelfDestroying {
@@ -324,7 +306,7 @@ const DestroyMoment kDestroyMoments[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Moments, DestroyedInsideActivation, testing::ValuesIn(kDestroyMoments),
-                         [](const testing::TestParamInfo<DestroyMoment>& tested) { return tested.param.name; });
+                         CaseName<DestroyMoment>);
 
 TEST_F(FrameTest, FormDestroyedByItsAfterSkinEventLeavesNothingBehind) {
   skin::TSkinData* data = UseSkin(SolidFrameSkin());

@@ -26,12 +26,6 @@ using skin::TWinSkinForm;
 
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
 // Every pixel of the rectangle has the colour; otherwise the first one that does not.
 testing::AssertionResult AllPixels(const fw::TBitmap& image, const RECT& area, COLORREF colour) {
   for (int y = area.top; y < area.bottom; ++y)
@@ -468,22 +462,20 @@ TEST_P(ShippedSkinPaint, CornersAndSeamsComeFromTheSkinsOwnImages) {
     }
     // The caption bar's fixed ends, where no button or icon lies over them.
     const int topWidth = top.Bitmap->Width();
+    auto underAButton = [&](int x, int y) {
+      const POINT at{x, y};
+      for (const auto& button : skinner->FButtons)
+        if (button->Visible && PtInRect(&button->BoundsRect, at)) return true;
+      return false;
+    };
     for (int y = 0; y < bt; ++y) {
       for (int x = bl; x < bl + top.LeftWidth; ++x) {
-        const POINT at{x, y};
-        bool covered = false;
-        for (const auto& button : skinner->FButtons) covered |= button->Visible && PtInRect(&button->BoundsRect, at);
-        if (!covered) {
-          ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, x - bl, y)) << x << "," << y;
-        }
+        if (underAButton(x, y)) continue;
+        ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, x - bl, y)) << x << "," << y;
       }
       for (int x = w - br - top.RightWidth; x < w - br; ++x) {
-        const POINT at{x, y};
-        bool covered = false;
-        for (const auto& button : skinner->FButtons) covered |= button->Visible && PtInRect(&button->BoundsRect, at);
-        if (!covered) {
-          ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, topWidth - (w - br - x), y)) << x << "," << y;
-        }
+        if (underAButton(x, y)) continue;
+        ASSERT_EQ(painted.Pixel(x, y), BorderPixel(top, true, frame, topWidth - (w - br - x), y)) << x << "," << y;
       }
     }
     // Every caption button with an image shows the frame of its state where it is not magenta.
@@ -498,8 +490,7 @@ TEST_P(ShippedSkinPaint, CornersAndSeamsComeFromTheSkinsOwnImages) {
       const RECT& at = button->BoundsRect;
       if (record.Align == skin::baRight) {
         EXPECT_EQ(at.left, w - record.Xcoord);
-      }
-      if (record.Align == skin::baLeft) {
+      } else if (record.Align == skin::baLeft) {
         EXPECT_EQ(at.left, record.Xcoord);
       }
       EXPECT_EQ(at.top, record.Ycoord);
@@ -542,7 +533,7 @@ TEST_P(ShippedSkinPaint, FrameworkFormAnswersPaintFrameToWithTheSameFrame) {
   EXPECT_EQ(shown.Pixel(s.cx / 2, s.cy - 1), painted.Pixel(s.cx / 2, s.cy - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinPaint, testing::ValuesIn(ShippedSkins()), SkinTestName);
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinPaint, testing::ValuesIn(ShippedSkins()), CaseName<ShippedSkin>);
 
 }  // namespace
 }  // namespace frametest

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "framework/handles.h"
+#include "skin/form/caption_buttons.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 #include "tests/support/window_render.h"
@@ -70,11 +71,29 @@ fw::TBitmap FrameTest::ShownWindow(HWND window) {
   return image;
 }
 
-std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info) {
-  std::string name = info.param.name;
+std::string CaseName(std::string name) {
   for (char& c : name)
     if (!isalnum(static_cast<unsigned char>(c))) c = '_';
   return name;
+}
+
+SIZE SizeOf(HWND window) {
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
+}
+
+POINT CentreOf(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+POINT OnButton(const skin::TWinSkinForm& skinner, size_t index) {
+  const POINT centre = CentreOf(skinner.FButtons[index]->BoundsRect);
+  return OnScreen(skinner.FHandle, centre.x, centre.y);
+}
+
+void SendNcMouse(HWND window, UINT message, POINT screen) {
+  const LPARAM at = MAKELPARAM(screen.x, screen.y);
+  const auto hit = static_cast<WPARAM>(SendMessageA(window, WM_NCHITTEST, 0, at));
+  SendMessageA(window, message, hit, at);
 }
 
 POINT OnScreen(HWND window, int x, int y) {

@@ -35,8 +35,21 @@ class FrameTest : public SkinManageTest {
   static fw::TBitmap ShownWindow(HWND window);
 };
 
-// The name of a test over the program's skins: the skin's name in letters, digits and '_'.
-std::string SkinTestName(const testing::TestParamInfo<ShippedSkin>& info);
+// The name of a case of a parameterized test: the `name` of its parameter in letters, digits and '_'.
+std::string CaseName(std::string name);
+template <typename Case>
+std::string CaseName(const testing::TestParamInfo<Case>& test) {
+  return CaseName(std::string(test.param.name));
+}
+
+// ---- Windows and their caption buttons ---------------------------------------------------------
+
+SIZE SizeOf(HWND window);
+POINT CentreOf(const RECT& r);
+// The screen point at the centre of a caption button.
+POINT OnButton(const skin::TWinSkinForm& skinner, size_t index);
+// A non-client mouse message at a screen point with the hit code the window gives it, sent at once.
+void SendNcMouse(HWND window, UINT message, POINT screen);
 
 // ---- Real mouse input ---------------------------------------------------------------------------
 

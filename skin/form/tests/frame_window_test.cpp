@@ -30,12 +30,6 @@ RECT ClientOf(HWND window) {
   return client;
 }
 
-SIZE SizeOf(HWND window) {
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  return SIZE{bounds.right - bounds.left, bounds.bottom - bounds.top};
-}
-
 // The client rectangle's top-left corner relative to the window's.
 POINT ClientOrigin(HWND window) {
   POINT origin{0, 0};
@@ -163,8 +157,7 @@ const DialogCaseSpec kDialogCases[] = {
     {"ShortCaption", L"Hi", 300},
 };
 
-INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases),
-                         [](const testing::TestParamInfo<DialogCaseSpec>& tested) { return tested.param.name; });
+INSTANTIATE_TEST_SUITE_P(Captions, DialogWidening, testing::ValuesIn(kDialogCases), CaseName<DialogCaseSpec>);
 
 // ---- Border kind none ---------------------------------------------------------------------------
 
@@ -422,7 +415,7 @@ TEST_P(ShippedSkinFrame, RegionHoldsExactlyTheFramePixelsThatAreNotMagenta) {
   EXPECT_GT(checked, 500);
 }
 
-INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), SkinTestName);
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinFrame, testing::ValuesIn(ShippedSkins()), CaseName<ShippedSkin>);
 
 TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   FrameSkinSpec recipe;
