@@ -94,6 +94,7 @@ const ClassInfo& TControl::StaticClass() {
           .Event("OnDblClick", &TControl::OnDblClick)
           .Event("OnMouseEnter", &TControl::OnMouseEnter)
           .Event("OnMouseLeave", &TControl::OnMouseLeave)
+          .Event("OnMouseDown", &TControl::OnMouseDown, kMouseEventSignature)
           .Build();
   return info;
 }
@@ -117,8 +118,16 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_LBUTTONDOWN:
-      clicking_ = true;
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+      if (message.Msg == WM_LBUTTONDOWN) clicking_ = true;
+      const TMouseButton button = message.Msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
+                                  : message.Msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
+                                                                  : TMouseButton::mbMiddle;
+      const POINT p = PointFromLParam(message.LParam);
+      MouseDown(button, static_cast<TShiftState>(message.WParam), p.x, p.y);
       break;
+    }
     case WM_LBUTTONUP:
       if (clicking_) {
         clicking_ = false;
@@ -160,6 +169,11 @@ void TControl::WndProc(TMessage& message) {
 }
 
 void TControl::Click() { FireNotify(OnClick, this); }
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (const auto* handler = OnMouseDown.As<void(TObject*, TMouseButton, TShiftState, int, int)>())
+    (*handler)(this, button, shift, x, y);
+}
+
 void TControl::DblClick() { FireNotify(OnDblClick, this); }
 
 void TControl::SetBounds(int left, int top, int width, int height) {

@@ -30,6 +30,14 @@ extern const EnumType kAnchorKindType;
 // passes on what it does not handle.
 using TWndMethod = std::function<void(TMessage&)>;
 
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// Keys and buttons held during a mouse event: the MK_* flags of the message (MK_SHIFT, MK_CONTROL,
+// MK_LBUTTON, ...).
+using TShiftState = uint32_t;
+// OnMouseDown: the button pressed and the point in client coordinates.
+using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+inline constexpr const char* kMouseEventSignature = "TMouseEvent";
+
 class TControl : public TComponent {
   FW_DECLARE_CLASS()
 
@@ -86,6 +94,7 @@ class TControl : public TComponent {
   TMethod OnDblClick;
   TMethod OnMouseEnter;
   TMethod OnMouseLeave;
+  TMethod OnMouseDown;  // TMouseEvent
 
   // The replaceable window method and the message entry point that goes through it.
   TWndMethod WindowProc;
@@ -98,6 +107,8 @@ class TControl : public TComponent {
   virtual void Invalidate();
   virtual void Click();
   virtual void DblClick();
+  // A mouse button went down over the control: fires OnMouseDown.
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
 
   // Screen position of a client point of this control.
   [[nodiscard]] POINT ClientToScreen(POINT point) const;

@@ -297,12 +297,12 @@ void TSkinData::DoAfterSkinForm(fw::TObject* sender, HWND window, const std::str
     (*handler)(sender, window, className);
 }
 
-void TSkinData::DoSkinControl(fw::TControl* form, fw::TControl* control,
+void TSkinData::DoSkinControl(fw::TComponent* sender, fw::TControl* form, fw::TControl* control,
                               const std::string& controlClass, fw::TComponent*& skinnedControl) {
   using Signature = void(fw::TComponent*, TSkinData*, fw::TControl*, fw::TControl*,
                          const std::string&, fw::TComponent*&);
   if (const auto* handler = OnSkinControl.As<Signature>())
-    (*handler)(this, this, form, control, controlClass, skinnedControl);
+    (*handler)(sender, this, form, control, controlClass, skinnedControl);
 }
 
 void TSkinData::ShowCaptionHint(const RECT& rect, const std::string& text) {

@@ -195,7 +195,8 @@ class TSkinData : public fw::TComponent {
   void DoSkinChanged();
   void DoBeforeSkinForm(fw::TObject* sender, HWND window, const std::string& className);
   void DoAfterSkinForm(fw::TObject* sender, HWND window, const std::string& className);
-  void DoSkinControl(fw::TControl* form, fw::TControl* control, const std::string& controlClass,
+  // Sender is the form skinner that asks.
+  void DoSkinControl(fw::TComponent* sender, fw::TControl* form, fw::TControl* control, const std::string& controlClass,
                      fw::TComponent*& skinnedControl);
   // The caption-button hint, shown only with xoCaptionButtonHint; `rect` is in screen
   // coordinates and the hint is placed at its top-left corner.

@@ -87,6 +87,7 @@ TWinSkinForm::TWinSkinForm(fw::TComponent* owner)
 
 TWinSkinForm::~TWinSkinForm() {
   FHoverTimer.SetEnabled(false);
+  FreeSkinners();
   FFormMethod.Restore();
   FClientHook.reset();
   Unhook();
@@ -290,6 +291,12 @@ void TWinSkinForm::Activate() {
     const auto style = static_cast<DWORD>(GetWindowLongA(FHandle, GWL_STYLE));
     if (!(style & WS_VISIBLE)) SetWindowLongA(FHandle, GWL_STYLE, static_cast<LONG>(style | WS_VISIBLE));
   }
+  if (FForm) {
+    SkinFormControls(FForm);
+  } else {
+    SkinChildWindows(FHandle);
+  }
+  if (FLifeState == lsDestroyed || !Hooked()) return;
   if (FLifeState == lsWaiting) {
     if (FMdiKind == TMdiKind::mkChild) {
       if (FWindowState == TWindowState::wsMaximized) {
@@ -509,6 +516,8 @@ void TWinSkinForm::Recolor() {
     for (int i = 0; i < FForm->ComponentCount(); ++i)
       if (auto* owned = dynamic_cast<fw::TForm*>(FForm->Component(i))) owned->SetColor(face);
   }
+  for (TSkinControl* skinner : std::vector<TSkinControl*>(FSkinners))
+    if (std::find(FSkinners.begin(), FSkinners.end(), skinner) != FSkinners.end()) skinner->SkinChanged();
   FLifeState = lsReskinning;
   ++FFrameGeneration;
   if (FSkinFrame && FForm) {
@@ -532,8 +541,20 @@ void TWinSkinForm::Recolor() {
 // ---- Detaching --------------------------------------------------------------------------------
 
 void TWinSkinForm::FreeSkinners() {
-  // Control skinners arrive with the control-skinning code; the list holds none yet.
-  FSkinners.clear();
+  while (!FSkinners.empty()) {
+    TSkinControl* skinner = FSkinners.front();
+    FSkinners.erase(FSkinners.begin());
+    FreeSkinner(skinner, FLifeState != lsDestroying && skinner->FLifeState != kSkinnerDestroyed);
+  }
+}
+
+void TWinSkinForm::FreeSkinner(TSkinControl* skinner, bool unskin) {
+  skinner->ForgetHost();
+  if (unskin) skinner->Unskin();
+  // Neither its control nor this form skinner frees it now; it goes once no message of its
+  // window runs.
+  skinner->RemoveFromOwner();
+  skinner->ReleaseWhenIdle([skinner] { fw::Free(skinner); });
 }
 
 void TWinSkinForm::Detach() {
@@ -597,15 +618,21 @@ void TWinSkinForm::WindowDestroyed() noexcept {
 
 void TWinSkinForm::AddSizeGrip(HWND) {}
 
-bool TWinSkinForm::AddSkinner(void* skinner) {
+bool TWinSkinForm::AddSkinner(TSkinControl* skinner) {
   if (std::find(FSkinners.begin(), FSkinners.end(), skinner) != FSkinners.end()) return true;
   FSkinners.push_back(skinner);
   return false;
 }
 
-void TWinSkinForm::RemoveSkinner(void* skinner) {
+void TWinSkinForm::RemoveSkinner(TSkinControl* skinner) {
   auto it = std::find(FSkinners.rbegin(), FSkinners.rend(), skinner);
   if (it != FSkinners.rend()) FSkinners.erase(std::next(it).base());
+}
+
+TSkinControl* TWinSkinForm::FindSkinnerByHandle(HWND window) const {
+  auto it = std::find_if(FSkinners.rbegin(), FSkinners.rend(),
+                         [window](TSkinControl* s) { return s->Handle() == window; });
+  return it == FSkinners.rend() ? nullptr : *it;
 }
 
 // ---- The window procedure ----------------------------------------------------------------------
@@ -679,7 +706,7 @@ bool TWinSkinForm::StageOne(fw::TMessage& message, bool& passOn) {
       Activate();
       return true;
     case SKM_RESKINSCROLLBAR:
-      // Scroll-bar skinners arrive with the control-skinning code.
+      ReskinScrollbar(reinterpret_cast<HWND>(message.WParam));
       return true;
     case SKM_ISSKINNED:
       message.Result = 1;

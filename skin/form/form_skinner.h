@@ -27,6 +27,7 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/graphics/canvas.h"
 #include "framework/handles.h"
+#include "skin/controls/skin_control.h"
 #include "skin/controls/skinner_base.h"
 #include "skin/controls/window_method_hook.h"
 #include "skin/core/skinner_links.h"
@@ -40,7 +41,7 @@ class TNCObject;
 class TWinSysButton;
 class MdiClientHook;
 
-class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkinner {
+class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkinner, public ISkinnerHost {
   FW_DECLARE_CLASS()
 
  public:
@@ -67,10 +68,26 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   void RemoveRegion() override;
   void AddSizeGrip(HWND grip) override;
 
-  // --- Control skinners attached to this window. ---
-  // True when it was already listed; otherwise appends it.
-  bool AddSkinner(void* skinner);
-  void RemoveSkinner(void* skinner);
+  // --- Control skinners attached to this window (ISkinnerHost). ---
+  bool AddSkinner(TSkinControl* skinner) override;
+  void RemoveSkinner(TSkinControl* skinner) override;
+  // The last listed skinner of the window, or nullptr.
+  [[nodiscard]] TSkinControl* FindSkinnerByHandle(HWND window) const;
+
+  // --- Control discovery (control_discovery.cpp). ---
+  void SkinFormControls(fw::TForm* form);
+  void SkinComponents(fw::TComponent* owner);
+  void SkinChildren(fw::TWinControl* control);
+  void SkinControl(fw::TControl* control, fw::TControl* parent);
+  // True when a Skin3rd line names the class (upper case), whatever it then did.
+  bool SkinBySkin3rd(const std::string& className, fw::TControl* control);
+  void SkinChildWindows(HWND window);
+  void SkinChildWindow(HWND window);
+  [[nodiscard]] bool HasSkinner(fw::TControl* control);
+  [[nodiscard]] bool IsSkipped(fw::TWinControl* control);
+  void DisableGroupChildren(fw::TControl* control);
+  void SkinEditIfBordered(fw::TControl* control);
+  [[nodiscard]] static bool HasScrollBars(fw::TControl* control);
 
   // Screen point → point relative to the window's top-left corner.
   [[nodiscard]] POINT ScreenToFrame(int x, int y) const;
@@ -131,7 +148,7 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;  // one per SysButtons record
   fw::TBitmap FIconBitmap;                // the small icon on magenta
   fw::TBitmap FCaptionBitmap;             // off-screen image of the caption bar
-  std::vector<void*> FSkinners;           // control skinners attached to this window
+  std::vector<TSkinControl*> FSkinners;   // control skinners attached to this window (owned)
   int FWindowWidth = 0, FWindowHeight = 0;  // window size at the last frame paint
   int FRegionWidth = 0, FRegionHeight = 0;  // size the current transparent region was built for
   uint8_t FActive = 1;                    // the window is active
@@ -194,6 +211,21 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   void DetachPlain();
   void DetachOnDestroy();
   void FreeSkinners();
+  // Frees one skinner that has left FSkinners: unskinned first unless `unskin` is false.
+  void FreeSkinner(TSkinControl* skinner, bool unskin);
+  void ReskinScrollbar(HWND window);
+  // Makes a skinner of kind T owned by `owner`, to be attached by the caller.
+  template <typename T>
+  T* NewSkinner(fw::TComponent* owner);
+  // Attaches a new skinner of kind T to a framework control (InitControl) and returns it.
+  template <typename T>
+  T* AttachSkinner(fw::TControl* control, bool setColor = false);
+  // The same for a window of no framework control (InitHandle), owned by this form skinner.
+  template <typename T>
+  T* AttachWindowSkinner(HWND window);
+  // Rule helpers of the discovery chain (control_discovery.cpp).
+  void SkinGroupButtons(fw::TWinControl* group, bool checks);
+  void SkinToolBar(fw::TWinControl* toolBar);
   void ReadWindowState();
   void DetectMdiClient();
   void SetSysMenuStyle(bool strip);

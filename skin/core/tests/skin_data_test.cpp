@@ -365,7 +365,7 @@ TEST_F(SkinDataTest, EventsReachTheirHandlersWithTheirArguments) {
   data.DoBeforeSkinForm(host_, nullptr, "TForm1");
   data.DoAfterSkinForm(nullptr, nullptr, "#32770");
   fw::TComponent* skinned = nullptr;
-  data.DoSkinControl(host_, host_, "TPanel", skinned);
+  data.DoSkinControl(&data, host_, host_, "TPanel", skinned);
   EXPECT_EQ(skinned, host_);
   EXPECT_EQ(host_->events,
             (std::vector<std::string>{"changed SkinData1", "form SkinData1 Wanted no",
