@@ -1,7 +1,9 @@
 // A modeless dialog built from a dialog template of the program's resources, holding the common
 // native controls: push buttons (one default, one disabled), check boxes (two-state, checked,
 // three-state), radio buttons, a group box, edits, combo boxes of every style, a list box, scroll
-// bars, a tab control, a tree view, a tool bar and a size grip.
+// bars, a tab control, a tree view, a tool bar, a size grip, buttons of every style (flat,
+// owner-drawn, bitmap, push-like, right to left) and an extended combo box.
+#define OEMRESOURCE  // the system check-mark bitmap of the bitmap button
 #include <windows.h>
 
 #include <commctrl.h>
@@ -45,7 +47,7 @@ void FillTree(HWND tree) {
   SendMessageA(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(root));
 }
 
-void FillControls(HWND dialog) {
+void FillControls(HWND dialog, HBITMAP glyph) {
   FillToolBar(GetDlgItem(dialog, IDC_TOOL_BAR));
   FillTree(GetDlgItem(dialog, IDC_TREE));
   CheckDlgButton(dialog, IDC_CHECK_BOX_CHECKED, BST_CHECKED);
@@ -64,6 +66,15 @@ void FillControls(HWND dialog) {
   SCROLLINFO scroll{sizeof scroll, SIF_ALL, 0, 100, 20, 30, 0};
   SetScrollInfo(GetDlgItem(dialog, IDC_SCROLL_HORZ), SB_CTL, &scroll, FALSE);
   SetScrollInfo(GetDlgItem(dialog, IDC_SCROLL_VERT), SB_CTL, &scroll, FALSE);
+  COMBOBOXEXITEMA item{};
+  item.mask = CBEIF_TEXT;
+  for (const char* text : {"Extended 1", "Extended 2", "Extended 3"}) {
+    item.iItem = -1;
+    item.pszText = const_cast<char*>(text);
+    SendDlgItemMessageA(dialog, IDC_COMBO_EX, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+  }
+  SendDlgItemMessageA(dialog, IDC_COMBO_EX, CB_SETCURSEL, 0, 0);
+  SendDlgItemMessageA(dialog, IDC_BITMAP_BUTTON, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(glyph));
   HWND tab = GetDlgItem(dialog, IDC_TAB);
   TCITEMA page{};
   page.mask = TCIF_TEXT;
@@ -87,14 +98,30 @@ void PlaceSizeGrip(HWND dialog) {
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR CALLBACK ControlsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+// The owner-drawn button draws itself as the system draws a push button, in its own colours.
+void DrawOwnerButton(const DRAWITEMSTRUCT& item) {
+  RECT r = item.rcItem;
+  DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | ((item.itemState & ODS_SELECTED) ? DFCS_PUSHED : 0));
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, RGB(0x80, 0, 0x80));
+  DrawTextA(item.hDC, "Owner", -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}
+
+INT_PTR CALLBACK ControlsDialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG:
-      FillControls(dialog);
+      FillControls(dialog, reinterpret_cast<HBITMAP>(lParam));
       return TRUE;
     case WM_SIZE:
       PlaceSizeGrip(dialog);
       return TRUE;
+    case WM_DRAWITEM:
+      DrawOwnerButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_DESTROY:
+      // The bitmap belongs to the page; the button only shows it.
+      SendDlgItemMessageA(dialog, IDC_BITMAP_BUTTON, BM_SETIMAGE, IMAGE_BITMAP, 0);
+      return FALSE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDCANCEL) ShowWindow(dialog, SW_HIDE);
       return TRUE;
@@ -113,10 +140,11 @@ class NativeDialogPage final : public GalleryPage {
 
   void Open(PageHost& host) override {
     Close();
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
+    if (!glyph_) glyph_.reset(LoadBitmapA(nullptr, MAKEINTRESOURCEA(OBM_CHECK)));
     dialog_.reset(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NATIVE_CONTROLS),
-                                     host.OwnerWindow(), ControlsDialogProc, 0));
+                                     host.OwnerWindow(), ControlsDialogProc, reinterpret_cast<LPARAM>(glyph_.get())));
     if (dialog_) ShowWindowAt(dialog_.get(), host);
   }
 
@@ -132,6 +160,7 @@ class NativeDialogPage final : public GalleryPage {
   }
 
  private:
+  fw::UniqueBitmap glyph_;  // the bitmap button's image; outlives the dialog
   fw::UniqueWindow dialog_;
 };
 
