@@ -5,6 +5,7 @@
 
 #include "framework/handles.h"
 #include "skin/controls/prop_by_name.h"
+#include "skin/core/optional_user32.h"
 #include "skin/core/skin_messages.h"
 #include "skin/paint/skin_paint.h"
 #include "skin/paint/skin_text.h"
@@ -208,6 +209,26 @@ void TSkinControl::ForwardMouseDown(const fw::TMessage& message) const {
     point = {point.x - origin.x, point.y - origin.y};
   }
   FControl->MouseDown(fw::TMouseButton::mbLeft, static_cast<fw::TShiftState>(message.WParam), point.x, point.y);
+}
+
+bool TSkinControl::TrackHotState(const fw::TMessage& message) {
+  if (message.Msg == WM_MOUSEMOVE) {
+    if (!(FState & scHot) && FHandle && IsWindowEnabled(FHandle)) {
+      FState |= scHot;
+      Redraw();
+    }
+    if (auto track = User32Entries().TrackMouseEvent; track && FHandle) {
+      TRACKMOUSEEVENT leave{sizeof leave, TME_LEAVE, FHandle, 0};
+      track(&leave);
+    }
+    return true;
+  }
+  if (message.Msg == WM_MOUSELEAVE) {
+    FState &= static_cast<TSkinControlState>(~(scHot | scDown));
+    Redraw();
+    return true;
+  }
+  return false;
 }
 
 // ---- Free routines ----------------------------------------------------------------------------

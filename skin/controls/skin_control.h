@@ -88,6 +88,10 @@ class TSkinControl : public fw::TComponent, public SkinnerBase {
   void DrawTextFocus(HDC dc, UINT flags, const RECT& rect) const;
   // Raises the framework control's MouseDown with the left button at the message's point.
   void ForwardMouseDown(const fw::TMessage& message) const;
+  // The hot state shared by the skinners that light up under the mouse: WM_MOUSEMOVE over the
+  // enabled window makes it hot (redrawn, WM_MOUSELEAVE asked for); WM_MOUSELEAVE takes hot and
+  // down away (redrawn). True when the message was one of the two.
+  bool TrackHotState(const fw::TMessage& message);
 
   [[nodiscard]] HWND Handle() const { return FHandle; }
   [[nodiscard]] fw::TControl* Control() const { return FControl; }

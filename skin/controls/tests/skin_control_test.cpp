@@ -265,6 +265,26 @@ TEST_F(SkinControlTest, ForwardMouseDownTakesTheCursorBeyondSixteenBits) {
   EXPECT_EQ(downs[1].y, cursor.y);
 }
 
+TEST_F(SkinControlTest, MouseMakesTheControlHotUntilItLeaves) {
+  auto* skinner = new ProbeSkinner(panel);
+  skinner->InitControl(&host, skinData.get(), &canvas, false);
+  skinner->FState = skin::scDown;
+  int draws = skinner->draws;
+  EXPECT_TRUE(skinner->TrackHotState(fw::TMessage{WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0}));
+  EXPECT_EQ(skinner->FState, skin::scHot | skin::scDown);
+  EXPECT_GT(skinner->draws, draws) << "turning hot redraws";
+  draws = skinner->draws;
+  skinner->TrackHotState(fw::TMessage{WM_MOUSEMOVE, 0, MAKELPARAM(6, 5), 0});
+  EXPECT_EQ(skinner->draws, draws) << "staying hot does not";
+  EXPECT_TRUE(skinner->TrackHotState(fw::TMessage{WM_MOUSELEAVE, 0, 0, 0}));
+  EXPECT_EQ(skinner->FState, 0);
+  EXPECT_FALSE(skinner->TrackHotState(fw::TMessage{WM_LBUTTONDOWN, 0, 0, 0}));
+
+  EnableWindow(panel->Handle(), FALSE);
+  skinner->TrackHotState(fw::TMessage{WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0});
+  EXPECT_EQ(skinner->FState, 0) << "a disabled control is never hot";
+}
+
 TEST_F(SkinControlTest, FocusRectangleSurroundsTheCaptionAsAligned) {
   auto* skinner = new ProbeSkinner(panel);
   skinner->InitControl(&host, skinData.get(), &canvas, false);
