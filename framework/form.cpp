@@ -40,9 +40,14 @@ HICON TIcon::Handle(int size) const {
 
 // ---- TForm ----------------------------------------------------------------------------------
 
+const ClassInfo& TCustomForm::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TCustomForm>("TCustomForm", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
 const ClassInfo& TForm::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TForm>("TForm", &TWinControl::StaticClass())
+      ClassBuilder<TForm>("TForm", &TCustomForm::StaticClass())
           .Creatable()
           .Enumeration("BorderStyle", kFormBorderStyleType, &TForm::BorderStyle, &TForm::SetBorderStyle)
           .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
@@ -56,7 +61,7 @@ const ClassInfo& TForm::StaticClass() {
   return info;
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>()) {
+TForm::TForm(TComponent* owner) : TCustomForm(owner), icon_(std::make_unique<TIcon>()) {
   Screen().AddForm(this);
   ownPainting_ = true;
   SetVisible(false);

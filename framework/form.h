@@ -29,7 +29,15 @@ class TIcon : public TPersistent {
   mutable UniqueIcon big_, small_;
 };
 
-class TForm : public TWinControl {
+// The base of top-level forms.
+class TCustomForm : public TWinControl {
+  FW_DECLARE_CLASS()
+
+ public:
+  explicit TCustomForm(TComponent* owner) : TWinControl(owner) {}
+};
+
+class TForm : public TCustomForm {
   FW_DECLARE_CLASS()
 
  public:

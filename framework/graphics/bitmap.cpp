@@ -17,6 +17,15 @@ int StrideOf(int width, TPixelFormat format) {
 
 }  // namespace
 
+const ClassInfo& TBitmap::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TBitmap>("TBitmap", &TPersistent::StaticClass())
+          .Boolean("Transparent", &TBitmap::Transparent, &TBitmap::SetTransparent)
+          .Integer("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor, &kColorIdents)
+          .Build();
+  return info;
+}
+
 // A freshly made DIB section and its pixels.
 struct TBitmap::Surface {
   UniqueBitmap bitmap;

@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "framework/component.h"
 #include "framework/graphics/color.h"
 #include "framework/handles.h"
 
@@ -23,7 +24,10 @@ class EOutOfResources : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TBitmap {
+// Published so that controls can hold one as a property (a button's Glyph) readable by name.
+class TBitmap : public TPersistent {
+  FW_DECLARE_CLASS()
+
  public:
   TBitmap() noexcept;
   TBitmap(int width, int height, TPixelFormat format = pf24bit);
@@ -31,7 +35,7 @@ class TBitmap {
   TBitmap& operator=(TBitmap&& other) noexcept;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
   [[nodiscard]] int Width() const noexcept { return width_; }
   [[nodiscard]] int Height() const noexcept { return height_; }
