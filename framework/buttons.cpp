@@ -141,8 +141,10 @@ void TSpeedButton::SetAllowAllUp(bool value) {
 
 void TSpeedButton::Click() {
   if (groupIndex_ != 0) {
-    if (!down_) SetDown(true);
-    else if (allowAllUp_) SetDown(false);
+    if (!down_)
+      SetDown(true);
+    else if (allowAllUp_)
+      SetDown(false);
   }
   TGraphicControl::Click();
 }
@@ -174,9 +176,12 @@ void TSpeedButton::WndProc(TMessage& message) {
 
 int TSpeedButton::GlyphIndex() const {
   int index = 0;
-  if (!Enabled()) index = 1;
-  else if (pressed_) index = 2;
-  else if (down_) index = 3;
+  if (!Enabled())
+    index = 1;
+  else if (pressed_)
+    index = 2;
+  else if (down_)
+    index = 3;
   // A strip without the wanted image shows the pressed one for latched down, else the first.
   if (index == 3 && index >= numGlyphs_) index = 2;
   return index < numGlyphs_ ? index : 0;
@@ -189,9 +194,12 @@ void TSpeedButton::Paint(HDC dc) {
     UniqueBrush face(CreateSolidBrush(ColorToRGB(Color())));
     FillRect(dc, &r, face.get());
   }
-  if (!flat_) DrawEdge(dc, &r, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-  else if (sunken) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-  else if (hot_ && Enabled()) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
+  if (!flat_)
+    DrawEdge(dc, &r, sunken ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+  else if (sunken)
+    DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+  else if (hot_ && Enabled())
+    DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
 
   SelectObjectGuard font(dc, Font()->Handle());
   std::string text = Caption();

@@ -7,11 +7,10 @@ namespace fw {
 // ---- TControlScrollBar ----------------------------------------------------------------------
 
 const ClassInfo& TControlScrollBar::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TControlScrollBar>("TControlScrollBar", &TPersistent::StaticClass())
-          .Integer("Position", &TControlScrollBar::Position, &TControlScrollBar::SetPosition)
-          .Integer("Range", &TControlScrollBar::Range, &TControlScrollBar::SetRange)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TControlScrollBar>("TControlScrollBar", &TPersistent::StaticClass())
+                                    .Integer("Position", &TControlScrollBar::Position, &TControlScrollBar::SetPosition)
+                                    .Integer("Range", &TControlScrollBar::Range, &TControlScrollBar::SetRange)
+                                    .Build();
   return info;
 }
 
@@ -21,8 +20,10 @@ void TControlScrollBar::SetRange(int value) {
 }
 
 void TControlScrollBar::SetPosition(int value) {
-  if (bar_ == SB_HORZ) control_.ScrollTo(value, control_.VertScrollBar()->Position());
-  else control_.ScrollTo(control_.HorzScrollBar()->Position(), value);
+  if (bar_ == SB_HORZ)
+    control_.ScrollTo(value, control_.VertScrollBar()->Position());
+  else
+    control_.ScrollTo(control_.HorzScrollBar()->Position(), value);
 }
 
 bool TControlScrollBar::IsScrollBarVisible() const {
@@ -90,8 +91,13 @@ void TScrollingWinControl::UpdateScrollBars() {
     GetClientRect(Handle(), &client);
     for (TControlScrollBar* bar : {horz_.get(), vert_.get()}) {
       int page = static_cast<int>(bar->bar_ == SB_HORZ ? client.right : client.bottom);
-      SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, bar->effectiveRange_ > page ? bar->effectiveRange_ - 1 : 0,
-                      static_cast<UINT>(std::max(page, 0)), 0, 0};
+      SCROLLINFO info{sizeof info,
+                      SIF_RANGE | SIF_PAGE,
+                      0,
+                      bar->effectiveRange_ > page ? bar->effectiveRange_ - 1 : 0,
+                      static_cast<UINT>(std::max(page, 0)),
+                      0,
+                      0};
       SetScrollInfo(Handle(), bar->bar_, &info, TRUE);
     }
   }
@@ -135,12 +141,24 @@ void TScrollingWinControl::Scroll(TControlScrollBar& bar, WPARAM request) {
   int line = std::max(page / 10, 1);
   int position = bar.position_;
   switch (LOWORD(request)) {
-    case SB_LINEUP: position -= line; break;
-    case SB_LINEDOWN: position += line; break;
-    case SB_PAGEUP: position -= page; break;
-    case SB_PAGEDOWN: position += page; break;
-    case SB_TOP: position = 0; break;
-    case SB_BOTTOM: position = bar.effectiveRange_; break;
+    case SB_LINEUP:
+      position -= line;
+      break;
+    case SB_LINEDOWN:
+      position += line;
+      break;
+    case SB_PAGEUP:
+      position -= page;
+      break;
+    case SB_PAGEDOWN:
+      position += page;
+      break;
+    case SB_TOP:
+      position = 0;
+      break;
+    case SB_BOTTOM:
+      position = bar.effectiveRange_;
+      break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -148,7 +166,8 @@ void TScrollingWinControl::Scroll(TControlScrollBar& bar, WPARAM request) {
       position = info.nTrackPos;
       break;
     }
-    default: return;
+    default:
+      return;
   }
   bar.SetPosition(position);
 }
@@ -204,7 +223,8 @@ void TScrollBox::SetBorderStyle(TBorderStyle value) {
 // ---- TCustomFrame, TFrame -------------------------------------------------------------------
 
 const ClassInfo& TCustomFrame::StaticClass() {
-  static const ClassInfo info = ClassBuilder<TCustomFrame>("TCustomFrame", &TScrollingWinControl::StaticClass()).Build();
+  static const ClassInfo info =
+      ClassBuilder<TCustomFrame>("TCustomFrame", &TScrollingWinControl::StaticClass()).Build();
   return info;
 }
 
