@@ -45,47 +45,19 @@ ButtonLayoutResult LayOutButton(SIZE client, SIZE glyph, SIZE text, TButtonLayou
 
 const ClassInfo& TSpeedButton::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClass())
-          .Creatable()
+      PublishButtonGlyph(ClassBuilder<TSpeedButton>("TSpeedButton", &TGraphicControl::StaticClass()).Creatable())
           .Boolean("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
           .Boolean("Down", &TSpeedButton::Down, &TSpeedButton::SetDown)
           .Boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat)
-          .SubObject("Glyph", TBitmap::StaticClass(), &TSpeedButton::Glyph)
           .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex)
-          .Enumeration("Layout", kButtonLayoutType, &TSpeedButton::Layout, &TSpeedButton::SetLayout)
-          .Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin)
-          .Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs)
-          .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing)
           .Boolean("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent)
           .Build();
   return info;
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>()) {
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner) {
   SetBounds(0, 0, 23, 22);
   SetColor(clBtnFace);
-}
-
-TSpeedButton::~TSpeedButton() = default;
-
-void TSpeedButton::SetNumGlyphs(int value) {
-  numGlyphs_ = std::clamp(value, 1, 4);
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout value) {
-  layout_ = value;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int value) {
-  margin_ = std::max(value, -1);
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int value) {
-  spacing_ = std::max(value, -1);
-  Invalidate();
 }
 
 void TSpeedButton::SetFlat(bool value) {
@@ -183,8 +155,8 @@ int TSpeedButton::GlyphIndex() const {
   else if (down_)
     index = 3;
   // A strip without the wanted image shows the pressed one for latched down, else the first.
-  if (index == 3 && index >= numGlyphs_) index = 2;
-  return index < numGlyphs_ ? index : 0;
+  if (index == 3 && index >= NumGlyphs()) index = 2;
+  return index < NumGlyphs() ? index : 0;
 }
 
 void TSpeedButton::Paint(HDC dc) {
@@ -210,13 +182,13 @@ void TSpeedButton::Paint(HDC dc) {
     textSize = {measured.right, measured.bottom};
   }
   SIZE glyphSize{};
-  if (!glyph_->Empty()) glyphSize = {glyph_->Width() / numGlyphs_, glyph_->Height()};
-  ButtonLayoutResult place = LayOutButton({r.right, r.bottom}, glyphSize, textSize, layout_, margin_, spacing_);
+  if (!Glyph()->Empty()) glyphSize = {Glyph()->Width() / NumGlyphs(), Glyph()->Height()};
+  ButtonLayoutResult place = LayOutButton({r.right, r.bottom}, glyphSize, textSize, Layout(), Margin(), Spacing());
   int shift = sunken ? 1 : 0;  // the face moves in when pressed
   if (glyphSize.cx > 0) {
     // The glyph's transparent colour is that of its bottom-left pixel.
-    COLORREF key = glyph_->Pixel(0, glyph_->Height() - 1);
-    GdiTransparentBlt(dc, place.glyph.x + shift, place.glyph.y + shift, glyphSize.cx, glyphSize.cy, glyph_->DC(),
+    COLORREF key = Glyph()->Pixel(0, Glyph()->Height() - 1);
+    GdiTransparentBlt(dc, place.glyph.x + shift, place.glyph.y + shift, glyphSize.cx, glyphSize.cy, Glyph()->DC(),
                       GlyphIndex() * glyphSize.cx, 0, glyphSize.cx, glyphSize.cy, key);
   }
   if (!text.empty()) {

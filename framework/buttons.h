@@ -21,22 +21,11 @@ struct ButtonLayoutResult {
 [[nodiscard]] ButtonLayoutResult LayOutButton(SIZE client, SIZE glyph, SIZE text, TButtonLayout layout, int margin,
                                               int spacing);
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TButtonGlyph {
   FW_DECLARE_CLASS()
 
  public:
   explicit TSpeedButton(TComponent* owner);
-  ~TSpeedButton() override;
-
-  [[nodiscard]] TBitmap* Glyph() const { return glyph_.get(); }
-  [[nodiscard]] int NumGlyphs() const { return numGlyphs_; }
-  void SetNumGlyphs(int value);
-  [[nodiscard]] TButtonLayout Layout() const { return layout_; }
-  void SetLayout(TButtonLayout value);
-  [[nodiscard]] int Margin() const { return margin_; }
-  void SetMargin(int value);
-  [[nodiscard]] int Spacing() const { return spacing_; }
-  void SetSpacing(int value);
   // Only the face shows until the mouse is over the button.
   [[nodiscard]] bool Flat() const { return flat_; }
   void SetFlat(bool value);
@@ -59,6 +48,7 @@ class TSpeedButton : public TGraphicControl {
 
  protected:
   void Paint(HDC dc) override;
+  void GlyphChanged() override { Invalidate(); }
 
  private:
   template <typename Action>
@@ -66,11 +56,6 @@ class TSpeedButton : public TGraphicControl {
   // Which image of the glyph strip shows: 0 up, 1 disabled, 2 pressed, 3 latched down.
   [[nodiscard]] int GlyphIndex() const;
 
-  std::unique_ptr<TBitmap> glyph_;
-  int numGlyphs_ = 1;
-  TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
-  int margin_ = -1;
-  int spacing_ = 4;
   bool flat_ = false;
   bool transparent_ = true;
   bool down_ = false;

@@ -119,6 +119,20 @@ void AnswerControlColor(TMessage& message, TColor font, TColor back, HBRUSH brus
   message.Result = reinterpret_cast<LRESULT>(brush);
 }
 
+// Puts the items into a native list (combo box or list box), emptied first.
+void FillNativeList(HWND window, UINT resetMessage, UINT addMessage, const TStrings& items) {
+  SendMessageA(window, resetMessage, 0, 0);
+  for (const std::string& item : items.Strings())
+    SendMessageA(window, addMessage, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+// The item index to keep: -1 outside the items, except while a description is read, where the
+// items may still come.
+int KeptItemIndex(int value, int count, bool loading) {
+  if (value >= 0 && (value < count || loading)) return value;
+  return -1;
+}
+
 }  // namespace
 
 // ---- TButtonControl -------------------------------------------------------------------------
@@ -195,41 +209,34 @@ void TButton::SetDefault(bool value) {
 
 const EnumType kButtonLayoutType{"TButtonLayout", {"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 
+TButtonGlyph::TButtonGlyph() : glyph_(std::make_unique<TBitmap>()) {}
+
+TButtonGlyph::~TButtonGlyph() = default;
+
+void TButtonGlyph::SetNumGlyphs(int value) {
+  numGlyphs_ = std::clamp(value, 1, 4);
+  GlyphChanged();
+}
+
+void TButtonGlyph::SetLayout(TButtonLayout value) {
+  layout_ = value;
+  GlyphChanged();
+}
+
+void TButtonGlyph::SetMargin(int value) {
+  margin_ = std::max(value, -1);
+  GlyphChanged();
+}
+
+void TButtonGlyph::SetSpacing(int value) {
+  spacing_ = std::max(value, -1);
+  GlyphChanged();
+}
+
 const ClassInfo& TBitBtn::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass())
-          .Creatable()
-          .SubObject("Glyph", TBitmap::StaticClass(), &TBitBtn::Glyph)
-          .Enumeration("Layout", kButtonLayoutType, &TBitBtn::Layout, &TBitBtn::SetLayout)
-          .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
-          .Integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs)
-          .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing)
-          .Build();
+      PublishButtonGlyph(ClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass()).Creatable()).Build();
   return info;
-}
-
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), glyph_(std::make_unique<TBitmap>()) {}
-
-TBitBtn::~TBitBtn() = default;
-
-void TBitBtn::SetNumGlyphs(int value) {
-  numGlyphs_ = std::clamp(value, 1, 4);
-  Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout value) {
-  layout_ = value;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int value) {
-  margin_ = std::max(value, -1);
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int value) {
-  spacing_ = std::max(value, -1);
-  Invalidate();
 }
 
 // ---- TCustomCheckBox, TCheckBox -------------------------------------------------------------
@@ -684,9 +691,7 @@ void TCustomComboBox::FillWindow() {
   if (!HandleAllocated()) return;
   HWND window = Handle();
   std::string text = Caption();  // emptying the list empties the edit too
-  SendMessageA(window, CB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items_->Strings())
-    SendMessageA(window, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  FillNativeList(window, CB_RESETCONTENT, CB_ADDSTRING, *items_);
   SendMessageA(window, CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
   if (itemIndex_ < 0 && style_ != TComboBoxStyle::csDropDownList) SetWindowTextA(window, text.c_str());
 }
@@ -704,9 +709,8 @@ int TCustomComboBox::ItemIndex() const {
 }
 
 void TCustomComboBox::SetItemIndex(int value) {
-  itemIndex_ = value >= 0 && value < items_->Count() ? value : -1;
+  itemIndex_ = KeptItemIndex(value, items_->Count(), HasState(ComponentState::Loading));
   if (HandleAllocated()) SendMessageA(Handle(), CB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
-  if (HasState(ComponentState::Loading) && value >= 0) itemIndex_ = value;  // the items may come later
 }
 
 void TCustomComboBox::SetText(const std::string& text) {
@@ -789,10 +793,7 @@ void TCustomListBox::InitializeWindow() { FillWindow(); }
 
 void TCustomListBox::FillWindow() {
   if (!HandleAllocated()) return;
-  HWND window = Handle();
-  SendMessageA(window, LB_RESETCONTENT, 0, 0);
-  for (const std::string& item : items_->Strings())
-    SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  FillNativeList(Handle(), LB_RESETCONTENT, LB_ADDSTRING, *items_);
   SetItemIndex(itemIndex_);
 }
 
@@ -805,8 +806,7 @@ int TCustomListBox::ItemIndex() const {
 }
 
 void TCustomListBox::SetItemIndex(int value) {
-  itemIndex_ = value >= 0 && value < items_->Count() ? value : -1;
-  if (HasState(ComponentState::Loading) && value >= 0) itemIndex_ = value;  // the items may come later
+  itemIndex_ = KeptItemIndex(value, items_->Count(), HasState(ComponentState::Loading));
   if (!HandleAllocated()) return;
   HWND window = Handle();
   if (!multiSelect_) {

@@ -108,15 +108,12 @@ class TButton : public TButtonControl {
 enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 extern const EnumType kButtonLayoutType;
 
-// A push button that also carries a glyph: a strip of NumGlyphs images (up, disabled, down,
-// latched) placed by Layout, Margin and Spacing. The native button shows the caption; the glyph is
-// published for painters that draw the whole button.
-class TBitBtn : public TButton {
-  FW_DECLARE_CLASS()
-
+// The glyph of a button: a strip of NumGlyphs images side by side (up, disabled, down, latched
+// down), placed by Layout, Margin (-1 centres glyph and caption) and Spacing (-1 spreads them).
+class TButtonGlyph {
  public:
-  explicit TBitBtn(TComponent* owner);
-  ~TBitBtn() override;
+  TButtonGlyph();
+  virtual ~TButtonGlyph();
   [[nodiscard]] TBitmap* Glyph() const { return glyph_.get(); }
   [[nodiscard]] int NumGlyphs() const { return numGlyphs_; }
   void SetNumGlyphs(int value);
@@ -127,12 +124,38 @@ class TBitBtn : public TButton {
   [[nodiscard]] int Spacing() const { return spacing_; }
   void SetSpacing(int value);
 
+ protected:
+  // A value changed: the button repaints.
+  virtual void GlyphChanged() = 0;
+
  private:
   std::unique_ptr<TBitmap> glyph_;
   int numGlyphs_ = 1;
   TButtonLayout layout_ = TButtonLayout::blGlyphLeft;
   int margin_ = -1;
   int spacing_ = 4;
+};
+
+// Publishes the glyph properties of a button class.
+template <typename T>
+ClassBuilder<T>& PublishButtonGlyph(ClassBuilder<T>& builder) {
+  return builder.SubObject("Glyph", TBitmap::StaticClass(), &T::Glyph)
+      .Enumeration("Layout", kButtonLayoutType, &T::Layout, &T::SetLayout)
+      .Integer("Margin", &T::Margin, &T::SetMargin)
+      .Integer("NumGlyphs", &T::NumGlyphs, &T::SetNumGlyphs)
+      .Integer("Spacing", &T::Spacing, &T::SetSpacing);
+}
+
+// A push button that also carries a glyph. The native button shows the caption; the glyph is
+// published for painters that draw the whole button.
+class TBitBtn : public TButton, public TButtonGlyph {
+  FW_DECLARE_CLASS()
+
+ public:
+  explicit TBitBtn(TComponent* owner) : TButton(owner) {}
+
+ protected:
+  void GlyphChanged() override { Invalidate(); }
 };
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
