@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
 #include "framework/component.h"
 #include "framework/graphics/color.h"
@@ -75,6 +77,15 @@ class TBitmap : public TPersistent {
 
   // Makes this bitmap a copy of `source`: size, pixel format, pixels and transparency.
   void Assign(const TBitmap& source);
+
+  // Replaces the pixels by those of an uncompressed Windows bitmap file (1, 4, 8, 16, 24 or 32 bits
+  // per pixel, bottom-up or top-down); the result is pf24bit. A damaged, cut short, compressed or
+  // oversized file leaves the bitmap as it was and gives false.
+  bool LoadFromBitmapFile(std::span<const std::uint8_t> file);
+  // The "Data" of a stored description: the length of a bitmap file, then the file. Reading takes
+  // the file with or without the length; data that is no readable bitmap throws EReadError.
+  [[nodiscard]] std::vector<std::uint8_t> Data() const;
+  void SetData(const std::vector<std::uint8_t>& data);
 
  private:
   struct Surface;

@@ -3,12 +3,14 @@
 // messages.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "framework/application.h"
 #include "framework/buttons.h"
 #include "framework/form.h"
+#include "framework/form_syntax.h"
 #include "framework/registry.h"
 #include "framework/scroll_box.h"
 #include "framework/stdctrls.h"
@@ -836,6 +838,100 @@ TEST_F(StandardControls, SpeedButtonIsPaintedByItsParent) {
   EXPECT_EQ(down.At(53, 19), face);
   EXPECT_EQ(down.At(52, 15), face);
   fw::Free(form);
+}
+
+// A 4-bit bitmap file, 3 by 2, bottom-up: palette black, red, green, blue; top row red green blue,
+// bottom row blue black red.
+std::vector<uint8_t> FourBitFile() {
+  std::vector<uint8_t> file;
+  auto put = [&file](uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) file.push_back(static_cast<uint8_t>(value >> (8 * i)));
+  };
+  const uint32_t offBits = 14 + 40 + 16 * 4, size = offBits + 2 * 4;
+  file.push_back('B');
+  file.push_back('M');
+  put(size, 4);
+  put(0, 4);
+  put(offBits, 4);
+  put(40, 4);
+  put(3, 4);
+  put(2, 4);
+  put(1, 2);
+  put(4, 2);
+  put(BI_RGB, 4);
+  put(8, 4);
+  put(0, 4);
+  put(0, 4);
+  put(0, 4);  // all 16 palette entries follow
+  put(0, 4);
+  for (uint32_t entry : {0x000000u, 0xFF0000u, 0x00FF00u, 0x0000FFu}) put(entry, 4);  // as 0x00RRGGBB
+  for (int i = 4; i < 16; ++i) put(0, 4);
+  for (uint8_t byte : {0x30, 0x10, 0x00, 0x00, 0x12, 0x30, 0x00, 0x00}) file.push_back(byte);  // bottom row first
+  return file;
+}
+
+std::string Hex(const std::vector<uint8_t>& bytes) {
+  std::string text;
+  char pair[3];
+  for (uint8_t b : bytes) {
+    std::snprintf(pair, sizeof pair, "%02X", b);
+    text += pair;
+  }
+  return text;
+}
+
+TEST_F(StandardControls, GlyphsComeFromTheDescriptionsBitmapData) {
+  std::vector<uint8_t> file = FourBitFile();
+  std::vector<uint8_t> stored = {static_cast<uint8_t>(file.size()), 0, 0, 0};  // the length first
+  stored.insert(stored.end(), file.begin(), file.end());
+  std::string text = "object GlyphForm: TForm\n  object Speed: TSpeedButton\n    NumGlyphs = 3\n    Glyph.Data = {" +
+                     Hex(stored) + "}\n  end\n  object Bit: TBitBtn\n    Glyph.Data = {" + Hex(file) +
+                     "}\n  end\nend\n";
+  auto* form = NewForm(text.c_str());
+  for (fw::TBitmap* glyph : {form->Find<fw::TSpeedButton>("Speed")->Glyph(), form->Find<fw::TBitBtn>("Bit")->Glyph()}) {
+    ASSERT_EQ(glyph->Width(), 3);
+    ASSERT_EQ(glyph->Height(), 2);
+    EXPECT_EQ(glyph->Pixel(0, 0), RGB(255, 0, 0));
+    EXPECT_EQ(glyph->Pixel(1, 0), RGB(0, 255, 0));
+    EXPECT_EQ(glyph->Pixel(2, 0), RGB(0, 0, 255));
+    EXPECT_EQ(glyph->Pixel(0, 1), RGB(0, 0, 255));
+    EXPECT_EQ(glyph->Pixel(1, 1), RGB(0, 0, 0));
+    EXPECT_EQ(glyph->Pixel(2, 1), RGB(255, 0, 0));
+  }
+  // The data written back reads back to the same pixels.
+  fw::TBitmap copy;
+  copy.SetData(form->Find<fw::TBitBtn>("Bit")->Glyph()->Data());
+  EXPECT_EQ(copy.Width(), 3);
+  EXPECT_EQ(copy.Pixel(2, 1), RGB(255, 0, 0));
+  fw::Free(form);
+
+  // Damaged data is refused with the property named, and leaves no half-made bitmap.
+  std::vector<std::vector<uint8_t>> damaged;
+  damaged.push_back(std::vector<uint8_t>(file.begin(), file.end() - 1));  // cut short
+  damaged.push_back(file);
+  damaged.back()[28] = 7;  // 7 bits per pixel
+  damaged.push_back(file);
+  damaged.back()[30] = BI_RLE4;  // compressed
+  damaged.push_back(file);
+  damaged.back()[10] = 20;  // pixels inside the header
+  damaged.push_back(file);
+  damaged.back()[21] = 0x40;  // 4 million pixels wide
+  damaged.push_back({'B', 'M', 1, 2});
+  for (const auto& bytes : damaged) {
+    fw::TBitmap bitmap(4, 4);
+    EXPECT_FALSE(bitmap.LoadFromBitmapFile(bytes));
+    EXPECT_EQ(bitmap.Width(), 4);
+    std::string bad =
+        "object BadForm: TForm\n  object Speed: TSpeedButton\n    Glyph.Data = {" + Hex(bytes) + "}\n  end\nend\n";
+    auto* badForm = new TKindsForm(&app);
+    try {
+      badForm->Load(bad);
+      ADD_FAILURE() << "damaged data was read";
+    } catch (const fw::EReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("Glyph.Data"), std::string::npos) << e.what();
+    }
+    fw::Free(badForm);
+  }
 }
 
 TEST_F(StandardControls, FrameOwnsTheComponentsNestedInItsSection) {
