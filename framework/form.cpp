@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/form_reader.h"
 #include "framework/screen.h"
+#include "framework/stdctrls.h"
 
 namespace fw {
 
@@ -235,6 +236,28 @@ bool TForm::DialogChar(char key) {
     if (c->CanFocus() && AcceleratorOf(c->Caption()) == wanted && c->OnClick.Assigned()) {
       c->SetFocus();
       c->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TForm::DialogKey(WPARAM key, HWND target) {
+  if (key != VK_RETURN && key != VK_ESCAPE) return false;
+  MSG keyMessage{target, WM_KEYDOWN, key, 0, 0, {}};
+  if (target && (SendMessageA(target, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&keyMessage)) &
+                 (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+    return false;
+  if (auto* focused = dynamic_cast<TButton*>(FindControl(target)); focused && key == VK_RETURN) {
+    focused->Click();
+    return true;
+  }
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  for (TWinControl* c : list) {
+    auto* button = dynamic_cast<TButton*>(c);
+    if (button && button->CanFocus() && (key == VK_RETURN ? button->Default() : button->Cancel())) {
+      button->Click();
       return true;
     }
   }

@@ -66,6 +66,9 @@ class TForm : public TCustomForm {
   void SelectNext(bool forward);
   // Alt+letter: clicks the control whose caption carries that accelerator.
   bool DialogChar(char key);
+  // Enter clicks the default button (or the push button that has the focus), Escape the cancel
+  // button, unless the window that has the key takes it itself (a multi-line edit, an open list).
+  bool DialogKey(WPARAM key, HWND target);
 
   TMethod OnCreate;
   TMethod OnDestroy;

@@ -390,6 +390,57 @@ TEST_F(StandardControls, PublishedValuesReachTheNativeWindows) {
   fw::Free(form);
 }
 
+constexpr const char* kDialog = R"(object DialogForm: TForm
+  ClientWidth = 300
+  ClientHeight = 200
+  object Name: TEdit
+    Left = 8
+    Top = 8
+  end
+  object Notes: TMemo
+    Left = 8
+    Top = 40
+    Height = 60
+  end
+  object Ok: TButton
+    Left = 8
+    Top = 120
+    Default = True
+  end
+  object Cancel: TButton
+    Left = 100
+    Top = 120
+    Cancel = True
+  end
+  object Other: TButton
+    Left = 200
+    Top = 120
+  end
+end
+)";
+
+TEST_F(StandardControls, EnterAndEscapePressTheDefaultAndCancelButtons) {
+  auto* form = NewForm(kDialog);
+  std::string pressed;
+  for (const char* name : {"Ok", "Cancel", "Other"})
+    form->Find<fw::TButton>(name)->OnClick.handler =
+        fw::TNotifyEvent([&pressed, name](fw::TObject*) { pressed += std::string(name) + ";"; });
+  auto press = [&](const char* target, WPARAM key) {
+    PostMessageA(form->Find<fw::TWinControl>(target)->Handle(), WM_KEYDOWN, key, 0);
+    app.ProcessMessages();
+  };
+  press("Name", VK_RETURN);
+  press("Name", VK_ESCAPE);
+  press("Other", VK_RETURN);  // a push button with the key presses itself
+  press("Notes", VK_RETURN);  // a multi-line edit keeps Enter
+  EXPECT_EQ(pressed, "Ok;Cancel;Other;");
+  // Without a default button Enter does nothing.
+  form->Find<fw::TButton>("Ok")->SetDefault(false);
+  press("Name", VK_RETURN);
+  EXPECT_EQ(pressed, "Ok;Cancel;Other;");
+  fw::Free(form);
+}
+
 TEST_F(StandardControls, CheckBoxStateIsTheWindowsCheckStateAndClicksReport) {
   auto* form = NewForm();
   auto* check = form->Find<fw::TCheckBox>("CheckBox1");
