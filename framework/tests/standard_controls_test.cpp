@@ -11,6 +11,7 @@
 #include "framework/buttons.h"
 #include "framework/form.h"
 #include "framework/form_syntax.h"
+#include "framework/form_writer.h"
 #include "framework/registry.h"
 #include "framework/scroll_box.h"
 #include "framework/stdctrls.h"
@@ -1017,7 +1018,13 @@ end
   auto* two = NewForm(kTwoFrames);
   EXPECT_EQ(dynamic_cast<fw::TEdit*>(two->FindComponent("FrameA")->FindComponent("Part"))->Text(), "a");
   EXPECT_EQ(dynamic_cast<fw::TEdit*>(two->FindComponent("FrameB")->FindComponent("Part"))->Text(), "b");
+  // A written description keeps each frame's parts inside it.
+  std::string written = fw::WriteComponent(*two);
   fw::Free(two);
+  auto* again = NewForm(written.c_str());
+  EXPECT_EQ(dynamic_cast<fw::TEdit*>(again->FindComponent("FrameB")->FindComponent("Part"))->Text(), "b");
+  EXPECT_EQ(again->FindComponent("Part"), nullptr);
+  fw::Free(again);
   fw::Free(form);
 }
 
