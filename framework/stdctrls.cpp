@@ -267,8 +267,7 @@ TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TButtonControl(owner) {
 
 void TCustomCheckBox::CreateParams(TCreateParams& params) {
   TButtonControl::CreateParams(params);
-  params.style |= allowGrayed_ ? BS_AUTO3STATE : BS_AUTOCHECKBOX;
-  if (alignment_ == TAlignment::taLeftJustify) params.style |= BS_LEFTTEXT;
+  params.style |= ButtonStyle();
 }
 
 void TCustomCheckBox::InitializeWindow() { SendMessageA(Handle(), BM_SETCHECK, static_cast<WPARAM>(state_), 0); }
@@ -284,13 +283,24 @@ TCheckBoxState TCustomCheckBox::State() const {
 void TCustomCheckBox::SetState(TCheckBoxState value) {
   if (State() == value) return;
   state_ = value;
-  if (HandleAllocated()) SendMessageA(Handle(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  if (HandleAllocated()) {
+    UpdateButtonStyle();
+    SendMessageA(Handle(), BM_SETCHECK, static_cast<WPARAM>(value), 0);
+  }
   if (!HasState(ComponentState::Loading)) Click();
 }
 
 void TCustomCheckBox::Clicked() {
   state_ = State();  // the native box has already moved to its next state
+  UpdateButtonStyle();
   Click();
+}
+
+DWORD TCustomCheckBox::ButtonStyle() const {
+  // A grayed state set from code needs the three-state style too; clicks only reach it when
+  // AllowGrayed is set.
+  bool threeState = allowGrayed_ || state_ == TCheckBoxState::cbGrayed;
+  return (threeState ? BS_AUTO3STATE : BS_AUTOCHECKBOX) | (alignment_ == TAlignment::taLeftJustify ? BS_LEFTTEXT : 0);
 }
 
 void TCustomCheckBox::SetAllowGrayed(bool value) {
@@ -304,10 +314,7 @@ void TCustomCheckBox::SetAlignment(TAlignment value) {
 }
 
 void TCustomCheckBox::UpdateButtonStyle() {
-  if (!HandleAllocated()) return;
-  DWORD style = (allowGrayed_ ? BS_AUTO3STATE : BS_AUTOCHECKBOX) |
-                (alignment_ == TAlignment::taLeftJustify ? BS_LEFTTEXT : 0);
-  ChangeWindowStyle(Handle(), BS_TYPEMASK | BS_LEFTTEXT, style);
+  if (HandleAllocated()) ChangeWindowStyle(Handle(), BS_TYPEMASK | BS_LEFTTEXT, ButtonStyle());
 }
 
 // ---- TRadioButton ---------------------------------------------------------------------------

@@ -184,6 +184,7 @@ class TCustomCheckBox : public TButtonControl {
   void Clicked() override;
 
  private:
+  [[nodiscard]] DWORD ButtonStyle() const;
   void UpdateButtonStyle();
 
   TCheckBoxState state_ = TCheckBoxState::cbUnchecked;

@@ -472,8 +472,19 @@ TEST_F(StandardControls, CheckBoxStateIsTheWindowsCheckStateAndClicksReport) {
   state->setOrdinal(*check, static_cast<int32_t>(fw::TCheckBoxState::cbGrayed));
   EXPECT_EQ(SendMessageA(window, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
   EXPECT_EQ(clicks, 3);
+  // A box that may not be grayed by clicks still shows a grayed state set from code.
+  check->SetState(fw::TCheckBoxState::cbUnchecked);
   check->SetAllowGrayed(false);
-  EXPECT_EQ(static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & BS_TYPEMASK, static_cast<DWORD>(BS_AUTOCHECKBOX));
+  auto buttonType = [&] { return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE)) & BS_TYPEMASK; };
+  EXPECT_EQ(buttonType(), static_cast<DWORD>(BS_AUTOCHECKBOX));
+  check->SetState(fw::TCheckBoxState::cbGrayed);
+  EXPECT_EQ(SendMessageA(window, BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  EXPECT_EQ(check->State(), fw::TCheckBoxState::cbGrayed);
+  check->SetChecked(true);
+  EXPECT_EQ(buttonType(), static_cast<DWORD>(BS_AUTOCHECKBOX));
+  SendMessageA(window, BM_CLICK, 0, 0);
+  SendMessageA(window, BM_CLICK, 0, 0);
+  EXPECT_EQ(check->State(), fw::TCheckBoxState::cbChecked);  // clicks never gray it
   fw::Free(form);
 }
 
