@@ -92,6 +92,7 @@ bool TApplication::IsKeyMessage(MSG& msg) {
     return true;
   }
   if (msg.message == WM_SYSCHAR) return form->DialogChar(static_cast<char>(msg.wParam));
+  if (msg.message == WM_KEYDOWN) return form->DialogKey(msg.wParam, msg.hwnd);
   return false;
 }
 

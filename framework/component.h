@@ -78,6 +78,9 @@ class TComponent : public TPersistent {
   // The form reader places a component inside the component it is nested in (controls take
   // it as their parent window).
   virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+  // True for containers that own the components nested in them by a form description (frames);
+  // otherwise those belong to the description's root.
+  [[nodiscard]] virtual bool OwnsNestedComponents() const { return false; }
 
  protected:
   void MarkDestroying();

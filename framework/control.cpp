@@ -11,6 +11,8 @@
 namespace fw {
 
 const EnumType kAlignType{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
+const EnumType kBiDiModeType{
+    "TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 const EnumType kAnchorKindType{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 
 // ---- The framework's window tag -------------------------------------------------------------
@@ -56,6 +58,17 @@ std::map<std::string, WNDPROC>& DefaultProcs() {
   return procs;
 }
 
+// What a native window needs of a reading order: right-to-left reading, the scroll bar on the left
+// and, for the full mode, right alignment.
+DWORD BiDiExStyle(TBiDiMode mode) {
+  switch (mode) {
+    case TBiDiMode::bdRightToLeft: return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
+    case TBiDiMode::bdRightToLeftNoAlign: return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+    case TBiDiMode::bdRightToLeftReadingOnly: return WS_EX_RTLREADING;
+    default: return 0;
+  }
+}
+
 POINT PointFromLParam(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -87,6 +100,7 @@ const ClassInfo& TControl::StaticClass() {
           .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled)
           .SubObject("Font", TFont::StaticClass(), &TControl::Font)
           .String("Hint", &TControl::Hint, &TControl::SetHint)
+          .Enumeration("BiDiMode", kBiDiModeType, &TControl::BiDiMode, &TControl::SetBiDiMode)
           .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
           .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
           .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
@@ -189,6 +203,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   BoundsChanged();
   Invalidate();
   if (align_ != TAlign::alNone) RequestParentAlign();
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TControl::UpdateAnchorOrigin() {
@@ -262,11 +277,18 @@ void TControl::SetVisible(bool visible) {
   visible_ = visible;
   Invalidate();
   RequestParentAlign();
+  if (parent_) parent_->ChildBoundsChanged();
 }
 
 void TControl::SetEnabled(bool enabled) {
   if (enabled_ == enabled) return;
   enabled_ = enabled;
+  Invalidate();
+}
+
+void TControl::SetBiDiMode(TBiDiMode mode) {
+  if (biDiMode_ == mode) return;
+  biDiMode_ = mode;
   Invalidate();
 }
 
@@ -389,6 +411,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
   if (Visible()) params.style |= WS_VISIBLE;
   if (!Enabled()) params.style |= WS_DISABLED;
   if (tabStop_) params.style |= WS_TABSTOP;
+  params.exStyle |= BiDiExStyle(BiDiMode());
   params.x = Left();
   params.y = Top();
   params.width = Width();
@@ -508,10 +531,19 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_NOTIFY:
       ReflectToChild(message, reinterpret_cast<NMHDR*>(message.LParam)->hwndFrom);
       return;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      // From a scroll bar control (lParam); the window's own bars come with lParam 0.
+      if (message.LParam) {
+        ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
+        return;
+      }
+      break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
       ReflectToChild(message, reinterpret_cast<HWND>(message.LParam));
       return;
     case WM_DRAWITEM: {
@@ -736,6 +768,24 @@ void TWinControl::SetVisible(bool visible) {
   if (handle_) ShowWindow(handle_, visible ? SW_SHOW : SW_HIDE);
 }
 
+void TWinControl::SetBiDiMode(TBiDiMode mode) {
+  TControl::SetBiDiMode(mode);
+  if (!handle_) return;
+  constexpr DWORD kBiDiBits = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
+  DWORD exStyle = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
+  SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>((exStyle & ~kBiDiBits) | BiDiExStyle(mode)));
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  InvalidateRect(handle_, nullptr, TRUE);
+}
+
+void TWinControl::RecreateWnd() {
+  if (!handle_) return;
+  std::string text = Caption();
+  DestroyHandle();
+  TControl::SetCaption(text);
+  HandleNeeded();
+}
+
 void TWinControl::SetEnabled(bool enabled) {
   TControl::SetEnabled(enabled);
   if (handle_) EnableWindow(handle_, enabled);
@@ -762,13 +812,17 @@ void TWinControl::InsertControl(TControl* control) {
     if (windowed->tabOrderWanted_ >= 0) windowed->SetTabOrder(windowed->tabOrderWanted_);
     if (handle_) windowed->HandleNeeded();
   }
+  ChildBoundsChanged();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
   controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
   tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
   if (captureControl_ == control) captureControl_ = nullptr;
-  if (!HasState(ComponentState::Destroying)) AlignControls();
+  if (!HasState(ComponentState::Destroying)) {
+    AlignControls();
+    ChildBoundsChanged();
+  }
 }
 
 int TWinControl::TabOrder() const {

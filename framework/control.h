@@ -21,6 +21,10 @@ class TWinControl;
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const EnumType kAlignType;
 
+// Reading order and alignment of text; the right-to-left modes also mirror the scroll bar side.
+enum class TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+extern const EnumType kBiDiModeType;
+
 enum TAnchorKind : uint32_t { akLeft, akTop, akRight, akBottom };
 using TAnchors = uint32_t;
 inline constexpr TAnchors kDefaultAnchors = (1u << akLeft) | (1u << akTop);
@@ -89,6 +93,9 @@ class TControl : public TComponent {
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
   [[nodiscard]] const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint) { hint_ = hint; }
+  [[nodiscard]] TBiDiMode BiDiMode() const { return biDiMode_; }
+  virtual void SetBiDiMode(TBiDiMode mode);
+  [[nodiscard]] bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::bdLeftToRight; }
 
   TMethod OnClick;
   TMethod OnDblClick;
@@ -146,6 +153,7 @@ class TControl : public TComponent {
   bool parentFont_ = true;
   TCursor cursor_ = crDefault;
   std::string hint_;
+  TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
 };
 
 // A control without a window of its own: its parent paints it (WM_PAINT with the parent's DC
@@ -206,6 +214,7 @@ class TWinControl : public TControl {
   void SetBounds(int left, int top, int width, int height) override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
+  void SetBiDiMode(TBiDiMode mode) override;
   [[nodiscard]] std::string Caption() const override;
   void SetCaption(const std::string& text) override;
   [[nodiscard]] RECT ClientRect() const override;
@@ -226,6 +235,10 @@ class TWinControl : public TControl {
   // Called once the window exists (children are made after it).
   virtual void CreateWindowHandle(const TCreateParams& params);
   virtual void InitializeWindow() {}
+  // A child was added, removed, moved, resized, shown or hidden.
+  virtual void ChildBoundsChanged() {}
+  // Makes the window again (native styles that only take effect at creation), keeping its text.
+  void RecreateWnd();
 
   // Paints the background and the graphic children into a DC of the client area. Controls of
   // the framework's own classes paint through this, double-buffered.

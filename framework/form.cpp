@@ -6,6 +6,7 @@
 #include "framework/application.h"
 #include "framework/form_reader.h"
 #include "framework/screen.h"
+#include "framework/stdctrls.h"
 
 namespace fw {
 
@@ -40,9 +41,14 @@ HICON TIcon::Handle(int size) const {
 
 // ---- TForm ----------------------------------------------------------------------------------
 
+const ClassInfo& TCustomForm::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TCustomForm>("TCustomForm", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
 const ClassInfo& TForm::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TForm>("TForm", &TWinControl::StaticClass())
+      ClassBuilder<TForm>("TForm", &TCustomForm::StaticClass())
           .Creatable()
           .Enumeration("BorderStyle", kFormBorderStyleType, &TForm::BorderStyle, &TForm::SetBorderStyle)
           .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
@@ -56,7 +62,7 @@ const ClassInfo& TForm::StaticClass() {
   return info;
 }
 
-TForm::TForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>()) {
+TForm::TForm(TComponent* owner) : TCustomForm(owner), icon_(std::make_unique<TIcon>()) {
   Screen().AddForm(this);
   ownPainting_ = true;
   SetVisible(false);
@@ -230,6 +236,28 @@ bool TForm::DialogChar(char key) {
     if (c->CanFocus() && AcceleratorOf(c->Caption()) == wanted && c->OnClick.Assigned()) {
       c->SetFocus();
       c->Click();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool TForm::DialogKey(WPARAM key, HWND target) {
+  if (key != VK_RETURN && key != VK_ESCAPE) return false;
+  MSG keyMessage{target, WM_KEYDOWN, key, 0, 0, {}};
+  if (target && (SendMessageA(target, WM_GETDLGCODE, key, reinterpret_cast<LPARAM>(&keyMessage)) &
+                 (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)))
+    return false;
+  if (auto* focused = dynamic_cast<TButton*>(FindControl(target)); focused && key == VK_RETURN) {
+    focused->Click();
+    return true;
+  }
+  std::vector<TWinControl*> list;
+  GetTabOrderList(list);
+  for (TWinControl* c : list) {
+    auto* button = dynamic_cast<TButton*>(c);
+    if (button && button->CanFocus() && (key == VK_RETURN ? button->Default() : button->Cancel())) {
+      button->Click();
       return true;
     }
   }

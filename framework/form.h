@@ -29,7 +29,15 @@ class TIcon : public TPersistent {
   mutable UniqueIcon big_, small_;
 };
 
-class TForm : public TWinControl {
+// The base of top-level forms.
+class TCustomForm : public TWinControl {
+  FW_DECLARE_CLASS()
+
+ public:
+  explicit TCustomForm(TComponent* owner) : TWinControl(owner) {}
+};
+
+class TForm : public TCustomForm {
   FW_DECLARE_CLASS()
 
  public:
@@ -58,6 +66,9 @@ class TForm : public TWinControl {
   void SelectNext(bool forward);
   // Alt+letter: clicks the control whose caption carries that accelerator.
   bool DialogChar(char key);
+  // Enter clicks the default button (or the push button that has the focus), Escape the cancel
+  // button, unless the window that has the key takes it itself (a multi-line edit, an open list).
+  bool DialogKey(WPARAM key, HWND target);
 
   TMethod OnCreate;
   TMethod OnDestroy;

@@ -26,27 +26,28 @@ class Builder {
     root_.SetLoading(true);
     if (root_.Name().empty()) root_.SetName(node.name);
     Apply(root_, node);
-    for (const FormObject& child : node.children) Create(child, &root_);
+    for (const FormObject& child : node.children) Create(child, &root_, &root_);
     for (TComponent* c : created_) c->Loaded();
     root_.Loaded();
   }
 
  private:
-  void Create(const FormObject& node, TComponent* parent) {
+  void Create(const FormObject& node, TComponent* parent, TComponent* owner) {
     const ClassInfo* type = FindClass(node.className);
     if (!type || !type->create) throw EReadError("Class " + node.className + " not found");
-    TComponent* component = type->create(&root_);
+    TComponent* component = type->create(owner);
     component->SetLoading(true);
     created_.push_back(component);
     component->SetName(node.name);
-    if (const FieldInfo* field = root_.Class().FindField(node.name)) {
+    if (const FieldInfo* field = owner->Class().FindField(node.name)) {
       if (!component->InheritsFrom(*field->classType))
-        throw EReadError("Field " + node.name + " of " + root_.ClassName() + " is not a " + node.className);
-      field->assign(root_, component);
+        throw EReadError("Field " + node.name + " of " + owner->ClassName() + " is not a " + node.className);
+      field->assign(*owner, component);
     }
     component->SetParentComponent(parent);
     Apply(*component, node);
-    for (const FormObject& child : node.children) Create(child, component);
+    TComponent* nestedOwner = component->OwnsNestedComponents() ? component : owner;
+    for (const FormObject& child : node.children) Create(child, component, nestedOwner);
   }
 
   void Apply(TComponent& component, const FormObject& node) {

@@ -93,14 +93,16 @@ void DescribeProperties(const TObject& object, const std::string& prefix, FormPr
   }
 }
 
-FormObject Describe(const TComponent& root, const TComponent& component) {
+FormObject Describe(const TComponent& owner, const TComponent& component) {
   FormObject object;
   object.name = component.Name();
   object.className = component.ClassName();
   DescribeProperties(component, "", object.properties);
-  for (int i = 0; i < root.ComponentCount(); ++i) {
-    const TComponent* child = root.Component(i);
-    if (NestedIn(root, *child) == &component) object.children.push_back(Describe(root, *child));
+  // A container that owns its parts (a frame) describes them itself.
+  const TComponent& partsOwner = component.OwnsNestedComponents() ? component : owner;
+  for (int i = 0; i < partsOwner.ComponentCount(); ++i) {
+    const TComponent* child = partsOwner.Component(i);
+    if (NestedIn(partsOwner, *child) == &component) object.children.push_back(Describe(partsOwner, *child));
   }
   return object;
 }

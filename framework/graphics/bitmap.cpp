@@ -4,6 +4,7 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/form_syntax.h"
 #include "framework/graphics/canvas.h"
 
 namespace fw {
@@ -15,7 +16,27 @@ int StrideOf(int width, TPixelFormat format) {
   return ((width * BitsPerPixel(format) + 31) / 32) * 4;
 }
 
+std::uint32_t ReadU32(const std::uint8_t* p) {
+  return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+std::uint16_t ReadU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+
+// Bitmap files larger than this are refused rather than allocated.
+constexpr std::int64_t kMaxFilePixels = 16 * 1024 * 1024;
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kInfoHeaderSize = 40;
+
 }  // namespace
+
+const ClassInfo& TBitmap::StaticClass() {
+  static const ClassInfo info =
+      ClassBuilder<TBitmap>("TBitmap", &TPersistent::StaticClass())
+          .Boolean("Transparent", &TBitmap::Transparent, &TBitmap::SetTransparent)
+          .Integer("TransparentColor", &TBitmap::TransparentColor, &TBitmap::SetTransparentColor, &kColorIdents)
+          .Binary("Data", &TBitmap::Data, &TBitmap::SetData)
+          .Build();
+  return info;
+}
 
 // A freshly made DIB section and its pixels.
 struct TBitmap::Surface {
@@ -191,6 +212,105 @@ void TBitmap::Assign(const TBitmap& source) {
   Adopt(std::move(surface));
   transparent_ = source.transparent_;
   transparent_color_ = source.transparent_color_;
+}
+
+}  // namespace fw
+
+namespace fw {
+
+bool TBitmap::LoadFromBitmapFile(std::span<const std::uint8_t> file) {
+  if (file.size() < kFileHeaderSize + kInfoHeaderSize || file[0] != 'B' || file[1] != 'M') return false;
+  const std::uint8_t* info = file.data() + kFileHeaderSize;
+  const std::uint32_t offBits = ReadU32(file.data() + 10);
+  const std::uint32_t headerSize = ReadU32(info);
+  const std::int32_t width = static_cast<std::int32_t>(ReadU32(info + 4));
+  const std::int32_t height = static_cast<std::int32_t>(ReadU32(info + 8));
+  const int bitCount = ReadU16(info + 14);
+  const std::uint32_t compression = ReadU32(info + 16);
+  const std::uint32_t colorsUsed = ReadU32(info + 32);
+  if (headerSize < kInfoHeaderSize || headerSize > file.size() - kFileHeaderSize) return false;
+  if (width <= 0 || height == 0 || height == INT32_MIN) return false;
+  const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
+  if (static_cast<std::int64_t>(width) * rows > kMaxFilePixels) return false;
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) return false;
+  // What follows the 40-byte header: the colour masks of a bit-field file or the palette.
+  std::size_t extra = 0;
+  if (compression == BI_BITFIELDS) {
+    if (bitCount != 16 && bitCount != 32) return false;
+    extra = 12;
+  } else if (compression != BI_RGB) {
+    return false;
+  } else if (bitCount <= 8) {
+    const std::uint32_t most = 1u << bitCount;
+    if (colorsUsed > most) return false;
+    extra = (colorsUsed ? colorsUsed : most) * 4;
+  }
+  const std::size_t tableStart = compression == BI_BITFIELDS ? kFileHeaderSize + kInfoHeaderSize
+                                                             : kFileHeaderSize + headerSize;
+  const std::int64_t stride = ((static_cast<std::int64_t>(width) * bitCount + 31) / 32) * 4;
+  if (tableStart + extra > offBits || offBits > file.size() ||
+      stride * rows > static_cast<std::int64_t>(file.size() - offBits))
+    return false;
+
+  // The header as GDI wants it (40 bytes, then masks or palette), aligned.
+  std::vector<std::uint32_t> header((kInfoHeaderSize + extra + 3) / 4);
+  auto* bytes = reinterpret_cast<std::uint8_t*>(header.data());
+  std::memcpy(bytes, info, kInfoHeaderSize);
+  std::memcpy(bytes + kInfoHeaderSize, file.data() + tableStart, extra);
+  reinterpret_cast<BITMAPINFOHEADER*>(bytes)->biSize = kInfoHeaderSize;
+
+  TBitmap loaded(width, static_cast<int>(rows), pf24bit);
+  const int copied = ::StretchDIBits(loaded.DC(), 0, 0, width, static_cast<int>(rows), 0, 0, width,
+                                     static_cast<int>(rows), file.data() + offBits,
+                                     reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS, SRCCOPY);
+  if (copied <= 0) return false;  // 0 or GDI_ERROR
+  ::GdiFlush();
+  loaded.transparent_ = transparent_;
+  loaded.transparent_color_ = transparent_color_;
+  *this = std::move(loaded);
+  return true;
+}
+
+std::vector<std::uint8_t> TBitmap::Data() const {
+  if (Empty()) return {};
+  const std::uint32_t pixelBytes = static_cast<std::uint32_t>(RowBytes()) * static_cast<std::uint32_t>(height_);
+  const std::uint32_t fileSize = kFileHeaderSize + kInfoHeaderSize + pixelBytes;
+  std::vector<std::uint8_t> data;
+  data.reserve(4 + fileSize);
+  auto put = [&data](std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i) data.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+  };
+  put(fileSize, 4);
+  data.push_back('B');
+  data.push_back('M');
+  put(fileSize, 4);
+  put(0, 4);
+  put(kFileHeaderSize + kInfoHeaderSize, 4);
+  put(kInfoHeaderSize, 4);
+  put(static_cast<std::uint32_t>(width_), 4);
+  put(static_cast<std::uint32_t>(height_), 4);  // bottom-up
+  put(1, 2);
+  put(static_cast<std::uint32_t>(BitsPerPixel(format_)), 2);
+  put(BI_RGB, 4);
+  put(pixelBytes, 4);
+  for (int i = 0; i < 4; ++i) put(0, 4);
+  for (int y = height_ - 1; y >= 0; --y) {
+    const std::uint8_t* row = ScanLine(y);
+    data.insert(data.end(), row, row + RowBytes());
+  }
+  return data;
+}
+
+void TBitmap::SetData(const std::vector<std::uint8_t>& data) {
+  if (data.empty()) {
+    SetSize(0, 0);
+    return;
+  }
+  std::span<const std::uint8_t> file(data);
+  // Stored descriptions put the file's length first.
+  if (file.size() > 6 && file[4] == 'B' && file[5] == 'M' && ReadU32(file.data()) == file.size() - 4)
+    file = file.subspan(4);
+  if (!LoadFromBitmapFile(file)) throw EReadError("Bitmap data is not a readable bitmap file");
 }
 
 }  // namespace fw

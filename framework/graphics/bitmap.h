@@ -6,8 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <stdexcept>
+#include <vector>
 
+#include "framework/component.h"
 #include "framework/graphics/color.h"
 #include "framework/handles.h"
 
@@ -23,7 +26,10 @@ class EOutOfResources : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-class TBitmap {
+// Published so that controls can hold one as a property (a button's Glyph) readable by name.
+class TBitmap : public TPersistent {
+  FW_DECLARE_CLASS()
+
  public:
   TBitmap() noexcept;
   TBitmap(int width, int height, TPixelFormat format = pf24bit);
@@ -31,7 +37,7 @@ class TBitmap {
   TBitmap& operator=(TBitmap&& other) noexcept;
   TBitmap(const TBitmap&) = delete;
   TBitmap& operator=(const TBitmap&) = delete;
-  ~TBitmap();
+  ~TBitmap() override;
 
   [[nodiscard]] int Width() const noexcept { return width_; }
   [[nodiscard]] int Height() const noexcept { return height_; }
@@ -71,6 +77,15 @@ class TBitmap {
 
   // Makes this bitmap a copy of `source`: size, pixel format, pixels and transparency.
   void Assign(const TBitmap& source);
+
+  // Replaces the pixels by those of an uncompressed Windows bitmap file (1, 4, 8, 16, 24 or 32 bits
+  // per pixel, bottom-up or top-down); the result is pf24bit. A damaged, cut short, compressed or
+  // oversized file leaves the bitmap as it was and gives false.
+  bool LoadFromBitmapFile(std::span<const std::uint8_t> file);
+  // The "Data" of a stored description: the length of a bitmap file, then the file. Reading takes
+  // the file with or without the length; data that is no readable bitmap throws EReadError.
+  [[nodiscard]] std::vector<std::uint8_t> Data() const;
+  void SetData(const std::vector<std::uint8_t>& data);
 
  private:
   struct Surface;
