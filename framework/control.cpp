@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "framework/application.h"
+#include "framework/menus.h"
 #include "framework/message_loop_call.h"
 
 namespace fw {
@@ -89,6 +90,7 @@ const ClassInfo& TControl::StaticClass() {
           .String("Hint", &TControl::Hint, &TControl::SetHint)
           .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
           .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+          .Reference<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
           .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
           .Event("OnClick", &TControl::OnClick)
           .Event("OnDblClick", &TControl::OnDblClick)
@@ -579,6 +581,9 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_PARENTCOLORCHANGED:
       TControl::WndProc(message);
       return;
+    case WM_CONTEXTMENU:
+      if (ShowPopupMenu(message.LParam)) return;
+      break;
     default:
       break;
   }
@@ -586,6 +591,23 @@ void TWinControl::WndProc(TMessage& message) {
       RouteMouseToGraphic(message))
     return;
   TControl::WndProc(message);
+}
+
+bool TWinControl::ShowPopupMenu(LPARAM screenPoint) {
+  POINT p = PointFromLParam(screenPoint);
+  if (screenPoint == -1) {  // from the keyboard: at the control's centre
+    p = ClientToScreen({Width() / 2, Height() / 2});
+  }
+  // A graphic child under the point may have a menu of its own.
+  POINT local = p;
+  ScreenToClient(handle_, &local);
+  TControl* target = ControlAtPos(local, false);
+  if (!target || !target->PopupMenu()) target = this;
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu || !menu->AutoPopup()) return false;
+  menu->SetPopupComponent(target);
+  menu->Popup(p.x, p.y);
+  return true;
 }
 
 void TWinControl::UpdateMouseTracking() {

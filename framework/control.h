@@ -17,6 +17,7 @@
 namespace fw {
 
 class TWinControl;
+class TPopupMenu;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const EnumType kAlignType;
@@ -81,6 +82,9 @@ class TControl : public TComponent {
   void SetCursor(TCursor cursor) { cursor_ = cursor; }
   [[nodiscard]] const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint) { hint_ = hint; }
+  // The menu that a right click on the control opens.
+  [[nodiscard]] TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
 
   TMethod OnClick;
   TMethod OnDblClick;
@@ -135,6 +139,7 @@ class TControl : public TComponent {
   bool parentFont_ = true;
   TCursor cursor_ = crDefault;
   std::string hint_;
+  TPopupMenu* popupMenu_ = nullptr;
 };
 
 // A control without a window of its own: its parent paints it (WM_PAINT with the parent's DC
@@ -238,6 +243,7 @@ class TWinControl : public TControl {
   bool RouteMouseToGraphic(TMessage& message);
   void UpdateMouseTracking();
   void UpdateWindowFont();
+  bool ShowPopupMenu(LPARAM screenPoint);
 
   HWND handle_ = nullptr;
   WNDPROC defaultProc_ = nullptr;

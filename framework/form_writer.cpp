@@ -81,6 +81,12 @@ void DescribeProperties(const TObject& object, const std::string& prefix, FormPr
           for (int i = 0; i < collection->Count(); ++i) {
             DescribeProperties(*collection->Item(i), "", value.items.emplace_back());
           }
+        } else if (p->setObject) {
+          // A reference to another component is written as its name.
+          auto* referenced = dynamic_cast<const TComponent*>(sub);
+          if (!referenced || referenced->Name().empty()) continue;
+          value.kind = K::Ident;
+          value.ident = referenced->Name();
         } else {
           // A sub-object's properties are written by path; one that is set as a whole is not written.
           if (sub && !p->setObject) DescribeProperties(*sub, path + ".", out);

@@ -1,8 +1,11 @@
 #include "framework/registry.h"
 
+#include "framework/comctrls.h"
 #include "framework/form.h"
 #include "framework/listview.h"
+#include "framework/menus.h"
 #include "framework/stdctrls.h"
+#include "framework/toolbar.h"
 
 namespace fw {
 
@@ -14,6 +17,13 @@ void RegisterFrameworkClasses() {
   RegisterComponentClass(TMemo::StaticClass());
   RegisterComponentClass(TSplitter::StaticClass());
   RegisterComponentClass(TListView::StaticClass());
+  for (const ClassInfo* info :
+       {&TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
+        &TDateTimePicker::StaticClass(), &THeaderControl::StaticClass(), &TStatusBar::StaticClass(),
+        &TTabControl::StaticClass(), &TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabSet::StaticClass(),
+        &TToolBar::StaticClass(), &TToolButton::StaticClass(), &TCoolBar::StaticClass(), &TMainMenu::StaticClass(),
+        &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+    RegisterComponentClass(*info);
 }
 
 }  // namespace fw
