@@ -58,8 +58,11 @@ void TToolButton::SetImageIndex(int value) {
 }
 
 bool TToolButton::Down() const {
-  if (toolBar_ && toolBar_->HandleAllocated())
-    return SendMessageA(toolBar_->Handle(), TB_ISBUTTONCHECKED, static_cast<WPARAM>(command_), 0) != 0;
+  if (toolBar_ && toolBar_->HandleAllocated()) {
+    // -1: the bar does not show this button (yet).
+    LRESULT state = SendMessageA(toolBar_->Handle(), TB_GETSTATE, static_cast<WPARAM>(command_), 0);
+    if (state != -1) return (state & TBSTATE_CHECKED) != 0;
+  }
   return down_;
 }
 
