@@ -8,9 +8,9 @@ namespace fw {
 
 void InitCommonControlsOnce() {
   static const bool done = [] {
-    INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES |
-                                               ICC_COOL_CLASSES | ICC_TAB_CLASSES | ICC_UPDOWN_CLASS |
-                                               ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES | ICC_COOL_CLASSES |
+                                               ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                                               ICC_LISTVIEW_CLASSES};
     return InitCommonControlsEx(&init) != FALSE;
   }();
   (void)done;
@@ -43,17 +43,16 @@ void SetStyleValue(TWinControl& control, T& field, T value, int& position, int c
 const EnumType kProgressBarOrientationType{"TProgressBarOrientation", {"pbHorizontal", "pbVertical"}};
 
 const ClassInfo& TProgressBar::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TProgressBar>("TProgressBar", &TWinControl::StaticClass())
-          .Creatable()
-          .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax)
-          .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin)
-          .Enumeration("Orientation", kProgressBarOrientationType, &TProgressBar::Orientation,
-                       &TProgressBar::SetOrientation)
-          .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition)
-          .Boolean("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth)
-          .Integer("Step", &TProgressBar::Step, &TProgressBar::SetStep)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TProgressBar>("TProgressBar", &TWinControl::StaticClass())
+                                    .Creatable()
+                                    .Integer("Max", &TProgressBar::Max, &TProgressBar::SetMax)
+                                    .Integer("Min", &TProgressBar::Min, &TProgressBar::SetMin)
+                                    .Enumeration("Orientation", kProgressBarOrientationType, &TProgressBar::Orientation,
+                                                 &TProgressBar::SetOrientation)
+                                    .Integer("Position", &TProgressBar::Position, &TProgressBar::SetPosition)
+                                    .Boolean("Smooth", &TProgressBar::Smooth, &TProgressBar::SetSmooth)
+                                    .Integer("Step", &TProgressBar::Step, &TProgressBar::SetStep)
+                                    .Build();
   return info;
 }
 
@@ -141,10 +140,14 @@ void TTrackBar::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.superclassOf = TRACKBAR_CLASSA;
   params.style |= orientation_ == TTrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ;
-  if (tickStyle_ == TTickStyle::tsNone) params.style |= TBS_NOTICKS;
-  else if (tickStyle_ == TTickStyle::tsAuto) params.style |= TBS_AUTOTICKS;
-  if (tickMarks_ == TTickMark::tmBoth) params.style |= TBS_BOTH;
-  else if (tickMarks_ == TTickMark::tmTopLeft) params.style |= TBS_TOP;  // TBS_LEFT for vertical bars
+  if (tickStyle_ == TTickStyle::tsNone)
+    params.style |= TBS_NOTICKS;
+  else if (tickStyle_ == TTickStyle::tsAuto)
+    params.style |= TBS_AUTOTICKS;
+  if (tickMarks_ == TTickMark::tmBoth)
+    params.style |= TBS_BOTH;
+  else if (tickMarks_ == TTickMark::tmTopLeft)
+    params.style |= TBS_TOP;  // TBS_LEFT for vertical bars
 }
 
 void TTrackBar::InitializeWindow() {
@@ -180,7 +183,9 @@ void TTrackBar::SetFrequency(int value) {
   if (HandleAllocated()) SendMessageA(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(frequency_), 0);
 }
 
-void TTrackBar::SetOrientation(TTrackBarOrientation value) { SetStyleValue(*this, orientation_, value, position_, Position()); }
+void TTrackBar::SetOrientation(TTrackBarOrientation value) {
+  SetStyleValue(*this, orientation_, value, position_, Position());
+}
 void TTrackBar::SetTickStyle(TTickStyle value) { SetStyleValue(*this, tickStyle_, value, position_, Position()); }
 void TTrackBar::SetTickMarks(TTickMark value) { SetStyleValue(*this, tickMarks_, value, position_, Position()); }
 
@@ -292,8 +297,10 @@ void TDateTimePicker::CreateParams(TCreateParams& params) {
   params.superclassOf = DATETIMEPICK_CLASSA;
   params.exStyle |= WS_EX_CLIENTEDGE;
   // Times are always edited with arrows: the calendar only picks dates.
-  if (kind_ == TDateTimeKind::dtkTime) params.style |= DTS_TIMEFORMAT;
-  else if (dateMode_ == TDTDateMode::dmUpDown) params.style |= DTS_UPDOWN;
+  if (kind_ == TDateTimeKind::dtkTime)
+    params.style |= DTS_TIMEFORMAT;
+  else if (dateMode_ == TDTDateMode::dmUpDown)
+    params.style |= DTS_UPDOWN;
 }
 
 void TDateTimePicker::SetDateMode(TDTDateMode value) {
@@ -441,14 +448,13 @@ void TStatusPanels::Update(TCollectionItem* item) {
 }
 
 const ClassInfo& TStatusBar::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TStatusBar>("TStatusBar", &TWinControl::StaticClass())
-          .Creatable()
-          .SubObject("Panels", TStatusPanels::StaticClass(), &TStatusBar::Panels)
-          .Boolean("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
-          .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
-          .Boolean("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TStatusBar>("TStatusBar", &TWinControl::StaticClass())
+                                    .Creatable()
+                                    .SubObject("Panels", TStatusPanels::StaticClass(), &TStatusBar::Panels)
+                                    .Boolean("SimplePanel", &TStatusBar::SimplePanel, &TStatusBar::SetSimplePanel)
+                                    .String("SimpleText", &TStatusBar::SimpleText, &TStatusBar::SetSimpleText)
+                                    .Boolean("SizeGrip", &TStatusBar::SizeGrip, &TStatusBar::SetSizeGrip)
+                                    .Build();
   return info;
 }
 
@@ -547,11 +553,18 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
   if (multiLine_) params.style |= TCS_MULTILINE;
   if (ownerDraw_) params.style |= TCS_OWNERDRAWFIXED;
   switch (tabPosition_) {
-    case TTabPosition::tpTop: break;
-    case TTabPosition::tpBottom: params.style |= TCS_BOTTOM; break;
+    case TTabPosition::tpTop:
+      break;
+    case TTabPosition::tpBottom:
+      params.style |= TCS_BOTTOM;
+      break;
     // Tabs at a side need several rows.
-    case TTabPosition::tpLeft: params.style |= TCS_VERTICAL | TCS_MULTILINE; break;
-    case TTabPosition::tpRight: params.style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE; break;
+    case TTabPosition::tpLeft:
+      params.style |= TCS_VERTICAL | TCS_MULTILINE;
+      break;
+    case TTabPosition::tpRight:
+      params.style |= TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+      break;
   }
 }
 
@@ -789,8 +802,10 @@ void TPageControl::SetActivePageIndex(int index) {
 
 void TPageControl::Loaded() {
   TCustomTabControl::Loaded();
-  if (!activePage_ && !pages_.empty()) SetActivePage(pages_.front());
-  else SetActivePage(activePage_);
+  if (!activePage_ && !pages_.empty())
+    SetActivePage(pages_.front());
+  else
+    SetActivePage(activePage_);
 }
 
 void TPageControl::InitializeWindow() {

@@ -60,30 +60,46 @@ HWND PopupOwnerWindow() {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = "TPopupMenuOwner";
     RegisterClassA(&wc);
-    return UniqueWindow(CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                        nullptr, wc.hInstance, nullptr));
+    return UniqueWindow(CreateWindowExA(WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                        wc.hInstance, nullptr));
   }();
   return window.get();
 }
 
 const char* KeyName(int key) {
   switch (key) {
-    case VK_BACK: return "BkSp";
-    case VK_TAB: return "Tab";
-    case VK_RETURN: return "Enter";
-    case VK_ESCAPE: return "Esc";
-    case VK_SPACE: return "Space";
-    case VK_PRIOR: return "PgUp";
-    case VK_NEXT: return "PgDn";
-    case VK_END: return "End";
-    case VK_HOME: return "Home";
-    case VK_LEFT: return "Left";
-    case VK_UP: return "Up";
-    case VK_RIGHT: return "Right";
-    case VK_DOWN: return "Down";
-    case VK_INSERT: return "Ins";
-    case VK_DELETE: return "Del";
-    default: return nullptr;
+    case VK_BACK:
+      return "BkSp";
+    case VK_TAB:
+      return "Tab";
+    case VK_RETURN:
+      return "Enter";
+    case VK_ESCAPE:
+      return "Esc";
+    case VK_SPACE:
+      return "Space";
+    case VK_PRIOR:
+      return "PgUp";
+    case VK_NEXT:
+      return "PgDn";
+    case VK_END:
+      return "End";
+    case VK_HOME:
+      return "Home";
+    case VK_LEFT:
+      return "Left";
+    case VK_UP:
+      return "Up";
+    case VK_RIGHT:
+      return "Right";
+    case VK_DOWN:
+      return "Down";
+    case VK_INSERT:
+      return "Ins";
+    case VK_DELETE:
+      return "Del";
+    default:
+      return nullptr;
   }
 }
 
@@ -92,9 +108,12 @@ const char* KeyName(int key) {
 std::string ShortCutToText(TShortCut shortCut) {
   int key = shortCut & 0xFF;
   std::string name;
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) name = std::string(1, static_cast<char>(key));
-  else if (key >= VK_F1 && key <= VK_F24) name = "F" + std::to_string(key - VK_F1 + 1);
-  else if (const char* known = KeyName(key)) name = known;
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+    name = std::string(1, static_cast<char>(key));
+  else if (key >= VK_F1 && key <= VK_F24)
+    name = "F" + std::to_string(key - VK_F1 + 1);
+  else if (const char* known = KeyName(key))
+    name = known;
   if (name.empty()) return {};
   std::string text;
   if (shortCut & scShift) text += "Shift+";
@@ -106,22 +125,21 @@ std::string ShortCutToText(TShortCut shortCut) {
 // ---- TMenuItem ------------------------------------------------------------------------------
 
 const ClassInfo& TMenuItem::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClass())
-          .Creatable()
-          .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-          .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
-          .Boolean("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
-          .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
-          .String("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
-          .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
-          .Boolean("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
-          .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
-          .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
-          .Event("OnClick", &TMenuItem::OnClick)
-          .Event("OnDrawItem", &TMenuItem::OnDrawItem, kMenuDrawItemSignature)
-          .Event("OnMeasureItem", &TMenuItem::OnMeasureItem, kMenuMeasureItemSignature)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TMenuItem>("TMenuItem", &TComponent::StaticClass())
+                                    .Creatable()
+                                    .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+                                    .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked)
+                                    .Boolean("Default", &TMenuItem::Default, &TMenuItem::SetDefault)
+                                    .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled)
+                                    .String("Hint", &TMenuItem::Hint, &TMenuItem::SetHint)
+                                    .Integer("ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
+                                    .Boolean("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
+                                    .Integer("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
+                                    .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
+                                    .Event("OnClick", &TMenuItem::OnClick)
+                                    .Event("OnDrawItem", &TMenuItem::OnDrawItem, kMenuDrawItemSignature)
+                                    .Event("OnMeasureItem", &TMenuItem::OnMeasureItem, kMenuMeasureItemSignature)
+                                    .Build();
   return info;
 }
 
@@ -196,8 +214,10 @@ void TMenuItem::Remove(TMenuItem* item) {
 }
 
 void TMenuItem::SetParentComponent(TComponent* parent) {
-  if (auto* menu = dynamic_cast<TMenu*>(parent)) menu->Items()->Add(this);
-  else if (auto* item = dynamic_cast<TMenuItem*>(parent)) item->Add(this);
+  if (auto* menu = dynamic_cast<TMenu*>(parent))
+    menu->Items()->Add(this);
+  else if (auto* item = dynamic_cast<TMenuItem*>(parent))
+    item->Add(this);
 }
 
 TMenu* TMenuItem::GetParentMenu() const {
@@ -420,8 +440,8 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TMenu(owner) {}
 void TPopupMenu::Popup(int x, int y) {
   FireNotify(OnPopup, this);
   HWND owner = PopupOwnerWindow();
-  UINT command = static_cast<UINT>(TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y,
-                                                  0, owner, nullptr));
+  UINT command = static_cast<UINT>(
+      TrackPopupMenu(Handle(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
   // The menu loop may leave a WM_NULL behind for the owner; the chosen item runs after the loop.
   if (command) DispatchCommand(command);
 }

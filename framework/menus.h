@@ -110,7 +110,7 @@ class TMenuItem : public TComponent {
   std::string hint_;
   UINT command_ = 0;
   TMenuItem* parent_ = nullptr;
-  TMenu* menu_ = nullptr;  // set on the root item of a menu only
+  TMenu* menu_ = nullptr;          // set on the root item of a menu only
   std::vector<TMenuItem*> items_;  // not owned: every item belongs to its owner component
   UniqueMenu handle_;
   bool rootIsBar_ = false;

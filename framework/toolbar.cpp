@@ -92,7 +92,8 @@ RECT TToolButton::ItemRect() const {
   RECT r{};
   if (toolBar_ && toolBar_->HandleAllocated()) {
     LRESULT index = SendMessageA(toolBar_->Handle(), TB_COMMANDTOINDEX, static_cast<WPARAM>(command_), 0);
-    if (index >= 0) SendMessageA(toolBar_->Handle(), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    if (index >= 0)
+      SendMessageA(toolBar_->Handle(), TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
   }
   return r;
 }
@@ -258,7 +259,8 @@ void TToolBar::RebuildButtons() {
     TBBUTTON native{};
     native.iBitmap = images_ && button->imageIndex_ >= 0 ? button->imageIndex_ : I_IMAGENONE;
     native.idCommand = button->command_;
-    native.fsState = static_cast<BYTE>((button->Enabled() ? TBSTATE_ENABLED : 0) | (button->down_ ? TBSTATE_CHECKED : 0));
+    native.fsState =
+        static_cast<BYTE>((button->Enabled() ? TBSTATE_ENABLED : 0) | (button->down_ ? TBSTATE_CHECKED : 0));
     native.fsStyle = kStyles[static_cast<int>(button->style_)];
     native.iString = showCaptions_ && !caption.empty() ? reinterpret_cast<INT_PTR>(caption.c_str()) : -1;
     SendMessageA(handle, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&native));

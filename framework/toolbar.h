@@ -70,7 +70,15 @@ class TToolButton : public TGraphicControl {
 
 // Custom-draw states of a tool bar button (cdsSelected is bit 0, as the native CDIS_ flags).
 enum TCustomDrawStateItem : uint32_t {
-  cdsSelected, cdsGrayed, cdsDisabled, cdsChecked, cdsFocused, cdsDefault, cdsHot, cdsMarked, cdsIndeterminate
+  cdsSelected,
+  cdsGrayed,
+  cdsDisabled,
+  cdsChecked,
+  cdsFocused,
+  cdsDefault,
+  cdsHot,
+  cdsMarked,
+  cdsIndeterminate
 };
 using TCustomDrawState = uint32_t;
 extern const EnumType kCustomDrawStateType;
@@ -132,7 +140,7 @@ class TToolBar : public TWinControl {
   int buttonWidth_ = 23;
   int buttonHeight_ = 22;
   TMainMenu* menu_ = nullptr;
-  std::vector<TToolButton*> buttons_;                   // not owned, in bar order
+  std::vector<TToolButton*> buttons_;                      // not owned, in bar order
   std::vector<std::unique_ptr<TToolButton>> menuButtons_;  // made for the menu's items
   int nextCommand_ = 1;
   TCanvas canvas_;

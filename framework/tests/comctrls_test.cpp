@@ -1,9 +1,11 @@
 // The common controls, bars and menus: made from a form description, their published values read
 // back by name, and each wrapper against its real native window.
-#include <gtest/gtest.h>
+#include "framework/comctrls.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
@@ -12,7 +14,6 @@
 #include <string>
 
 #include "framework/application.h"
-#include "framework/comctrls.h"
 #include "framework/menus.h"
 #include "framework/tests/test_classes.h"
 #include "framework/toolbar.h"
@@ -241,9 +242,12 @@ std::string ReadByName(fw::TObject& start, const std::string& path) {
       if (!prop) return "<no " + name + ">";
       if (dot == std::string::npos) {
         switch (prop->kind) {
-          case fw::PropKind::Integer: return std::to_string(prop->getOrdinal(*target));
-          case fw::PropKind::Enumeration: return prop->enumType->Name(prop->getOrdinal(*target));
-          case fw::PropKind::String: return prop->getString(*target);
+          case fw::PropKind::Integer:
+            return std::to_string(prop->getOrdinal(*target));
+          case fw::PropKind::Enumeration:
+            return prop->enumType->Name(prop->getOrdinal(*target));
+          case fw::PropKind::String:
+            return prop->getString(*target);
           case fw::PropKind::StringList: {
             std::string joined;
             for (const std::string& line : prop->getList(*target)) joined += (joined.empty() ? "" : "|") + line;
@@ -253,7 +257,8 @@ std::string ReadByName(fw::TObject& start, const std::string& path) {
             auto* component = dynamic_cast<fw::TComponent*>(prop->getObject(*target));
             return component ? component->Name() : "nil";
           }
-          default: return "<kind>";
+          default:
+            return "<kind>";
         }
       }
       target = prop->getObject ? prop->getObject(*target) : nullptr;
@@ -269,10 +274,17 @@ void WriteByName(fw::TObject& target, const std::string& name, const std::string
   const fw::PropInfo* prop = target.Class().FindProperty(name);
   ASSERT_NE(prop, nullptr) << name;
   switch (prop->kind) {
-    case fw::PropKind::Integer: prop->setOrdinal(target, std::atoi(text.c_str())); break;
-    case fw::PropKind::Enumeration: prop->setOrdinal(target, prop->enumType->Ordinal(text)); break;
-    case fw::PropKind::String: prop->setString(target, text); break;
-    default: FAIL() << name << " is not written from text here";
+    case fw::PropKind::Integer:
+      prop->setOrdinal(target, std::atoi(text.c_str()));
+      break;
+    case fw::PropKind::Enumeration:
+      prop->setOrdinal(target, prop->enumType->Ordinal(text));
+      break;
+    case fw::PropKind::String:
+      prop->setString(target, text);
+      break;
+    default:
+      FAIL() << name << " is not written from text here";
   }
 }
 
@@ -412,22 +424,35 @@ TEST_F(ComCtrlsTest, TheKindsKeepTheirClassNamesAndBases) {
     const char* base;
   };
   const Lineage lineages[] = {
-      {"TProgressBar", "TWinControl"},     {"TTrackBar", "TWinControl"},       {"TUpDown", "TCustomUpDown"},
-      {"TCustomUpDown", "TWinControl"},    {"TDateTimePicker", "TWinControl"}, {"THeaderControl", "TWinControl"},
-      {"TStatusBar", "TWinControl"},       {"TTabControl", "TCustomTabControl"},
-      {"TPageControl", "TCustomTabControl"}, {"TCustomTabControl", "TWinControl"}, {"TTabSheet", "TWinControl"},
-      {"TTabSet", "TWinControl"},          {"TToolBar", "TWinControl"},       {"TCoolBar", "TWinControl"},
-      {"TMainMenu", "TMenu"},              {"TPopupMenu", "TMenu"},           {"TMenu", "TComponent"},
-      {"TMenuItem", "TComponent"},         {"TListView", "TCustomListView"},  {"TCustomListView", "TWinControl"},
+      {"TProgressBar", "TWinControl"},
+      {"TTrackBar", "TWinControl"},
+      {"TUpDown", "TCustomUpDown"},
+      {"TCustomUpDown", "TWinControl"},
+      {"TDateTimePicker", "TWinControl"},
+      {"THeaderControl", "TWinControl"},
+      {"TStatusBar", "TWinControl"},
+      {"TTabControl", "TCustomTabControl"},
+      {"TPageControl", "TCustomTabControl"},
+      {"TCustomTabControl", "TWinControl"},
+      {"TTabSheet", "TWinControl"},
+      {"TTabSet", "TWinControl"},
+      {"TToolBar", "TWinControl"},
+      {"TCoolBar", "TWinControl"},
+      {"TMainMenu", "TMenu"},
+      {"TPopupMenu", "TMenu"},
+      {"TMenu", "TComponent"},
+      {"TMenuItem", "TComponent"},
+      {"TListView", "TCustomListView"},
+      {"TCustomListView", "TWinControl"},
   };
   const fw::ClassInfo* infos[] = {
-      &fw::TProgressBar::StaticClass(),   &fw::TTrackBar::StaticClass(),       &fw::TUpDown::StaticClass(),
-      &fw::TCustomUpDown::StaticClass(),  &fw::TDateTimePicker::StaticClass(), &fw::THeaderControl::StaticClass(),
-      &fw::TStatusBar::StaticClass(),     &fw::TTabControl::StaticClass(),     &fw::TPageControl::StaticClass(),
-      &fw::TCustomTabControl::StaticClass(), &fw::TTabSheet::StaticClass(),   &fw::TTabSet::StaticClass(),
-      &fw::TToolBar::StaticClass(),       &fw::TCoolBar::StaticClass(),        &fw::TMainMenu::StaticClass(),
-      &fw::TPopupMenu::StaticClass(),     &fw::TMenu::StaticClass(),           &fw::TMenuItem::StaticClass(),
-      &fw::TListView::StaticClass(),      &fw::TCustomListView::StaticClass(),
+      &fw::TProgressBar::StaticClass(),      &fw::TTrackBar::StaticClass(),       &fw::TUpDown::StaticClass(),
+      &fw::TCustomUpDown::StaticClass(),     &fw::TDateTimePicker::StaticClass(), &fw::THeaderControl::StaticClass(),
+      &fw::TStatusBar::StaticClass(),        &fw::TTabControl::StaticClass(),     &fw::TPageControl::StaticClass(),
+      &fw::TCustomTabControl::StaticClass(), &fw::TTabSheet::StaticClass(),       &fw::TTabSet::StaticClass(),
+      &fw::TToolBar::StaticClass(),          &fw::TCoolBar::StaticClass(),        &fw::TMainMenu::StaticClass(),
+      &fw::TPopupMenu::StaticClass(),        &fw::TMenu::StaticClass(),           &fw::TMenuItem::StaticClass(),
+      &fw::TListView::StaticClass(),         &fw::TCustomListView::StaticClass(),
   };
   for (size_t i = 0; i < std::size(lineages); ++i) {
     EXPECT_EQ(infos[i]->name, lineages[i].name);
@@ -670,13 +695,12 @@ TEST_F(ComCtrlsTest, ToolBarCustomDrawEventsRunDuringARealPaint) {
                          sender->Canvas()->FillRect(rect);
                          defaultDraw = true;
                        })};
-  bar->OnCustomDrawButton = {
-      "", fw::TTBCustomDrawBtnEvent([&](fw::TToolBar* sender, fw::TToolButton* button, fw::TCustomDrawState state,
-                                        bool& defaultDraw) {
-        EXPECT_NE(sender->Canvas()->Handle(), nullptr);
-        buttons.push_back(button->Name() + ((state & (1u << fw::cdsChecked)) ? "+checked" : ""));
-        defaultDraw = true;
-      })};
+  bar->OnCustomDrawButton = {"", fw::TTBCustomDrawBtnEvent([&](fw::TToolBar* sender, fw::TToolButton* button,
+                                                               fw::TCustomDrawState state, bool& defaultDraw) {
+                               EXPECT_NE(sender->Canvas()->Handle(), nullptr);
+                               buttons.push_back(button->Name() + ((state & (1u << fw::cdsChecked)) ? "+checked" : ""));
+                               defaultDraw = true;
+                             })};
   RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   EXPECT_GE(backgrounds, 1);
   EXPECT_EQ(background.right, bar->ClientWidth());
@@ -687,13 +711,12 @@ TEST_F(ComCtrlsTest, ToolBarCustomDrawEventsRunDuringARealPaint) {
   EXPECT_EQ(bar->Canvas()->Handle(), nullptr);
   // The background handler's red stays where no button is; a button handler that draws its
   // button itself keeps the bar from drawing it.
-  bar->OnCustomDrawButton = {
-      "", fw::TTBCustomDrawBtnEvent([&](fw::TToolBar* sender, fw::TToolButton* button, fw::TCustomDrawState,
-                                        bool& defaultDraw) {
-        sender->Canvas()->SetBrushColor(fw::TColor{0x00FF00});
-        sender->Canvas()->FillRect(button->ItemRect());
-        defaultDraw = false;
-      })};
+  bar->OnCustomDrawButton = {"", fw::TTBCustomDrawBtnEvent([&](fw::TToolBar* sender, fw::TToolButton* button,
+                                                               fw::TCustomDrawState, bool& defaultDraw) {
+                               sender->Canvas()->SetBrushColor(fw::TColor{0x00FF00});
+                               sender->Canvas()->FillRect(button->ItemRect());
+                               defaultDraw = false;
+                             })};
   RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   RECT button = Find<fw::TToolButton>("ToolButton1")->ItemRect();
   HDC dc = GetDC(bar->Handle());
@@ -865,14 +888,14 @@ TEST_F(ComCtrlsTest, OwnerDrawnMenusMeasureAndDrawThroughTheItemsEvents) {
   popup->SetOwnerDraw(true);
   int measured = 0;
   std::vector<RECT> drawn;
-  copy->OnMeasureItem = {"", fw::TMenuMeasureItemEvent([&](fw::TObject* sender, fw::TCanvas* canvas, int& width,
-                                                           int& height) {
-                           EXPECT_EQ(sender, copy);
-                           EXPECT_NE(canvas->Handle(), nullptr);
-                           ++measured;
-                           width = 123;
-                           height = 31;
-                         })};
+  copy->OnMeasureItem = {
+      "", fw::TMenuMeasureItemEvent([&](fw::TObject* sender, fw::TCanvas* canvas, int& width, int& height) {
+        EXPECT_EQ(sender, copy);
+        EXPECT_NE(canvas->Handle(), nullptr);
+        ++measured;
+        width = 123;
+        height = 31;
+      })};
   copy->OnDrawItem = {"", fw::TMenuDrawItemEvent([&](fw::TObject*, fw::TCanvas* canvas, const RECT& rect, bool) {
                         EXPECT_NE(canvas->Handle(), nullptr);
                         drawn.push_back(rect);
