@@ -644,8 +644,8 @@ void TCustomTabControl::WndProc(TMessage& message) {
 const ClassInfo& TTabControl::StaticClass() {
   static const ClassInfo info = ClassBuilder<TTabControl>("TTabControl", &TCustomTabControl::StaticClass())
                                     .Creatable()
-                                    .Integer("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex)
                                     .StringList("Tabs", &TTabControl::Tabs, &TTabControl::SetTabs)
+                                    .Integer("TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex)
                                     .Build();
   return info;
 }
@@ -842,8 +842,8 @@ const ClassInfo& TTabSet::StaticClass() {
                                     .Integer("EndMargin", &TTabSet::EndMargin, &TTabSet::SetEndMargin)
                                     .Integer("FirstIndex", &TTabSet::FirstIndex, &TTabSet::SetFirstIndex)
                                     .Integer("StartMargin", &TTabSet::StartMargin, &TTabSet::SetStartMargin)
-                                    .Integer("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex)
                                     .StringList("Tabs", &TTabSet::Tabs, &TTabSet::SetTabs)
+                                    .Integer("TabIndex", &TTabSet::TabIndex, &TTabSet::SetTabIndex)
                                     .Event("OnChange", &TTabSet::OnChange)
                                     .Build();
   return info;

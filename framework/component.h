@@ -78,6 +78,8 @@ class TComponent : public TPersistent {
   // The form reader places a component inside the component it is nested in (controls take
   // it as their parent window).
   virtual void SetParentComponent(TComponent* parent) { (void)parent; }
+  // The component this one is nested in, in a form description; nullptr for the root's level.
+  [[nodiscard]] virtual TComponent* GetParentComponent() const { return nullptr; }
 
  protected:
   void MarkDestroying();

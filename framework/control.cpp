@@ -230,6 +230,8 @@ void TControl::SetParent(TWinControl* parent) {
   Invalidate();
 }
 
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
 void TControl::SetParentComponent(TComponent* parent) {
   if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);
 }

@@ -56,6 +56,7 @@ class TControl : public TComponent {
   [[nodiscard]] TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
   void SetParentComponent(TComponent* parent) override;
+  [[nodiscard]] TComponent* GetParentComponent() const override;
 
   [[nodiscard]] TAlign Align() const { return align_; }
   void SetAlign(TAlign align);

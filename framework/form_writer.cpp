@@ -18,7 +18,7 @@ std::u16string Utf16Of(const std::string& ansi) {
 
 // Owned components nest inside the control they are placed on.
 const TComponent* NestedIn(const TComponent& root, const TComponent& child) {
-  if (auto* control = dynamic_cast<const TControl*>(&child); control && control->Parent()) return control->Parent();
+  if (TComponent* parent = child.GetParentComponent()) return parent;
   return &root;
 }
 

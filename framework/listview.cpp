@@ -173,7 +173,9 @@ const ClassInfo& TListView::StaticClass() {
 }
 
 TListView::TListView(TComponent* owner)
-    : TCustomListView(owner), columns_(std::make_unique<TListColumns>(this)), items_(std::make_unique<TListItems>(this)) {
+    : TCustomListView(owner),
+      columns_(std::make_unique<TListColumns>(this)),
+      items_(std::make_unique<TListItems>(this)) {
   SetBounds(0, 0, 250, 150);
   SetTabStop(true);
   SetColor(clWindow);

@@ -220,6 +220,11 @@ void TMenuItem::SetParentComponent(TComponent* parent) {
     item->Add(this);
 }
 
+TComponent* TMenuItem::GetParentComponent() const {
+  if (parent_ && parent_->menu_) return parent_->menu_;
+  return parent_;
+}
+
 TMenu* TMenuItem::GetParentMenu() const {
   const TMenuItem* root = this;
   while (root->parent_) root = root->parent_;

@@ -91,6 +91,7 @@ class TMenuItem : public TComponent {
   void DrawItem(TCanvas* canvas, const RECT& rect, bool selected);
 
   void SetParentComponent(TComponent* parent) override;
+  [[nodiscard]] TComponent* GetParentComponent() const override;
 
  private:
   friend class TMenu;

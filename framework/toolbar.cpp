@@ -35,6 +35,8 @@ TToolButton::~TToolButton() {
   if (toolBar_) toolBar_->RemoveButton(this);
 }
 
+TComponent* TToolButton::GetParentComponent() const { return toolBar_; }
+
 void TToolButton::SetParentComponent(TComponent* parent) {
   // The bar's window holds the buttons; they are not child controls the bar would paint.
   if (auto* bar = dynamic_cast<TToolBar*>(parent)) SetToolBar(bar);

@@ -53,6 +53,7 @@ class TToolButton : public TGraphicControl {
   [[nodiscard]] RECT ItemRect() const;
 
   void SetParentComponent(TComponent* parent) override;
+  [[nodiscard]] TComponent* GetParentComponent() const override;
   void Click() override;
 
  protected:

@@ -14,6 +14,8 @@
 #include <string>
 
 #include "framework/application.h"
+#include "framework/form_reader.h"
+#include "framework/form_writer.h"
 #include "framework/menus.h"
 #include "framework/tests/test_classes.h"
 #include "framework/toolbar.h"
@@ -955,6 +957,81 @@ TEST_F(ComCtrlsTest, FormsWithEveryKindLeaveNoObjectsBehind) {
   testutil::PumpMessages(20);
   EXPECT_EQ(test_support::CountGdiObjects(), gdiBefore);
   EXPECT_EQ(test_support::CountUserObjects(), userBefore);
+}
+
+TEST_F(ComCtrlsTest, WrittenDescriptionsReadBackWithTheirReferencesAndNesting) {
+  NewForm();
+  std::string written = fw::WriteComponent(*form);
+  EXPECT_NE(written.find("Menu = MainMenu1"), std::string::npos);
+  EXPECT_NE(written.find("Associate = Memo1"), std::string::npos);
+  fwtest::TTestForm copy(&app);
+  copy.Load(written);
+  copy.Show();
+  EXPECT_EQ(fw::WriteComponent(copy), written);
+  auto* upDown = dynamic_cast<fw::TUpDown*>(copy.FindComponent("UpDown1"));
+  ASSERT_NE(upDown, nullptr);
+  EXPECT_EQ(upDown->Associate(), copy.FindComponent("Memo1"));
+  auto* file = dynamic_cast<fw::TMenuItem*>(copy.FindComponent("File1"));
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->Count(), 3);
+  EXPECT_EQ(file->GetParentMenu(), copy.Menu());
+  auto* button = dynamic_cast<fw::TToolButton*>(copy.FindComponent("ToolButton3"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_EQ(button->ToolBar(), copy.FindComponent("ToolBar1"));
+}
+
+TEST_F(ComCtrlsTest, AReferenceToAMissingOrWrongComponentIsAReadError) {
+  struct BadReference {
+    const char* description;
+    const char* mentions;
+  };
+  const BadReference cases[] = {
+      {"object TestForm: TTestForm\n  Menu = Nowhere1\nend\n", "Nowhere1"},
+      {"object TestForm: TTestForm\n  Menu = Memo1\n  object Memo1: TMemo\n  end\nend\n", "TMainMenu"},
+      {"object TestForm: TTestForm\n  Menu = 'MainMenu1'\nend\n", "Menu"},
+  };
+  for (const BadReference& c : cases) {
+    fwtest::TTestForm bad(&app);
+    try {
+      bad.Load(c.description);
+      ADD_FAILURE() << c.description;
+    } catch (const fw::EReadError& e) {
+      EXPECT_NE(std::string(e.what()).find(c.mentions), std::string::npos) << e.what();
+    }
+  }
+  // "nil" clears a reference.
+  fwtest::TTestForm none(&app);
+  none.Load("object TestForm: TTestForm\n  Menu = nil\nend\n");
+  EXPECT_EQ(none.Menu(), nullptr);
+}
+
+TEST_F(ComCtrlsTest, AToolBarShowsItsMenusItemsAsButtons) {
+  NewForm();
+  auto* bar = Find<fw::TToolBar>("ToolBar1");
+  auto* menu = Find<fw::TMainMenu>("MainMenu1");
+  auto* leaf = new fw::TMenuItem(form);
+  leaf->SetCaption("Leaf");
+  menu->Items()->Add(leaf);
+  int clicks = 0;
+  leaf->OnClick = {"", fw::TNotifyEvent([&](fw::TObject*) { ++clicks; })};
+  WriteByName(*form, "Caption", "menu bar");
+  bar->SetMenu(menu);
+  EXPECT_EQ(ReadByName(*bar, "Menu"), "MainMenu1");
+  HWND window = bar->Handle();
+  // Three buttons of its own and one for each top-level item.
+  ASSERT_EQ(SendMessageA(window, TB_BUTTONCOUNT, 0, 0), 6);
+  TBBUTTON native{};
+  SendMessageA(window, TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&native));
+  char text[32] = {};
+  SendMessageA(window, TB_GETBUTTONTEXTA, static_cast<WPARAM>(native.idCommand), reinterpret_cast<LPARAM>(text));
+  EXPECT_STREQ(text, "&File");
+  SendMessageA(window, TB_GETBUTTON, 5, reinterpret_cast<LPARAM>(&native));
+  RECT r{};
+  SendMessageA(window, TB_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&r));
+  ClickAt(window, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  EXPECT_EQ(clicks, 1);
+  bar->SetMenu(nullptr);
+  EXPECT_EQ(SendMessageA(window, TB_BUTTONCOUNT, 0, 0), 3);
 }
 
 }  // namespace
