@@ -153,38 +153,14 @@ TMenuItem::~TMenuItem() {
   ItemsByCommand().erase(command_);
 }
 
-void TMenuItem::SetCaption(const std::string& value) {
-  caption_ = value;
-  Changed();
-}
-void TMenuItem::SetChecked(bool value) {
-  checked_ = value;
-  Changed();
-}
-void TMenuItem::SetRadioItem(bool value) {
-  radioItem_ = value;
-  Changed();
-}
-void TMenuItem::SetEnabled(bool value) {
-  enabled_ = value;
-  Changed();
-}
-void TMenuItem::SetVisible(bool value) {
-  visible_ = value;
-  Changed();
-}
-void TMenuItem::SetDefault(bool value) {
-  default_ = value;
-  Changed();
-}
-void TMenuItem::SetShortCut(TShortCut value) {
-  shortCut_ = value;
-  Changed();
-}
-void TMenuItem::SetImageIndex(int value) {
-  imageIndex_ = value;
-  Changed();
-}
+void TMenuItem::SetCaption(const std::string& value) { Assign(caption_, value); }
+void TMenuItem::SetChecked(bool value) { Assign(checked_, value); }
+void TMenuItem::SetRadioItem(bool value) { Assign(radioItem_, value); }
+void TMenuItem::SetEnabled(bool value) { Assign(enabled_, value); }
+void TMenuItem::SetVisible(bool value) { Assign(visible_, value); }
+void TMenuItem::SetDefault(bool value) { Assign(default_, value); }
+void TMenuItem::SetShortCut(TShortCut value) { Assign(shortCut_, value); }
+void TMenuItem::SetImageIndex(int value) { Assign(imageIndex_, value); }
 
 int TMenuItem::MenuIndex() const {
   if (!parent_) return -1;
@@ -426,7 +402,12 @@ TMainMenu::~TMainMenu() {
 }
 
 void TMainMenu::MenuChanged() {
-  if (window_ && IsWindow(window_)) DrawMenuBar(window_);
+  if (!window_ || !IsWindow(window_)) return;
+  // Whoever took the bar off the window (a skinned menu bar) gets it back with the change and is
+  // told about it.
+  if (GetMenu(window_) != Handle()) SetMenu(window_, Handle());
+  SendMessageA(window_, CM_MENUCHANGED, 0, 0);
+  DrawMenuBar(window_);
 }
 
 // ---- TPopupMenu -----------------------------------------------------------------------------

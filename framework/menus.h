@@ -94,6 +94,11 @@ class TMenuItem : public TComponent {
   [[nodiscard]] TComponent* GetParentComponent() const override;
 
  private:
+  template <typename T>
+  void Assign(T& field, const T& value) {
+    field = value;
+    Changed();
+  }
   friend class TMenu;
   friend class TMainMenu;
   void Changed();
@@ -154,7 +159,8 @@ class TMainMenu : public TMenu {
  public:
   explicit TMainMenu(TComponent* owner);
   ~TMainMenu() override;
-  // The window whose menu bar shows this menu (set by the form).
+  // The window whose menu bar shows this menu (set by the form). A change of the menu puts it back
+  // on the window and sends the window CM_MENUCHANGED.
   [[nodiscard]] HWND WindowHandle() const { return window_; }
   void SetWindowHandle(HWND window) { window_ = window; }
 

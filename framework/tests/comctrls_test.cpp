@@ -815,6 +815,20 @@ TEST_F(ComCtrlsTest, AFormsMenuIsItsMenuBarAndCommandsReachOnClick) {
   menu->Items()->Add(added);
   EXPECT_EQ(GetMenuItemCount(bar), 3);
   EXPECT_EQ(MenuText(bar, 2), "Added");
+
+  // A window that took its bar off (as a skinned bar does) gets it back with the next change,
+  // and hears of it.
+  int menuChanges = 0;
+  fw::TWndMethod previous = form->WindowProc;
+  form->WindowProc = [&](fw::TMessage& message) {
+    if (message.Msg == fw::CM_MENUCHANGED) ++menuChanges;
+    previous(message);
+  };
+  SetMenu(form->Handle(), nullptr);
+  added->SetCaption("Changed");
+  EXPECT_EQ(GetMenu(form->Handle()), bar);
+  EXPECT_EQ(menuChanges, 1);
+  form->WindowProc = previous;
 }
 
 // Runs `during` once a popup menu window is showing, then closes the menus.
