@@ -153,6 +153,9 @@ class TDateTimePicker : public TWinControl {
   void SetDateMode(TDTDateMode value);
   [[nodiscard]] TDateTimeKind Kind() const { return kind_; }
   void SetKind(TDateTimeKind value);
+  // The window's text is the date or time it shows, not a caption.
+  [[nodiscard]] std::string Caption() const override { return TControl::Caption(); }
+  void SetCaption(const std::string& text) override { TControl::SetCaption(text); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
