@@ -257,9 +257,15 @@ void TCustomUpDown::SetPosition(int value) {
   if (HandleAllocated()) SendMessageA(Handle(), UDM_SETPOS32, 0, position_);
 }
 
+void TCustomUpDown::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  if (component == associate_) associate_ = nullptr;
+}
+
 void TCustomUpDown::SetAssociate(TWinControl* value) {
   if (value == this) return;
   associate_ = value;
+  FreeNotification(value);
   if (HandleAllocated())
     SendMessageA(Handle(), UDM_SETBUDDY, reinterpret_cast<WPARAM>(associate_ ? associate_->Handle() : nullptr), 0);
 }

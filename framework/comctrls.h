@@ -121,6 +121,7 @@ class TCustomUpDown : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void InitializeWindow() override;
+  void Notification(TComponent* component) override;
 
  private:
   void UpdateRange();

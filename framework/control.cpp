@@ -232,6 +232,16 @@ void TControl::SetParent(TWinControl* parent) {
 
 TComponent* TControl::GetParentComponent() const { return parent_; }
 
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popupMenu_ = menu;
+  FreeNotification(menu);
+}
+
+void TControl::Notification(TComponent* component) {
+  TComponent::Notification(component);
+  if (component == popupMenu_) popupMenu_ = nullptr;
+}
+
 void TControl::SetParentComponent(TComponent* parent) {
   if (auto* windowed = dynamic_cast<TWinControl*>(parent)) SetParent(windowed);
 }

@@ -85,7 +85,7 @@ class TControl : public TComponent {
   void SetHint(const std::string& hint) { hint_ = hint; }
   // The menu that a right click on the control opens.
   [[nodiscard]] TPopupMenu* PopupMenu() const { return popupMenu_; }
-  void SetPopupMenu(TPopupMenu* menu) { popupMenu_ = menu; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   TMethod OnClick;
   TMethod OnDblClick;
@@ -115,6 +115,7 @@ class TControl : public TComponent {
   virtual void FontChanged();
   virtual void ColorChanged();
   virtual void BoundsChanged() {}
+  void Notification(TComponent* component) override;
   void RequestParentAlign();
 
   friend class TWinControl;

@@ -72,10 +72,17 @@ TForm::~TForm() {
   if (menu_) menu_->SetWindowHandle(nullptr);
 }
 
+void TForm::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  // The menu took its bar off the window as it went.
+  if (component == menu_) menu_ = nullptr;
+}
+
 void TForm::SetMenu(TMainMenu* menu) {
   if (menu_ == menu) return;
   if (menu_) menu_->SetWindowHandle(nullptr);
   menu_ = menu;
+  FreeNotification(menu_);
   if (!HandleAllocated()) return;
   HWND handle = Handle();
   ::SetMenu(handle, menu_ ? menu_->Handle() : nullptr);

@@ -80,6 +80,7 @@ class TForm : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void InitializeWindow() override;
   virtual void Resize() { FireNotify(OnResize, this); }
+  void Notification(TComponent* component) override;
 
  private:
   void ApplyPosition();

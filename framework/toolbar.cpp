@@ -206,7 +206,18 @@ void TToolBar::SetButtonHeight(int value) {
 
 void TToolBar::SetMenu(TMainMenu* value) {
   menu_ = value;
+  FreeNotification(menu_);
   BuildMenuButtons();
+}
+
+void TToolBar::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  // The menu, or one of the items its buttons stand for, is going.
+  bool menuGoes = component == menu_;
+  bool itemGoes = std::any_of(menuButtons_.begin(), menuButtons_.end(),
+                              [&](const auto& button) { return button->MenuItem() == component; });
+  if (menuGoes) menu_ = nullptr;
+  if ((menuGoes || itemGoes) && !HasState(ComponentState::Destroying)) BuildMenuButtons();
 }
 
 void TToolBar::BuildMenuButtons() {
@@ -217,6 +228,7 @@ void TToolBar::BuildMenuButtons() {
   for (int i = 0; i < items->Count(); ++i) {
     auto button = std::make_unique<TToolButton>(nullptr);
     button->SetMenuItem(items->Items(i));
+    FreeNotification(items->Items(i));
     button->TControl::SetCaption(items->Items(i)->Caption());
     button->SetToolBar(this);
     menuButtons_.push_back(std::move(button));
@@ -342,6 +354,7 @@ TCoolBar* TCoolBand::Bar() const {
 
 void TCoolBand::SetControl(TWinControl* value) {
   control_ = value;
+  if (TCoolBar* bar = Bar()) bar->FreeNotification(value);
   Changed();
 }
 
@@ -429,6 +442,17 @@ void TCoolBar::InitializeWindow() { UpdateBands(); }
 void TCoolBar::ColorChanged() {
   TWinControl::ColorChanged();
   UpdateBands();
+}
+
+void TCoolBar::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  bool changed = false;
+  for (int i = 0; i < bands_->Count(); ++i) {
+    if (bands_->Band(i)->control_ != component) continue;
+    bands_->Band(i)->control_ = nullptr;
+    changed = true;
+  }
+  if (changed && !HasState(ComponentState::Destroying)) UpdateBands();
 }
 
 void TCoolBar::UpdateBands() {

@@ -124,6 +124,7 @@ class TToolBar : public TWinControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   void InitializeWindow() override;
+  void Notification(TComponent* component) override;
 
  private:
   friend class TToolButton;
@@ -206,6 +207,7 @@ class TCoolBar : public TWinControl {
   void CreateParams(TCreateParams& params) override;
   void InitializeWindow() override;
   void ColorChanged() override;
+  void Notification(TComponent* component) override;
 
  private:
   friend class TCoolBands;

@@ -1048,4 +1048,27 @@ TEST_F(ComCtrlsTest, AToolBarShowsItsMenusItemsAsButtons) {
   EXPECT_EQ(SendMessageA(window, TB_BUTTONCOUNT, 0, 0), 3);
 }
 
+TEST_F(ComCtrlsTest, ReferencesForgetAComponentThatIsFreed) {
+  NewForm();
+  auto* bar = Find<fw::TToolBar>("ToolBar1");
+  auto* coolBar = Find<fw::TCoolBar>("CoolBar1");
+  auto* upDown = Find<fw::TUpDown>("UpDown1");
+  bar->SetMenu(Find<fw::TMainMenu>("MainMenu1"));
+  ASSERT_EQ(SendMessageA(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 5);
+  fw::Free(Find<fw::TMenuItem>("View1"));
+  EXPECT_EQ(SendMessageA(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 4);
+  fw::Free(Find<fw::TMainMenu>("MainMenu1"));
+  EXPECT_EQ(form->Menu(), nullptr);
+  EXPECT_EQ(bar->Menu(), nullptr);
+  EXPECT_EQ(SendMessageA(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);
+  fw::Free(Find<fw::TMemo>("Memo1"));
+  EXPECT_EQ(upDown->Associate(), nullptr);
+  fw::Free(Find<fw::TPanel>("Panel1"));
+  EXPECT_EQ(ReadByName(*coolBar, "Bands.0.Control"), "nil");
+  fw::Free(Find<fw::TPopupMenu>("PopupMenu1"));
+  EXPECT_EQ(form->PopupMenu(), nullptr);
+  // A right click without a menu is the window's own business.
+  SendMessageA(form->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(form->Handle()), MAKELPARAM(300, 300));
+}
+
 }  // namespace
