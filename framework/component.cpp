@@ -28,6 +28,12 @@ TComponent::TComponent(TComponent* owner) : owner_(owner) {
 
 TComponent::~TComponent() {
   MarkDestroying();
+  std::vector<TComponent*> linked = std::move(linked_);
+  linked_.clear();
+  for (TComponent* other : linked) {
+    other->linked_.erase(std::remove(other->linked_.begin(), other->linked_.end(), this), other->linked_.end());
+    other->Notification(this);
+  }
   // Owned components go first, newest first, so that later components never see freed ones.
   while (!components_.empty()) {
     TComponent* child = components_.back();
@@ -56,6 +62,13 @@ void TComponent::SetDesigning(bool designing) {
   bits = designing ? (bits | static_cast<uint32_t>(ComponentState::Designing))
                    : (bits & ~static_cast<uint32_t>(ComponentState::Designing));
   state_ = static_cast<ComponentState>(bits);
+}
+
+void TComponent::FreeNotification(TComponent* other) {
+  if (!other || other == this) return;
+  if (std::find(linked_.begin(), linked_.end(), other) == linked_.end()) linked_.push_back(other);
+  if (std::find(other->linked_.begin(), other->linked_.end(), this) == other->linked_.end())
+    other->linked_.push_back(this);
 }
 
 void TComponent::MarkDestroying() { state_ = state_ | ComponentState::Destroying; }

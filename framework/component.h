@@ -81,9 +81,16 @@ class TComponent : public TPersistent {
   // True for containers that own the components nested in them by a form description (frames);
   // otherwise those belong to the description's root.
   [[nodiscard]] virtual bool OwnsNestedComponents() const { return false; }
+  // The component this one is nested in, in a form description; nullptr for the root's level.
+  [[nodiscard]] virtual TComponent* GetParentComponent() const { return nullptr; }
+  // Links this component and another that refers to it (or that it refers to): whichever goes
+  // first, the other hears of it through Notification and forgets it.
+  void FreeNotification(TComponent* other);
 
  protected:
   void MarkDestroying();
+  // A linked component (FreeNotification) is being destroyed.
+  virtual void Notification(TComponent* component) { (void)component; }
 
  private:
   void InsertComponent(TComponent* child) { components_.push_back(child); }
@@ -91,6 +98,7 @@ class TComponent : public TPersistent {
 
   TComponent* owner_;
   std::vector<TComponent*> components_;  // owned: freed by this component's destructor
+  std::vector<TComponent*> linked_;      // FreeNotification, both ways; not owned
   std::string name_;
   int32_t tag_ = 0;
   ComponentState state_ = ComponentState::None;

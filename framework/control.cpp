@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "framework/application.h"
+#include "framework/menus.h"
 #include "framework/message_loop_call.h"
 
 namespace fw {
@@ -103,6 +104,7 @@ const ClassInfo& TControl::StaticClass() {
           .Enumeration("BiDiMode", kBiDiModeType, &TControl::BiDiMode, &TControl::SetBiDiMode)
           .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
           .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+          .Reference<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
           .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
           .Event("OnClick", &TControl::OnClick)
           .Event("OnDblClick", &TControl::OnDblClick)
@@ -255,6 +257,18 @@ void TControl::SetParent(TWinControl* parent) {
   }
   UpdateAnchorOrigin();
   Invalidate();
+}
+
+TComponent* TControl::GetParentComponent() const { return parent_; }
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+  popupMenu_ = menu;
+  FreeNotification(menu);
+}
+
+void TControl::Notification(TComponent* component) {
+  TComponent::Notification(component);
+  if (component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TControl::SetParentComponent(TComponent* parent) {
@@ -625,6 +639,9 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_PARENTCOLORCHANGED:
       TControl::WndProc(message);
       return;
+    case WM_CONTEXTMENU:
+      if (ShowPopupMenu(message.LParam)) return;
+      break;
     default:
       break;
   }
@@ -632,6 +649,23 @@ void TWinControl::WndProc(TMessage& message) {
       RouteMouseToGraphic(message))
     return;
   TControl::WndProc(message);
+}
+
+bool TWinControl::ShowPopupMenu(LPARAM screenPoint) {
+  POINT p = PointFromLParam(screenPoint);
+  if (screenPoint == -1) {  // from the keyboard: at the control's centre
+    p = ClientToScreen({Width() / 2, Height() / 2});
+  }
+  // A graphic child under the point may have a menu of its own.
+  POINT local = p;
+  ScreenToClient(handle_, &local);
+  TControl* target = ControlAtPos(local, false);
+  if (!target || !target->PopupMenu()) target = this;
+  TPopupMenu* menu = target->PopupMenu();
+  if (!menu || !menu->AutoPopup()) return false;
+  menu->SetPopupComponent(target);
+  menu->Popup(p.x, p.y);
+  return true;
 }
 
 void TWinControl::UpdateMouseTracking() {

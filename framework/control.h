@@ -17,6 +17,7 @@
 namespace fw {
 
 class TWinControl;
+class TPopupMenu;
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 extern const EnumType kAlignType;
@@ -67,6 +68,7 @@ class TControl : public TComponent {
   [[nodiscard]] TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
   void SetParentComponent(TComponent* parent) override;
+  [[nodiscard]] TComponent* GetParentComponent() const override;
 
   [[nodiscard]] TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
@@ -96,6 +98,9 @@ class TControl : public TComponent {
   [[nodiscard]] TBiDiMode BiDiMode() const { return biDiMode_; }
   virtual void SetBiDiMode(TBiDiMode mode);
   [[nodiscard]] bool UseRightToLeftReading() const { return biDiMode_ != TBiDiMode::bdLeftToRight; }
+  // The menu that a right click on the control opens.
+  [[nodiscard]] TPopupMenu* PopupMenu() const { return popupMenu_; }
+  void SetPopupMenu(TPopupMenu* menu);
 
   TMethod OnClick;
   TMethod OnDblClick;
@@ -128,6 +133,7 @@ class TControl : public TComponent {
   virtual void FontChanged();
   virtual void ColorChanged();
   virtual void BoundsChanged() {}
+  void Notification(TComponent* component) override;
   void RequestParentAlign();
 
   friend class TWinControl;
@@ -154,6 +160,7 @@ class TControl : public TComponent {
   TCursor cursor_ = crDefault;
   std::string hint_;
   TBiDiMode biDiMode_ = TBiDiMode::bdLeftToRight;
+  TPopupMenu* popupMenu_ = nullptr;
 };
 
 // A control without a window of its own: its parent paints it (WM_PAINT with the parent's DC
@@ -262,6 +269,7 @@ class TWinControl : public TControl {
   bool RouteMouseToGraphic(TMessage& message);
   void UpdateMouseTracking();
   void UpdateWindowFont();
+  bool ShowPopupMenu(LPARAM screenPoint);
 
   HWND handle_ = nullptr;
   WNDPROC defaultProc_ = nullptr;

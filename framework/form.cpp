@@ -5,6 +5,7 @@
 
 #include "framework/application.h"
 #include "framework/form_reader.h"
+#include "framework/menus.h"
 #include "framework/screen.h"
 #include "framework/stdctrls.h"
 
@@ -54,6 +55,7 @@ const ClassInfo& TForm::StaticClass() {
           .Integer("ClientHeight", &TForm::ClientHeight, &TForm::SetClientHeight)
           .Integer("ClientWidth", &TForm::ClientWidth, &TForm::SetClientWidth)
           .SubObject("Icon", TIcon::StaticClass(), &TForm::Icon)
+          .Reference<TMainMenu>("Menu", &TForm::Menu, &TForm::SetMenu)
           .Enumeration("Position", kPositionType, &TForm::Position, &TForm::SetPosition)
           .Event("OnCreate", &TForm::OnCreate)
           .Event("OnDestroy", &TForm::OnDestroy)
@@ -73,6 +75,24 @@ TForm::TForm(TComponent* owner) : TCustomForm(owner), icon_(std::make_unique<TIc
 TForm::~TForm() {
   Screen().RemoveForm(this);
   DestroyHandle();
+  if (menu_) menu_->SetWindowHandle(nullptr);
+}
+
+void TForm::Notification(TComponent* component) {
+  TWinControl::Notification(component);
+  // The menu took its bar off the window as it went.
+  if (component == menu_) menu_ = nullptr;
+}
+
+void TForm::SetMenu(TMainMenu* menu) {
+  if (menu_ == menu) return;
+  if (menu_) menu_->SetWindowHandle(nullptr);
+  menu_ = menu;
+  FreeNotification(menu_);
+  if (!HandleAllocated()) return;
+  HWND handle = Handle();
+  ::SetMenu(handle, menu_ ? menu_->Handle() : nullptr);
+  if (menu_) menu_->SetWindowHandle(handle);
 }
 
 void TForm::BeforeDestruction() {
@@ -107,7 +127,8 @@ void TForm::SetClientWidth(int value) {
   clientWidth_ = value;
   if (HandleAllocated()) {
     RECT r{0, 0, value, ClientHeight()};
-    AdjustWindowRectEx(&r, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+    AdjustWindowRectEx(&r, GetWindowLongA(Handle(), GWL_STYLE), GetMenu(Handle()) != nullptr,
+                       GetWindowLongA(Handle(), GWL_EXSTYLE));
     SetWidth(r.right - r.left);
   }
 }
@@ -116,7 +137,8 @@ void TForm::SetClientHeight(int value) {
   clientHeight_ = value;
   if (HandleAllocated()) {
     RECT r{0, 0, ClientWidth(), value};
-    AdjustWindowRectEx(&r, GetWindowLongA(Handle(), GWL_STYLE), FALSE, GetWindowLongA(Handle(), GWL_EXSTYLE));
+    AdjustWindowRectEx(&r, GetWindowLongA(Handle(), GWL_STYLE), GetMenu(Handle()) != nullptr,
+                       GetWindowLongA(Handle(), GWL_EXSTYLE));
     SetHeight(r.bottom - r.top);
   }
 }
@@ -146,7 +168,7 @@ void TForm::CreateParams(TCreateParams& params) {
   // The stored client size decides the outer size.
   if (clientWidth_ > 0 && clientHeight_ > 0) {
     RECT r{0, 0, clientWidth_, clientHeight_};
-    AdjustWindowRectEx(&r, params.style, FALSE, params.exStyle);
+    AdjustWindowRectEx(&r, params.style, menu_ != nullptr, params.exStyle);
     params.width = r.right - r.left;
     params.height = r.bottom - r.top;
   }
@@ -159,6 +181,10 @@ void TForm::CreateParams(TCreateParams& params) {
 
 void TForm::InitializeWindow() {
   HWND handle = Handle();
+  if (menu_) {
+    ::SetMenu(handle, menu_->Handle());
+    menu_->SetWindowHandle(handle);
+  }
   if (HICON big = icon_->Handle(GetSystemMetrics(SM_CXICON)))
     SendMessageA(handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
   if (HICON small = icon_->Handle(GetSystemMetrics(SM_CXSMICON)))
@@ -269,6 +295,19 @@ void TForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_COMMAND:
+      // A menu command (not a control's notification, not an accelerator).
+      if (message.LParam == 0 && HIWORD(message.WParam) == 0 && menu_ && menu_->DispatchCommand(LOWORD(message.WParam)))
+        return;
+      break;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+      if (DispatchMenuOwnerDraw(message)) return;
+      break;
+    case WM_DESTROY:
+      // The menu belongs to its TMainMenu: the window must not destroy it with itself.
+      if (menu_) ::SetMenu(Handle(), nullptr);
+      break;
     case WM_SIZE:
       TWinControl::WndProc(message);
       Resize();

@@ -9,6 +9,8 @@
 
 namespace fw {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 extern const EnumType kFormBorderStyleType;
 enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter };
@@ -54,6 +56,9 @@ class TForm : public TCustomForm {
   [[nodiscard]] TPosition Position() const { return position_; }
   void SetPosition(TPosition value) { position_ = value; }
   [[nodiscard]] TIcon* Icon() const { return icon_.get(); }
+  // The menu bar: the menu's native menu is the window's, and its items' commands reach their OnClick.
+  [[nodiscard]] TMainMenu* Menu() const { return menu_; }
+  void SetMenu(TMainMenu* menu);
 
   void Show();
   void Hide() { SetVisible(false); }
@@ -86,6 +91,7 @@ class TForm : public TCustomForm {
   void CreateParams(TCreateParams& params) override;
   void InitializeWindow() override;
   virtual void Resize() { FireNotify(OnResize, this); }
+  void Notification(TComponent* component) override;
 
  private:
   void ApplyPosition();
@@ -97,6 +103,7 @@ class TForm : public TCustomForm {
   std::unique_ptr<TIcon> icon_;
   TWinControl* activeControl_ = nullptr;
   bool shownOnce_ = false;
+  TMainMenu* menu_ = nullptr;
 };
 
 }  // namespace fw

@@ -27,6 +27,7 @@ class Builder {
     if (root_.Name().empty()) root_.SetName(node.name);
     Apply(root_, node);
     for (const FormObject& child : node.children) Create(child, &root_, &root_);
+    ResolveReferences();
     for (TComponent* c : created_) c->Loaded();
     root_.Loaded();
   }
@@ -131,6 +132,12 @@ class Builder {
         return;
       }
       case PropKind::Class: {
+        if (value.kind == K::Ident && prop.setObject) {
+          // A reference may name a component that comes later in the description.
+          if (SameText(value.ident, "nil")) prop.setObject(target, nullptr);
+          else references_.push_back({&target, &prop, value.ident});
+          return;
+        }
         auto* collection = dynamic_cast<TCollection*>(prop.getObject ? prop.getObject(target) : nullptr);
         if (value.kind != K::Collection || !collection) Invalid(prop);
         collection->Clear();
@@ -152,8 +159,26 @@ class Builder {
     }
   }
 
+  void ResolveReferences() {
+    for (const Reference& r : references_) {
+      TComponent* found = SameText(root_.Name(), r.name) ? &root_ : root_.FindComponent(r.name);
+      if (!found) throw EReadError("Component " + r.name + " for property " + r.prop->name + " not found");
+      if (!found->InheritsFrom(*r.prop->classType))
+        throw EReadError("Component " + r.name + " is not a " + r.prop->classType->name);
+      r.prop->setObject(*r.target, found);
+    }
+    references_.clear();
+  }
+
+  struct Reference {
+    TObject* target;
+    const PropInfo* prop;
+    std::string name;
+  };
+
   TComponent& root_;
   std::vector<TComponent*> created_;
+  std::vector<Reference> references_;
 };
 
 }  // namespace

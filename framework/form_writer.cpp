@@ -18,7 +18,7 @@ std::u16string Utf16Of(const std::string& ansi) {
 
 // Owned components nest inside the control they are placed on.
 const TComponent* NestedIn(const TComponent& root, const TComponent& child) {
-  if (auto* control = dynamic_cast<const TControl*>(&child); control && control->Parent()) return control->Parent();
+  if (TComponent* parent = child.GetParentComponent()) return parent;
   return &root;
 }
 
@@ -81,6 +81,12 @@ void DescribeProperties(const TObject& object, const std::string& prefix, FormPr
           for (int i = 0; i < collection->Count(); ++i) {
             DescribeProperties(*collection->Item(i), "", value.items.emplace_back());
           }
+        } else if (p->setObject) {
+          // A reference to another component is written as its name.
+          auto* referenced = dynamic_cast<const TComponent*>(sub);
+          if (!referenced || referenced->Name().empty()) continue;
+          value.kind = K::Ident;
+          value.ident = referenced->Name();
         } else {
           // A sub-object's properties are written by path; one that is set as a whole is not written.
           if (sub && !p->setObject) DescribeProperties(*sub, path + ".", out);

@@ -2,6 +2,11 @@
 
 namespace fw {
 
+const ClassInfo& TImageList::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TImageList>("TImageList", &TPersistent::StaticClass()).Build();
+  return info;
+}
+
 bool TImageList::LoadFromResource(const char* name, COLORREF maskColor) {
   list_.reset(ImageList_LoadImageA(GetModuleHandleA(nullptr), name, width_, 0, maskColor, IMAGE_BITMAP,
                                    LR_CREATEDIBSECTION));

@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include "framework/component.h"
 #include "framework/handles.h"
 
 namespace fw {
@@ -14,7 +15,10 @@ inline void DestroyImageList(HIMAGELIST list) noexcept { ImageList_Destroy(list)
 }  // namespace detail
 using UniqueImageList = UniqueHandle<HIMAGELIST, detail::DestroyImageList>;
 
-class TImageList {
+// Menus and tool bars refer to an image list by their Images property.
+class TImageList : public TPersistent {
+  FW_DECLARE_CLASS()
+
  public:
   TImageList(int width, int height) : width_(width), height_(height) {}
 

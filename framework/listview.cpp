@@ -154,9 +154,14 @@ void TListItems::EndUpdate() {
 
 // ---- TListView ------------------------------------------------------------------------------
 
+const ClassInfo& TCustomListView::StaticClass() {
+  static const ClassInfo info = ClassBuilder<TCustomListView>("TCustomListView", &TWinControl::StaticClass()).Build();
+  return info;
+}
+
 const ClassInfo& TListView::StaticClass() {
   static const ClassInfo info =
-      ClassBuilder<TListView>("TListView", &TWinControl::StaticClass())
+      ClassBuilder<TListView>("TListView", &TCustomListView::StaticClass())
           .Creatable()
           .SubObject("Columns", TListColumns::StaticClass(), &TListView::Columns)
           .Boolean("MultiSelect", &TListView::MultiSelect, &TListView::SetMultiSelect)
@@ -168,7 +173,9 @@ const ClassInfo& TListView::StaticClass() {
 }
 
 TListView::TListView(TComponent* owner)
-    : TWinControl(owner), columns_(std::make_unique<TListColumns>(this)), items_(std::make_unique<TListItems>(this)) {
+    : TCustomListView(owner),
+      columns_(std::make_unique<TListColumns>(this)),
+      items_(std::make_unique<TListItems>(this)) {
   SetBounds(0, 0, 250, 150);
   SetTabStop(true);
   SetColor(clWindow);
@@ -180,7 +187,7 @@ TListView::~TListView() {
 }
 
 void TListView::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
+  TCustomListView::CreateParams(params);
   params.superclassOf = WC_LISTVIEWA;
   params.exStyle |= WS_EX_CLIENTEDGE;
   static constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
@@ -229,12 +236,12 @@ void TListView::UpdateColors() {
 }
 
 void TListView::ColorChanged() {
-  TWinControl::ColorChanged();
+  TCustomListView::ColorChanged();
   UpdateColors();
 }
 
 void TListView::FontChanged() {
-  TWinControl::FontChanged();
+  TCustomListView::FontChanged();
   UpdateColors();
 }
 
@@ -303,7 +310,7 @@ void TListView::WndProc(TMessage& message) {
         break;
     }
   }
-  TWinControl::WndProc(message);
+  TCustomListView::WndProc(message);
 }
 
 }  // namespace fw

@@ -106,7 +106,15 @@ class TListItems {
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 extern const EnumType kViewStyleType;
 
-class TListView : public TWinControl {
+// The base the list view kinds share.
+class TCustomListView : public TWinControl {
+  FW_DECLARE_CLASS()
+
+ public:
+  using TWinControl::TWinControl;
+};
+
+class TListView : public TCustomListView {
   FW_DECLARE_CLASS()
 
  public:

@@ -25,6 +25,7 @@ inline constexpr UINT CM_FONTCHANGED = CM_BASE + 14;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 inline constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
+inline constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 
 // A parent passes these notifications on to the control they concern, as CN_BASE + message. The
 // reflected range holds a number for every system message (below WM_USER); it lies right above

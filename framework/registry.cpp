@@ -1,10 +1,13 @@
 #include "framework/registry.h"
 
 #include "framework/buttons.h"
+#include "framework/comctrls.h"
 #include "framework/form.h"
 #include "framework/listview.h"
+#include "framework/menus.h"
 #include "framework/scroll_box.h"
 #include "framework/stdctrls.h"
+#include "framework/toolbar.h"
 
 namespace fw {
 
@@ -22,6 +25,13 @@ void RegisterFrameworkClasses() {
         &TComboBox::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(), &TScrollBox::StaticClass(),
         &TFrame::StaticClass()})
     RegisterComponentClass(*standard);
+  for (const ClassInfo* info :
+       {&TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),
+        &TDateTimePicker::StaticClass(), &THeaderControl::StaticClass(), &TStatusBar::StaticClass(),
+        &TTabControl::StaticClass(), &TPageControl::StaticClass(), &TTabSheet::StaticClass(), &TTabSet::StaticClass(),
+        &TToolBar::StaticClass(), &TToolButton::StaticClass(), &TCoolBar::StaticClass(), &TMainMenu::StaticClass(),
+        &TPopupMenu::StaticClass(), &TMenuItem::StaticClass()})
+    RegisterComponentClass(*info);
 }
 
 }  // namespace fw

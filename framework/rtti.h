@@ -182,6 +182,17 @@ class ClassBuilder {
     return Add(std::move(p));
   }
 
+  // A reference to another component (Associate, Menu, ActivePage): a form description names it,
+  // and the reader fills it in once every component of the description exists.
+  template <typename C, typename Getter, typename Setter>
+  ClassBuilder& Reference(std::string name, Getter get, Setter set) {
+    PropInfo p = Base(std::move(name), PropKind::Class);
+    p.classType = &C::StaticClass();
+    p.getObject = [get](const TObject& o) -> TObject* { return std::invoke(get, Self(o)); };
+    p.setObject = [set](TObject& o, TObject* v) { std::invoke(set, Self(o), dynamic_cast<C*>(v)); };
+    return Add(std::move(p));
+  }
+
   template <typename Getter, typename Setter>
   ClassBuilder& Binary(std::string name, Getter get, Setter set) {
     PropInfo p = Base(std::move(name), PropKind::Binary);
