@@ -10,6 +10,7 @@
 #include "tools/gallery/image_file.h"
 #include "tools/gallery/page_registry.h"
 #include "tools/gallery/page_support.h"
+#include "tools/gallery/controls_form.h"
 #include "tools/gallery/sample_form.h"
 #include "tools/gallery/window_snapshot.h"
 
@@ -90,6 +91,7 @@ Gallery::Gallery(GalleryOptions options)
       skin::SetMessageDialogHook([this](const std::string& text) { Report("skin engine: " + OneLine(text)); });
   fw::RegisterComponentClass(TGalleryForm::StaticClass());
   fw::RegisterComponentClass(TSampleForm::StaticClass());
+  fw::RegisterComponentClass(TControlsForm::StaticClass());
   fw::RegisterComponentClass(skin::TSkinData::StaticClass());
   form_ = fw::Application->CreateForm<TGalleryForm>();
   defaultSkin_ = form_->SkinData1->SkinStream();

@@ -8,7 +8,9 @@ std::vector<std::unique_ptr<GalleryPage>> CreatePages() {
   // loop of the one before.
   static constexpr Factory kFactories[] = {
       MakeNativeDialogPage, MakeBorderFormsPage, MakePopupWindowPage,  MakeMdiPage,
-      MakeNoMainMenuPage,   MakeMessageBoxPage,  MakeColourDialogPage, MakeOpenFileDialogPage,
+      MakeNoMainMenuPage,   MakeButtonsPage,     MakeChecksPage,       MakeTextPage,
+      MakeBarsPage,         MakeTabsPage,        MakeMessageBoxPage,   MakeColourDialogPage,
+      MakeOpenFileDialogPage,
   };
   std::vector<std::unique_ptr<GalleryPage>> pages;
   for (Factory make : kFactories) pages.push_back(make());

@@ -17,6 +17,12 @@ std::unique_ptr<GalleryPage> MakeNativeDialogPage();
 std::unique_ptr<GalleryPage> MakeMessageBoxPage();
 std::unique_ptr<GalleryPage> MakeColourDialogPage();
 std::unique_ptr<GalleryPage> MakeOpenFileDialogPage();
+// Framework control families (pages/control_pages.cpp).
+std::unique_ptr<GalleryPage> MakeButtonsPage();
+std::unique_ptr<GalleryPage> MakeChecksPage();
+std::unique_ptr<GalleryPage> MakeTextPage();
+std::unique_ptr<GalleryPage> MakeBarsPage();
+std::unique_ptr<GalleryPage> MakeTabsPage();
 
 // A fresh instance of every page.
 std::vector<std::unique_ptr<GalleryPage>> CreatePages();
