@@ -114,6 +114,39 @@ TEST_F(FrameTest, InactiveWindowPaintsTheSecondFramesAndInactiveButtons) {
   EXPECT_EQ(shown.Pixel(w / 2, 1), Painted(kTopColours.inactive));
 }
 
+TEST_F(FrameTest, FrameImagesKeptForBothActivationStatesFollowTheWindowsSize) {
+  UseSkin(SolidFrameSkin());
+  TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);
+  ASSERT_NE(skinner, nullptr);
+  SetWindowTextA(skinner->FHandle, "Kept");
+  testutil::PumpMessages(20);
+  skinner->FActive = 1;
+  const fw::TBitmap active = PaintedFrame(*skinner);
+  skinner->FActive = 0;
+  const fw::TBitmap inactive = PaintedFrame(*skinner);
+  skinner->FActive = 1;
+  const fw::TBitmap activeAgain = PaintedFrame(*skinner);
+  const SIZE s = SizeOf(skinner->FHandle);
+  EXPECT_EQ(inactive.Pixel(1, s.cy / 2), Painted(kLeftColours.inactive));
+  for (int y = 0; y < s.cy; ++y)
+    for (int x = 0; x < s.cx; ++x) ASSERT_EQ(activeAgain.Pixel(x, y), active.Pixel(x, y)) << x << "," << y;
+
+  // A new size: both states are made for it, the one not shown before too.
+  SetWindowPos(skinner->FHandle, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  testutil::PumpMessages(10);
+  ASSERT_EQ(SizeOf(skinner->FHandle).cx, 300);
+  skinner->FActive = 1;
+  (void)PaintedFrame(*skinner);
+  skinner->FActive = 0;
+  const fw::TBitmap smaller = PaintedFrame(*skinner);
+  skinner->FActive = 1;
+  EXPECT_TRUE(AllPixels(smaller, RECT{0, 0, 4, 200}, Painted(kLeftColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{296, 0, 300, 200}, Painted(kRightColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{4, 196, 296, 200}, Painted(kBottomColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{4, 0, 296 - 73, 2}, Painted(kTopColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{300 - 25, 2, 296, 22}, Painted(StandardButtons()[0].colours[3])));
+}
+
 TEST_F(FrameTest, MaximizedWindowShowsRestoreInsteadOfMaximize) {
   UseSkin(SolidFrameSkin());
   TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);
