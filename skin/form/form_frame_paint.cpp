@@ -2,6 +2,7 @@
 // border, text background, caption text, caption buttons, the window icon), composed off-screen
 // and put on the window with one blit each. They are composed again only when something they
 // show changed (FrameImageKey), so a repeated WM_NCPAINT costs the blits alone.
+#include <cstring>
 #include <exception>
 #include <utility>
 
@@ -22,6 +23,15 @@ constexpr UINT kCaptionDrawFlags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS
 constexpr UINT kCaptionRightToLeftFlags = kCaptionDrawFlags | DT_RIGHT | DT_RTLREADING;
 
 int FramesOf(int32_t frames) { return frames < 1 ? 1 : frames; }
+
+// Both images have the same size and pixels.
+bool SamePixels(const fw::TBitmap& a, const fw::TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height() || a.PixelFormat() != b.PixelFormat()) return false;
+  const auto rowBytes = static_cast<size_t>(a.Width() * a.BytesPerPixel());
+  for (int y = 0; y < a.Height(); ++y)
+    if (std::memcmp(a.ScanLine(y), b.ScanLine(y), rowBytes) != 0) return false;
+  return true;
+}
 
 // The whole image copied to the DC with its top-left corner at `at`.
 void PutImage(HDC dc, const fw::TBitmap& image, Point at) {
@@ -117,6 +127,18 @@ TWinSkinForm::FrameImageKey TWinSkinForm::CurrentFrameKey() {
 void TWinSkinForm::ComposeFrame() {
   FrameImageKey key = CurrentFrameKey();
   if (FFrameKey && *FFrameKey == key) return;
+  // The caption of the other activation state is kept: activation swaps the two.
+  const bool active = key.Window.Has(ffActive);
+  if (FFrameKey && FFrameKey->Window.Has(ffActive) != active) {
+    std::swap(FCaptionBitmap, FOtherCaption.Image);
+    std::swap(FCaptionLayout, FOtherCaption.Layout);
+    std::swap(FFrameKey, FOtherCaption.Key);
+    if (FFrameKey && *FFrameKey == key) {
+      FShownBorders = &CurrentBorderImages(key.Window, key.Metrics);
+      UseCaptionLayout();
+      return;
+    }
+  }
   // Forgotten until every part is composed again: a failure on the way composes anew next time.
   FFrameKey.reset();
   FShownBorders = nullptr;
@@ -199,9 +221,14 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area) {
 void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const std::wstring& text) {
   HDC dc = canvas.Handle();
   HGDIOBJ oldFont = SelectObject(dc, FTitleFont ? FTitleFont.get() : GetStockObject(DEFAULT_GUI_FONT));
-  RECT measured{area.left, area.top, area.left, area.top};
-  DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
-  const Size textSize{measured.right - measured.left, measured.bottom - measured.top};
+  // The caption font never changes: a text measured once keeps its size.
+  const bool wide = IsWindowsNT();
+  if (!FMeasuredCaption || FMeasuredCaption->Text != text || FMeasuredCaption->Wide != wide) {
+    RECT measured{area.left, area.top, area.left, area.top};
+    DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
+    FMeasuredCaption = MeasuredCaption{text, wide, Size{measured.right - measured.left, measured.bottom - measured.top}};
+  }
+  const Size textSize = FMeasuredCaption->Extent;
 
   std::vector<Rect> previous;
   previous.reserve(FButtons.size());
@@ -241,6 +268,12 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const 
   SelectObject(dc, oldFont);
 }
 
+void TWinSkinForm::UseCaptionLayout() {
+  FRightButtonsWidth = FCaptionLayout.Text.RightButtonsWidth;
+  FCaptionTextRect = ToRECT(FCaptionLayout.Text.TextRect);
+  LayoutCaptionButtons();
+}
+
 void TWinSkinForm::LayoutCaptionButtons() {
   for (const auto& button : FButtons) {
     if (button->Index >= FCaptionLayout.Buttons.size()) continue;
@@ -275,6 +308,7 @@ void TWinSkinForm::LoadIconBitmap() {
   // The window may have been given another icon under the handle of one it dropped.
   FScaledIcon.reset();
   FScaledIconSource = nullptr;
+  FLastIconDrawing.Icon = nullptr;
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   FIconBitmap = fw::TBitmap(width, height, fw::pf24bit);
@@ -308,7 +342,34 @@ void TWinSkinForm::DrawIcon(HDC dc, const RECT& rect) {
     return;
   }
   const int size = FIconSize > 0 ? FIconSize : GetSystemMetrics(SM_CXSMICON);
-  DrawIconEx(dc, rect.left, rect.top, ScaledIcon(icon, size, size), size, size, 0, nullptr, DI_NORMAL);
+  HICON scaled = ScaledIcon(icon, size, size);
+  // Off-screen the icon drawn over the same pixels as last time gives the same pixels again.
+  const bool offScreen = GetObjectType(dc) == OBJ_MEMDC;
+  IconDrawing& last = FLastIconDrawing;
+  if (offScreen) {
+    if (last.Under.Width() != size || last.Under.Height() != size) {
+      last = IconDrawing{};
+      last.Under = fw::TBitmap(size, size, fw::pf32bit);
+      last.Before = fw::TBitmap(size, size, fw::pf32bit);
+      last.After = fw::TBitmap(size, size, fw::pf32bit);
+    }
+    BitBlt(last.Under.DC(), 0, 0, size, size, dc, rect.left, rect.top, SRCCOPY);
+    // A monochrome icon takes the DC's colours.
+    const COLORREF text = GetTextColor(dc), back = GetBkColor(dc);
+    const bool same = last.Icon == scaled && last.TextColour == text && last.BackColour == back;
+    last.TextColour = text;
+    last.BackColour = back;
+    if (same && SamePixels(last.Under, last.Before)) {
+      BitBlt(dc, rect.left, rect.top, size, size, last.After.DC(), 0, 0, SRCCOPY);
+      return;
+    }
+    last.Icon = nullptr;
+  }
+  DrawIconEx(dc, rect.left, rect.top, scaled, size, size, 0, nullptr, DI_NORMAL);
+  if (!offScreen) return;
+  std::swap(last.Before, last.Under);
+  BitBlt(last.After.DC(), 0, 0, size, size, dc, rect.left, rect.top, SRCCOPY);
+  last.Icon = scaled;
 }
 
 }  // namespace skin

@@ -267,7 +267,31 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
     uint32_t Generation = 0;
   };
 
+  // A composed caption bar: what it shows, its image and the layout it was drawn with.
+  struct ComposedCaption {
+    std::optional<FrameImageKey> Key;
+    fw::TBitmap Image;
+    CaptionLayout Layout;
+  };
+  // FCaptionLayout's text rectangles and button places made current (as DrawCaptionText and
+  // LayoutCaptionButtons leave them).
+  void UseCaptionLayout();
+
+  // The caption text last measured, and its size in the caption font.
+  struct MeasuredCaption {
+    std::wstring Text;
+    bool Wide = true;  // drawn as wide text
+    Size Extent;
+  };
+  // The icon's last drawing off-screen: the pixels under it before and after.
+  struct IconDrawing {
+    HICON Icon = nullptr;  // the scaled icon drawn; nullptr when nothing is kept
+    COLORREF TextColour = 0, BackColour = 0;  // the DC's, which a monochrome icon takes
+    fw::TBitmap Under, Before, After;
+  };
+
   std::optional<FrameImageKey> FFrameKey;       // what the composed images show
+  ComposedCaption FOtherCaption;                // the last caption of the other activation state
   TextPlate FTextPlates[2];                     // of the inactive [0] and the active [1] caption
   BorderImages FBorderImages[2];                // of the inactive [0] and the active [1] frame
   const BorderImages* FShownBorders = nullptr;  // those FFrameKey was composed with
@@ -276,6 +300,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   fw::UniqueIcon FScaledIcon;                   // ScaledIcon's copy
   HICON FScaledIconSource = nullptr;            // the icon it was copied from
   SIZE FScaledIconSize{};
+  IconDrawing FLastIconDrawing;
+  std::optional<MeasuredCaption> FMeasuredCaption;
   WindowMethodHook FFormMethod;                // FOldWindowMethod: the form's window method
   std::unique_ptr<MdiClientHook> FClientHook;  // FOldClientProc: the MDI client's chain layer
   HRGN FRegion = nullptr;                      // the region set on the window (the system owns it)
