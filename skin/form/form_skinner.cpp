@@ -367,6 +367,9 @@ void TWinSkinForm::AdjustWindowSize(bool keepClient) {
   FFrameAdjusted = true;
   SetWindowPos(FHandle, nullptr, 0, 0, size.Window.Width, size.Window.Height,
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  // The client moved inside the window, and what the system kept of it was painted for the old
+  // frame (or erased before the move): it is painted again in its new place.
+  if (IsWindow(FHandle)) RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::wstring TWinSkinForm::WindowTextWide() const {

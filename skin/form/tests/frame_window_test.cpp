@@ -452,6 +452,65 @@ TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   EXPECT_FALSE(inRegion(500, 10));
 }
 
+// ---- The client after the frame change ----------------------------------------------------------
+
+// A window that paints its whole client in one colour and leaves erasing to its paint, as the
+// gallery's plain windows do; the skinner of a window without framework form erases in the skin's
+// face colour first.
+struct GreenWindow {
+  static constexpr COLORREF kGreen = RGB(0, 200, 0);
+  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ERASEBKGND) return 1;
+    if (msg == WM_PAINT) {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(window, &paint);
+      RECT client{};
+      GetClientRect(window, &client);
+      fw::UniqueBrush green(CreateSolidBrush(kGreen));
+      FillRect(dc, &client, green.get());
+      EndPaint(window, &paint);
+      return 0;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+  }
+  static const char* Class() {
+    WNDCLASSA wc{};
+    if (!GetClassInfoA(GetModuleHandleA(nullptr), "SkinFrameGreen", &wc)) {
+      wc.style = CS_HREDRAW | CS_VREDRAW;
+      wc.lpfnWndProc = Procedure;
+      wc.hInstance = GetModuleHandleA(nullptr);
+      wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+      wc.lpszClassName = "SkinFrameGreen";
+      RegisterClassA(&wc);
+    }
+    return "SkinFrameGreen";
+  }
+};
+
+class ShippedSkinClient : public FrameTest, public testing::WithParamInterface<ShippedSkin> {};
+
+TEST_P(ShippedSkinClient, ClientShowsOnlyWhatTheWindowPaintedAfterTheFrameChange) {
+  UseSkin(GetParam().stored());
+  for (const DWORD style : {DWORD{WS_POPUP | WS_CAPTION | WS_SYSMENU}, DWORD{WS_OVERLAPPEDWINDOW}}) {
+    SCOPED_TRACE(style & WS_POPUP ? "popup" : "overlapped");
+    HWND window = CreateWindowExA(0, GreenWindow::Class(), "Green", style | WS_VISIBLE, 60, 60, 283, 152, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    windows.push_back(window);
+    ASSERT_NE(ActivateSkinned(window), nullptr);
+    testutil::PumpMessages(30);
+    const fw::TBitmap shown = ShownWindow(window);
+    const POINT origin = ClientOrigin(window);
+    const RECT client = ClientOf(window);
+    ASSERT_GT(client.bottom, 20);
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x)
+        ASSERT_EQ(shown.Pixel(origin.x + x, origin.y + y), GreenWindow::kGreen) << "client " << x << "," << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinClient, testing::ValuesIn(ShippedSkins()), CaseName<ShippedSkin>);
+
 // ---- Before the skin is applied -----------------------------------------------------------------
 
 // What the window's own procedure receives while it is shown for the first time and skinned: the
