@@ -360,6 +360,51 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   EXPECT_NE(GetWindowRgn(child, region.get()), ERROR);
 }
 
+// A minimized MDI child shows its caption bar alone. Its region is that bar's shape in the skin
+// of now: in the skin it was minimized with, and again after a switch to a skin of other corners
+// and caption height. No magenta pixel of the caption it paints lies inside the region.
+TEST_F(FrameTest, MinimizedMdiChildsRegionFollowsTheCaptionOfEachSkin) {
+  skin::TSkinData* data = UseSkin(DefaultSkin());
+  MdiWindows mdi(windows);
+  ShowWindow(mdi.frame, SW_SHOW);
+  ASSERT_NE(ActivateSkinned(mdi.frame), nullptr);
+  HWND child = mdi.CreateChild();
+  TWinSkinForm* skinner = SkinnerOf(child);
+  ASSERT_NE(skinner, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
+  SendMessageA(mdi.client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  ShowWindow(child, SW_MINIMIZE);
+  testutil::PumpMessages(50);
+  ASSERT_EQ(skinner->FWindowState, skin::TWindowState::wsMinimized);
+  const int defaultCaption = skinner->FBorderTop;
+  for (const Bytes& stored : {MidnightSkin(), DefaultSkin()}) {
+    data->SetSkinStream(stored);
+    data->ApplySkin();
+    manager->ProcessCommand();
+    testutil::PumpMessages(20);
+    SCOPED_TRACE("caption " + std::to_string(skinner->FBorderTop));
+    const fw::TBitmap painted = PaintedFrame(*skinner);
+    fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(child, region.get()), ERROR) << "no region";
+    const SIZE s = SizeOf(child);
+    int magenta = 0, inside = 0;
+    for (int y = 0; y < std::min<int>(s.cy, skinner->FBorderTop); ++y)
+      for (int x = 0; x < s.cx; ++x) {
+        const bool in = PtInRegion(region.get(), x, y) != FALSE;
+        if (painted.Pixel(x, y) == RGB(255, 0, 255)) {
+          ++magenta;
+          EXPECT_FALSE(in) << "magenta at " << x << "," << y;
+        } else {
+          inside += in;
+        }
+      }
+    EXPECT_GT(magenta, 0) << "the skin's caption has transparent corners";
+    EXPECT_GT(inside, s.cx * 4) << "the caption itself is in";
+    EXPECT_TRUE(PtInRegion(region.get(), s.cx / 2, s.cy - 1)) << "the rest of the window is whole";
+  }
+  EXPECT_EQ(skinner->FBorderTop, defaultCaption);
+}
+
 // ---- The window region --------------------------------------------------------------------------
 
 TEST_F(FrameTest, OpaqueBordersGiveARectangularRegionEqualToTheWindowBounds) {
