@@ -248,12 +248,24 @@ TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
   EXPECT_EQ(HitAt(window, size.cx - 1, size.cy - 1), HTBOTTOMRIGHT);
 }
 
+// Registers a window class of this module once.
+void RegisterClassOnce(const char* name, WNDPROC procedure, UINT style = 0) {
+  WNDCLASSA wc{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return;
+  wc.style = style;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);
+}
+
 // An MDI frame of its own class, its client, and children made through the client.
 class MdiWindows {
  public:
   explicit MdiWindows(std::vector<HWND>& windows) {
-    RegisterOnce("SkinFrameMdiFrame", FrameProc);
-    RegisterOnce("SkinFrameMdiChild", DefMDIChildProcA);
+    RegisterClassOnce("SkinFrameMdiFrame", FrameProc);
+    RegisterClassOnce("SkinFrameMdiChild", DefMDIChildProcA);
     frame = CreateWindowExA(0, "SkinFrameMdiFrame", "frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 600, 450,
                             nullptr, nullptr, GetModuleHandleA(nullptr), this);
     windows.push_back(frame);
@@ -278,15 +290,6 @@ class MdiWindows {
   HWND client = nullptr;
 
  private:
-  static void RegisterOnce(const char* name, WNDPROC procedure) {
-    WNDCLASSA wc{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
-    RegisterClassA(&wc);
-  }
   static LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND mdiClient = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
     return DefFrameProcA(window, mdiClient, msg, wParam, lParam);
@@ -315,15 +318,25 @@ TEST_F(FrameTest, MenuBandOfAnMdiChildAnswersHtMenu) {
   EXPECT_EQ(HitAt(child, 100, 10 + band), HTCLIENT);
 }
 
-TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientArea) {
+// The frame tests with an MDI frame and a child of it, both skinned.
+class MdiFrameTest : public FrameTest {
+ protected:
+  // Shows and skins the frame, makes a child and waits until its skinner has applied the skin.
+  TWinSkinForm* SkinnedChild(MdiWindows& mdi) {
+    ShowWindow(mdi.frame, SW_SHOW);
+    if (!ActivateSkinned(mdi.frame)) return nullptr;
+    TWinSkinForm* skinner = SkinnerOf(mdi.CreateChild());
+    if (!skinner || !testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; })) return nullptr;
+    return skinner;
+  }
+};
+
+TEST_F(MdiFrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientArea) {
   UseSkin(SolidFrameSkin());
   MdiWindows mdi(windows);
-  ShowWindow(mdi.frame, SW_SHOW);
-  ASSERT_NE(ActivateSkinned(mdi.frame), nullptr);
-  HWND child = mdi.CreateChild();
-  TWinSkinForm* skinner = SkinnerOf(child);
+  TWinSkinForm* skinner = SkinnedChild(mdi);
   ASSERT_NE(skinner, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
+  HWND child = skinner->FHandle;
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
 
   SendMessageA(mdi.client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
@@ -363,15 +376,12 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
 // A minimized MDI child shows its caption bar alone. Its region is that bar's shape in the skin
 // of now: in the skin it was minimized with, and again after a switch to a skin of other corners
 // and caption height. No magenta pixel of the caption it paints lies inside the region.
-TEST_F(FrameTest, MinimizedMdiChildsRegionFollowsTheCaptionOfEachSkin) {
+TEST_F(MdiFrameTest, MinimizedMdiChildsRegionFollowsTheCaptionOfEachSkin) {
   skin::TSkinData* data = UseSkin(DefaultSkin());
   MdiWindows mdi(windows);
-  ShowWindow(mdi.frame, SW_SHOW);
-  ASSERT_NE(ActivateSkinned(mdi.frame), nullptr);
-  HWND child = mdi.CreateChild();
-  TWinSkinForm* skinner = SkinnerOf(child);
+  TWinSkinForm* skinner = SkinnedChild(mdi);
   ASSERT_NE(skinner, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
+  HWND child = skinner->FHandle;
   SendMessageA(mdi.client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
   ShowWindow(child, SW_MINIMIZE);
   testutil::PumpMessages(50);
@@ -519,15 +529,7 @@ struct GreenWindow {
     return DefWindowProcA(window, msg, wParam, lParam);
   }
   static const char* Class() {
-    WNDCLASSA wc{};
-    if (!GetClassInfoA(GetModuleHandleA(nullptr), "SkinFrameGreen", &wc)) {
-      wc.style = CS_HREDRAW | CS_VREDRAW;
-      wc.lpfnWndProc = Procedure;
-      wc.hInstance = GetModuleHandleA(nullptr);
-      wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-      wc.lpszClassName = "SkinFrameGreen";
-      RegisterClassA(&wc);
-    }
+    RegisterClassOnce("SkinFrameGreen", Procedure, CS_HREDRAW | CS_VREDRAW);
     return "SkinFrameGreen";
   }
 };
