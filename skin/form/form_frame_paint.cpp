@@ -226,7 +226,8 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const 
   if (!FMeasuredCaption || FMeasuredCaption->Text != text || FMeasuredCaption->Wide != wide) {
     RECT measured{area.left, area.top, area.left, area.top};
     DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
-    FMeasuredCaption = MeasuredCaption{text, wide, Size{measured.right - measured.left, measured.bottom - measured.top}};
+    FMeasuredCaption =
+        MeasuredCaption{text, wide, Size{measured.right - measured.left, measured.bottom - measured.top}};
   }
   const Size textSize = FMeasuredCaption->Extent;
 

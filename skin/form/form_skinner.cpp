@@ -466,8 +466,8 @@ void TWinSkinForm::UpdateRegion() {
   if (window.Width == FRegionWidth && window.Height == FRegionHeight && FMdiKind != TMdiKind::mkChild &&
       FLifeState != lsReskinning)
     return;
-  const std::optional<RegionPlan> plan = minimizedChild ? PlanMinimizedRegion(window, Metrics(), FFrameSkin)
-                                                        : PlanRegion(window, Metrics(), FFrameSkin);
+  const std::optional<RegionPlan> plan =
+      minimizedChild ? PlanMinimizedRegion(window, Metrics(), FFrameSkin) : PlanRegion(window, Metrics(), FFrameSkin);
   if (!plan) return;
   fw::UniqueRegion region;
   if (plan->WholeWindow) {

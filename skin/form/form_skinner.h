@@ -285,7 +285,7 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   };
   // The icon's last drawing off-screen: the pixels under it before and after.
   struct IconDrawing {
-    HICON Icon = nullptr;  // the scaled icon drawn; nullptr when nothing is kept
+    HICON Icon = nullptr;                     // the scaled icon drawn; nullptr when nothing is kept
     COLORREF TextColour = 0, BackColour = 0;  // the DC's, which a monochrome icon takes
     fw::TBitmap Under, Before, After;
   };

@@ -409,8 +409,7 @@ std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetri
   return plan;
 }
 
-std::optional<RegionPlan> PlanMinimizedRegion(const FrameWindow& window, const FrameMetrics& m,
-                                              const FrameSkin& skin) {
+std::optional<RegionPlan> PlanMinimizedRegion(const FrameWindow& window, const FrameMetrics& m, const FrameSkin& skin) {
   const int w = window.Width;
   const int h = window.Height;
   if (w <= 0 || h <= 0) return std::nullopt;

@@ -201,8 +201,8 @@ TEST_F(FrameTest, IconDrawnOffScreenFollowsWhatLiesUnderIt) {
     }
     return image;
   };
-  for (const COLORREF background : {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 128), RGB(0, 0, 128),
-                                    RGB(255, 255, 255)}) {
+  for (const COLORREF background :
+       {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 128), RGB(0, 0, 128), RGB(255, 255, 255)}) {
     const fw::TBitmap expected = over(background, false);
     const fw::TBitmap drawn = over(background, true);
     for (int y = 0; y < expected.Height(); ++y)
