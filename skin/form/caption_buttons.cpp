@@ -101,7 +101,20 @@ void TWinSysButton::PaintTo(HDC dc, int32_t state) {
   if (!Enabled) frame = frames > 3 ? 4 : 1;
   if (SkinButton->Visibility == bvMdiChildMaximized && state == osHot) frame = 4;
   if (frame > frames) frame = 1;
-  DrawFrameStretched(dc, bounds, *SkinButton->Bitmap, Keying::Transparent, frames, frame);
+  FrameImage(frames, frame, bounds.right - bounds.left, bounds.bottom - bounds.top).Draw(dc, bounds);
+}
+
+const KeyedImage& TWinSysButton::FrameImage(int frames, int frame, int width, int height) {
+  static const KeyedImage none;
+  if (frame < 1 || width <= 0 || height <= 0) return none;
+  if (width != frameImagesSize_.cx || height != frameImagesSize_.cy) {
+    frameImages_.clear();
+    frameImagesSize_ = SIZE{width, height};
+  }
+  const auto at = static_cast<size_t>(frame);
+  if (frameImages_.size() <= at) frameImages_.resize(at + 1);
+  if (frameImages_[at].Empty()) frameImages_[at] = KeyedFrame(*SkinButton->Bitmap, frames, frame, width, height);
+  return frameImages_[at];
 }
 
 // ---- The caption buttons of a form skinner ------------------------------------------------------

@@ -7,6 +7,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
+
+#include "skin/paint/skin_paint.h"
 
 namespace skin {
 
@@ -49,6 +52,14 @@ class TWinSysButton final : public TNCObject {
 
   const TDataSkinSysButton* SkinButton;  // the record; valid until the next skin build
   size_t Index;                          // its place in SysButtons and in the caption layout
+
+ private:
+  // Frame `frame` of `frames` of the image, stretched to the button's size and keyed; made when
+  // it is first drawn at that size.
+  const KeyedImage& FrameImage(int frames, int frame, int width, int height);
+
+  std::vector<KeyedImage> frameImages_;  // by frame number; empty entries not made yet
+  SIZE frameImagesSize_{};
 };
 
 // The hint text shown over a caption button of `action`; nullptr when it has none.

@@ -2,6 +2,7 @@
 // border, text background, caption text, caption buttons, the window icon), composed off-screen
 // and put on the window with one blit each. They are composed again only when something they
 // show changed (FrameImageKey), so a repeated WM_NCPAINT costs the blits alone.
+#include <cstring>
 #include <exception>
 #include <utility>
 
@@ -23,6 +24,15 @@ constexpr UINT kCaptionRightToLeftFlags = kCaptionDrawFlags | DT_RIGHT | DT_RTLR
 
 int FramesOf(int32_t frames) { return frames < 1 ? 1 : frames; }
 
+// Both images have the same size and pixels.
+bool SamePixels(const fw::TBitmap& a, const fw::TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height() || a.PixelFormat() != b.PixelFormat()) return false;
+  const auto rowBytes = static_cast<size_t>(a.Width() * a.BytesPerPixel());
+  for (int y = 0; y < a.Height(); ++y)
+    if (std::memcmp(a.ScanLine(y), b.ScanLine(y), rowBytes) != 0) return false;
+  return true;
+}
+
 // The whole image copied to the DC with its top-left corner at `at`.
 void PutImage(HDC dc, const fw::TBitmap& image, Point at) {
   if (!image.Empty()) BitBlt(dc, at.X, at.Y, image.Width(), image.Height(), image.DC(), 0, 0, SRCCOPY);
@@ -43,10 +53,10 @@ void TWinSkinForm::PaintFrame(HDC dc) {
     FWindowHeight = FWindowRect.bottom - FWindowRect.top;
     const FramePieces pieces = PiecesOf(GeometryWindow(), Metrics());
     ComposeFrame();
-    if (pieces.PaintBorders) {
-      PutImage(dc, FLeftPiece, pieces.LeftBorder.TopLeft());
-      PutImage(dc, FRightPiece, pieces.RightBorder.TopLeft());
-      PutImage(dc, FBottomPiece, pieces.BottomBorder.TopLeft());
+    if (pieces.PaintBorders && FShownBorders) {
+      PutImage(dc, FShownBorders->Left, pieces.LeftBorder.TopLeft());
+      PutImage(dc, FShownBorders->Right, pieces.RightBorder.TopLeft());
+      PutImage(dc, FShownBorders->Bottom, pieces.BottomBorder.TopLeft());
     }
     PutCaption(dc);
     if (pieces.PaintBorders && FMenuBarHeight > 0 && FSkinData->FaceBrush) {
@@ -114,30 +124,66 @@ TWinSkinForm::FrameImageKey TWinSkinForm::CurrentFrameKey() {
   return key;
 }
 
-bool TWinSkinForm::FrameImageKey::SameBorderPieces(const FrameImageKey& other) const {
-  return Window.Width == other.Window.Width && Window.Height == other.Window.Height &&
-         Window.Has(ffActive) == other.Window.Has(ffActive) &&
-         (Window.State == TWindowState::wsMinimized) == (other.Window.State == TWindowState::wsMinimized) &&
-         Metrics == other.Metrics && Generation == other.Generation;
-}
-
 void TWinSkinForm::ComposeFrame() {
   FrameImageKey key = CurrentFrameKey();
   if (FFrameKey && *FFrameKey == key) return;
-  const bool piecesStay = FFrameKey && FFrameKey->SameBorderPieces(key);
+  // The caption of the other activation state is kept: activation swaps the two.
+  const bool active = key.Window.Has(ffActive);
+  if (FFrameKey && FFrameKey->Window.Has(ffActive) != active) {
+    std::swap(FCaptionBitmap, FOtherCaption.Image);
+    std::swap(FCaptionLayout, FOtherCaption.Layout);
+    std::swap(FFrameKey, FOtherCaption.Key);
+    if (FFrameKey && *FFrameKey == key) {
+      FShownBorders = &CurrentBorderImages(key.Window, key.Metrics);
+      UseCaptionLayout();
+      return;
+    }
+  }
   // Forgotten until every part is composed again: a failure on the way composes anew next time.
   FFrameKey.reset();
-  const FramePieces pieces = PiecesOf(key.Window, key.Metrics);
-  if (!piecesStay) {
-    auto piece = [&](TBorderPiece index, const Rect& area) {
-      return pieces.PaintBorders ? BorderPieceImage(index, area.Width(), area.Height()) : fw::TBitmap();
-    };
-    FLeftPiece = piece(TBorderPiece::bpLeft, pieces.LeftBorder);
-    FRightPiece = piece(TBorderPiece::bpRight, pieces.RightBorder);
-    FBottomPiece = piece(TBorderPiece::bpBottom, pieces.BottomBorder);
-  }
-  ComposeCaption(pieces.PaintBorders, key.Text);
+  FShownBorders = nullptr;
+  const BorderImages& borders = CurrentBorderImages(key.Window, key.Metrics);
+  ComposeCaption(borders.CaptionBack, ToRECT(PiecesOf(key.Window, key.Metrics).CaptionArea), key.Text);
+  FShownBorders = &borders;
   FFrameKey = std::move(key);
+}
+
+const TWinSkinForm::BorderImages& TWinSkinForm::CurrentBorderImages(const FrameWindow& window,
+                                                                    const FrameMetrics& metrics) {
+  const BorderImagesKey key{window.Width, window.Height, window.State == TWindowState::wsMinimized, metrics,
+                            FFrameGeneration};
+  BorderImages& images = FBorderImages[FActive ? 1 : 0];
+  if (images.Key == key) return images;
+  images.Key.reset();
+  const FramePieces pieces = PiecesOf(window, metrics);
+  auto piece = [&](TBorderPiece index, const Rect& area) {
+    return pieces.PaintBorders ? BorderPieceImage(index, area.Width(), area.Height()) : fw::TBitmap();
+  };
+  images.Left = piece(TBorderPiece::bpLeft, pieces.LeftBorder);
+  images.Right = piece(TBorderPiece::bpRight, pieces.RightBorder);
+  images.Bottom = piece(TBorderPiece::bpBottom, pieces.BottomBorder);
+
+  // The caption bar's background: a minimized window's caption is the whole window, on the face
+  // colour; any other lies between the side borders' top rows.
+  const int width = window.Width;
+  const int height = pieces.PaintBorders ? metrics.BorderTop : window.Height;
+  images.CaptionBack = fw::TBitmap();
+  if (width > 0 && height > 0) {
+    images.CaptionBack = fw::TBitmap(width, height, fw::pf32bit);
+    HDC target = images.CaptionBack.DC();
+    if (pieces.PaintBorders) {
+      if (!images.Left.Empty()) BitBlt(target, 0, 0, images.Left.Width(), height, images.Left.DC(), 0, 0, SRCCOPY);
+      if (!images.Right.Empty())
+        BitBlt(target, width - metrics.BorderRight, 0, images.Right.Width(), height, images.Right.DC(), 0, 0, SRCCOPY);
+    } else {
+      fw::UniqueBrush face(CreateSolidBrush(fw::ColorToRGB(FSkinData->Colours[ciButtonFace])));
+      const RECT all{0, 0, width, height};
+      FillRect(target, &all, face.get());
+    }
+    DrawBorderPiece(TBorderPiece::bpTop, ToRECT(pieces.CaptionArea), target);
+  }
+  images.Key = key;
+  return images;
 }
 
 void TWinSkinForm::PaintCaption(HDC dc) {
@@ -151,31 +197,16 @@ void TWinSkinForm::PutCaption(HDC dc) {
   SetBkMode(dc, OPAQUE);
 }
 
-void TWinSkinForm::ComposeCaption(bool besideBorders, const std::wstring& text) {
-  const int width = FWindowWidth;
-  const bool minimized = !besideBorders;
-  const int height = minimized ? FWindowHeight : FBorderTop;
-  if (width <= 0 || height <= 0) {
+void TWinSkinForm::ComposeCaption(const fw::TBitmap& background, const RECT& area, const std::wstring& text) {
+  if (background.Empty()) {
     FCaptionBitmap = fw::TBitmap();
     return;
   }
+  const int width = background.Width(), height = background.Height();
   if (FCaptionBitmap.Width() != width || FCaptionBitmap.Height() != height)
-    FCaptionBitmap = fw::TBitmap(width, height, fw::pf24bit);
+    FCaptionBitmap = fw::TBitmap(width, height, fw::pf32bit);
   HDC target = FCaptionBitmap.DC();
-  RECT area{};
-  if (minimized) {
-    fw::UniqueBrush face(CreateSolidBrush(fw::ColorToRGB(FSkinData->Colours[ciButtonFace])));
-    const RECT all{0, 0, width, height};
-    FillRect(target, &all, face.get());
-    area = RECT{0, 0, width, FBorderTop};
-  } else {
-    // The side borders' top rows, as they lie beside the caption on the window.
-    if (!FLeftPiece.Empty()) BitBlt(target, 0, 0, FLeftPiece.Width(), height, FLeftPiece.DC(), 0, 0, SRCCOPY);
-    if (!FRightPiece.Empty())
-      BitBlt(target, width - FBorderRight, 0, FRightPiece.Width(), height, FRightPiece.DC(), 0, 0, SRCCOPY);
-    area = RECT{FBorderLeft, 0, width - FBorderRight, FBorderTop};
-  }
-  DrawBorderPiece(TBorderPiece::bpTop, area, target);
+  BitBlt(target, 0, 0, width, height, background.DC(), 0, 0, SRCCOPY);
   FCanvas.SetHandle(target);
   DrawCaptionText(FCanvas, area, text);
   LayoutCaptionButtons();
@@ -190,9 +221,15 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area) {
 void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const std::wstring& text) {
   HDC dc = canvas.Handle();
   HGDIOBJ oldFont = SelectObject(dc, FTitleFont ? FTitleFont.get() : GetStockObject(DEFAULT_GUI_FONT));
-  RECT measured{area.left, area.top, area.left, area.top};
-  DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
-  const Size textSize{measured.right - measured.left, measured.bottom - measured.top};
+  // The caption font never changes: a text measured once keeps its size.
+  const bool wide = IsWindowsNT();
+  if (!FMeasuredCaption || FMeasuredCaption->Text != text || FMeasuredCaption->Wide != wide) {
+    RECT measured{area.left, area.top, area.left, area.top};
+    DrawSkinText(dc, text, measured, kCaptionMeasureFlags);
+    FMeasuredCaption =
+        MeasuredCaption{text, wide, Size{measured.right - measured.left, measured.bottom - measured.top}};
+  }
+  const Size textSize = FMeasuredCaption->Extent;
 
   std::vector<Rect> previous;
   previous.reserve(FButtons.size());
@@ -209,8 +246,18 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const 
 
   const TDataSkinTitle* title = FSkinData->Title.get();
   if (title && title->Bitmap && !title->Bitmap->Empty()) {
-    TileFrameHorz(canvas, ToRECT(FCaptionLayout.Text.BackgroundRect), *title->Bitmap, FrameStrip::SideBySide,
-                  Keying::Transparent, 2, FActive ? 1 : 2, FrameMargins{title->TXTBackleft, 0, title->TXTBackRight, 0});
+    // The plate under the text, kept while the text's width stays (TileFrameHorz's image).
+    const RECT plate = ToRECT(FCaptionLayout.Text.BackgroundRect);
+    const int width = plate.right - plate.left, height = plate.bottom - plate.top;
+    TextPlate& kept = FTextPlates[FActive ? 1 : 0];
+    if (kept.Width != width || kept.Height != height || kept.Generation != FFrameGeneration) {
+      kept.Image = KeyedFrameHorz(width, height, *title->Bitmap, FrameStrip::SideBySide, 2, FActive ? 1 : 2,
+                                  FrameMargins{title->TXTBackleft, 0, title->TXTBackRight, 0});
+      kept.Width = width;
+      kept.Height = height;
+      kept.Generation = FFrameGeneration;
+    }
+    kept.Image.Draw(dc, plate);
   }
   const int oldMode = SetBkMode(dc, TRANSPARENT);
   const COLORREF oldColour = SetTextColor(
@@ -220,6 +267,12 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const 
   SetTextColor(dc, oldColour);
   SetBkMode(dc, oldMode);
   SelectObject(dc, oldFont);
+}
+
+void TWinSkinForm::UseCaptionLayout() {
+  FRightButtonsWidth = FCaptionLayout.Text.RightButtonsWidth;
+  FCaptionTextRect = ToRECT(FCaptionLayout.Text.TextRect);
+  LayoutCaptionButtons();
 }
 
 void TWinSkinForm::LayoutCaptionButtons() {
@@ -253,6 +306,10 @@ void TWinSkinForm::DrawCaptionButtons(fw::TCanvas& canvas) {
 
 void TWinSkinForm::LoadIconBitmap() {
   ++FFrameGeneration;
+  // The window may have been given another icon under the handle of one it dropped.
+  FScaledIcon.reset();
+  FScaledIconSource = nullptr;
+  FLastIconDrawing.Icon = nullptr;
   const int width = GetSystemMetrics(SM_CXSMICON);
   const int height = GetSystemMetrics(SM_CYSMICON);
   FIconBitmap = fw::TBitmap(width, height, fw::pf24bit);
@@ -263,21 +320,57 @@ void TWinSkinForm::LoadIconBitmap() {
   auto icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_BIG, 0));
   FIcon = icon;
-  if (!icon) return;
-  fw::UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
-  DrawIconEx(FIconBitmap.DC(), 0, 0, scaled ? scaled.get() : icon, width, height, 0, nullptr, DI_NORMAL);
+  if (icon) DrawIconEx(FIconBitmap.DC(), 0, 0, ScaledIcon(icon, width, height), width, height, 0, nullptr, DI_NORMAL);
+  fw::TBitmap keyed;
+  keyed.Assign(FIconBitmap);
+  FIconImage = KeyedImage(std::move(keyed), kKeyColor);
+}
+
+HICON TWinSkinForm::ScaledIcon(HICON icon, int width, int height) {
+  if (icon != FScaledIconSource || width != FScaledIconSize.cx || height != FScaledIconSize.cy) {
+    FScaledIcon.reset(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, width, height, LR_COPYFROMRESOURCE)));
+    FScaledIconSource = icon;
+    FScaledIconSize = SIZE{width, height};
+  }
+  return FScaledIcon ? FScaledIcon.get() : icon;
 }
 
 void TWinSkinForm::DrawIcon(HDC dc, const RECT& rect) {
   auto icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_SMALL, 0));
   if (!icon) icon = reinterpret_cast<HICON>(SendMessageA(FHandle, WM_GETICON, ICON_BIG, 0));
   if (!icon) {
-    if (!FIconBitmap.Empty()) DrawTransparent(dc, rect, FIconBitmap, kKeyColor);
+    FIconImage.Draw(dc, rect);
     return;
   }
   const int size = FIconSize > 0 ? FIconSize : GetSystemMetrics(SM_CXSMICON);
-  fw::UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
-  DrawIconEx(dc, rect.left, rect.top, scaled ? scaled.get() : icon, size, size, 0, nullptr, DI_NORMAL);
+  HICON scaled = ScaledIcon(icon, size, size);
+  // Off-screen the icon drawn over the same pixels as last time gives the same pixels again.
+  const bool offScreen = GetObjectType(dc) == OBJ_MEMDC;
+  IconDrawing& last = FLastIconDrawing;
+  if (offScreen) {
+    if (last.Under.Width() != size || last.Under.Height() != size) {
+      last = IconDrawing{};
+      last.Under = fw::TBitmap(size, size, fw::pf32bit);
+      last.Before = fw::TBitmap(size, size, fw::pf32bit);
+      last.After = fw::TBitmap(size, size, fw::pf32bit);
+    }
+    BitBlt(last.Under.DC(), 0, 0, size, size, dc, rect.left, rect.top, SRCCOPY);
+    // A monochrome icon takes the DC's colours.
+    const COLORREF text = GetTextColor(dc), back = GetBkColor(dc);
+    const bool same = last.Icon == scaled && last.TextColour == text && last.BackColour == back;
+    last.TextColour = text;
+    last.BackColour = back;
+    if (same && SamePixels(last.Under, last.Before)) {
+      BitBlt(dc, rect.left, rect.top, size, size, last.After.DC(), 0, 0, SRCCOPY);
+      return;
+    }
+    last.Icon = nullptr;
+  }
+  DrawIconEx(dc, rect.left, rect.top, scaled, size, size, 0, nullptr, DI_NORMAL);
+  if (!offScreen) return;
+  std::swap(last.Before, last.Under);
+  BitBlt(last.After.DC(), 0, 0, size, size, dc, rect.left, rect.top, SRCCOPY);
+  last.Icon = scaled;
 }
 
 }  // namespace skin

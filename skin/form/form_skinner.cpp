@@ -374,6 +374,9 @@ void TWinSkinForm::AdjustWindowSize(bool keepClient) {
   FFrameAdjusted = true;
   SetWindowPos(FHandle, nullptr, 0, 0, size.Window.Width, size.Window.Height,
                SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+  // The client moved inside the window, and what the system kept of it was painted for the old
+  // frame (or erased before the move): it is painted again in its new place.
+  if (IsWindow(FHandle)) RedrawWindow(FHandle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::wstring TWinSkinForm::WindowTextWide() const {
@@ -407,6 +410,7 @@ void TWinSkinForm::OnSize(fw::TMessage& message) {
   switch (message.WParam) {
     case SIZE_MINIMIZED:
       FWindowState = TWindowState::wsMinimized;
+      if (FMdiKind == TMdiKind::mkChild && (FLifeState == lsActive || FLifeState == lsReskinning)) UpdateRegion();
       return;
     case SIZE_MAXIMIZED:
       FWindowState = TWindowState::wsMaximized;
@@ -462,11 +466,15 @@ void TWinSkinForm::UpdateRegion() {
   if (FLifeState == lsDestroyed || !FSkinFrame || !Hooked()) return;
   const FrameWindow window = GeometryWindow();
   if (window.Width <= 0 || window.Height <= 0) return;
-  if (FMdiKind == TMdiKind::mkChild && FWindowState != TWindowState::wsNormal) return;
+  // A minimized MDI child shows its caption bar alone: its region is that bar's shape in the skin
+  // of now, not what was left from its normal size or from the skin before.
+  const bool minimizedChild = FMdiKind == TMdiKind::mkChild && FWindowState == TWindowState::wsMinimized;
+  if (FMdiKind == TMdiKind::mkChild && FWindowState != TWindowState::wsNormal && !minimizedChild) return;
   if (window.Width == FRegionWidth && window.Height == FRegionHeight && FMdiKind != TMdiKind::mkChild &&
       FLifeState != lsReskinning)
     return;
-  const std::optional<RegionPlan> plan = PlanRegion(window, Metrics(), FFrameSkin);
+  const std::optional<RegionPlan> plan =
+      minimizedChild ? PlanMinimizedRegion(window, Metrics(), FFrameSkin) : PlanRegion(window, Metrics(), FFrameSkin);
   if (!plan) return;
   fw::UniqueRegion region;
   if (plan->WholeWindow) {
@@ -530,6 +538,8 @@ void TWinSkinForm::Recolor() {
     // Any other window takes the new skin's frame too, keeping its client, and its region; without
     // this its client would stay laid out for the old borders under the new ones.
     AdjustWindowSize(true);
+    UpdateRegion();
+  } else if (FSkinFrame && FMdiKind == TMdiKind::mkChild && FWindowState == TWindowState::wsMinimized) {
     UpdateRegion();
   }
   // A window destroyed meanwhile stays so, and hears nothing more.

@@ -33,6 +33,7 @@
 #include "skin/core/skinner_links.h"
 #include "skin/core/thread_timer.h"
 #include "skin/form/frame_geometry.h"
+#include "skin/paint/skin_paint.h"
 
 namespace skin {
 
@@ -262,19 +263,77 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
     uint32_t Generation = 0;  // FFrameGeneration
     std::vector<Button> Buttons;
     friend bool operator==(const FrameImageKey&, const FrameImageKey&) = default;
-    // The border pieces of both are the same images.
-    [[nodiscard]] bool SameBorderPieces(const FrameImageKey& other) const;
+  };
+  // What the border images of one activation state depend on.
+  struct BorderImagesKey {
+    int Width = 0, Height = 0;
+    bool Minimized = false;
+    FrameMetrics Metrics;
+    uint32_t Generation = 0;
+    friend bool operator==(const BorderImagesKey&, const BorderImagesKey&) = default;
+  };
+  // The border pieces of one activation state and the caption bar's background (the top piece
+  // between the side pieces' top rows, or on the face colour when minimized): what the caption
+  // text and buttons are drawn over. Kept for both states, so that activation composes neither.
+  struct BorderImages {
+    std::optional<BorderImagesKey> Key;
+    fw::TBitmap Left, Right, Bottom, CaptionBack;
   };
   [[nodiscard]] FrameImageKey CurrentFrameKey();
   // Brings the border pieces and FCaptionBitmap up to date with what the frame shows now.
   void ComposeFrame();
-  void ComposeCaption(bool besideBorders, const std::wstring& text);
+  // The border images of the current activation state for the window's size and state, made
+  // again when anything they show changed.
+  const BorderImages& CurrentBorderImages(const FrameWindow& window, const FrameMetrics& metrics);
+  // FCaptionBitmap: the background, then the caption text in `area` and the caption buttons.
+  void ComposeCaption(const fw::TBitmap& background, const RECT& area, const std::wstring& text);
   void PutCaption(HDC dc);
   [[nodiscard]] fw::TBitmap BorderPieceImage(TBorderPiece index, int width, int height) const;
+  // The icon scaled to width × height (CopyImage), kept while the same icon is drawn at that size.
+  HICON ScaledIcon(HICON icon, int width, int height);
 
-  std::optional<FrameImageKey> FFrameKey;          // what the composed images show
-  fw::TBitmap FLeftPiece, FRightPiece, FBottomPiece;  // the composed side and bottom borders
-  uint32_t FFrameGeneration = 0;                   // counts skin and icon changes
+  // The plate under the caption text (the Title's image) for one activation state and width.
+  struct TextPlate {
+    KeyedImage Image;
+    int Width = -1, Height = -1;
+    uint32_t Generation = 0;
+  };
+
+  // A composed caption bar: what it shows, its image and the layout it was drawn with.
+  struct ComposedCaption {
+    std::optional<FrameImageKey> Key;
+    fw::TBitmap Image;
+    CaptionLayout Layout;
+  };
+  // FCaptionLayout's text rectangles and button places made current (as DrawCaptionText and
+  // LayoutCaptionButtons leave them).
+  void UseCaptionLayout();
+
+  // The caption text last measured, and its size in the caption font.
+  struct MeasuredCaption {
+    std::wstring Text;
+    bool Wide = true;  // drawn as wide text
+    Size Extent;
+  };
+  // The icon's last drawing off-screen: the pixels under it before and after.
+  struct IconDrawing {
+    HICON Icon = nullptr;                     // the scaled icon drawn; nullptr when nothing is kept
+    COLORREF TextColour = 0, BackColour = 0;  // the DC's, which a monochrome icon takes
+    fw::TBitmap Under, Before, After;
+  };
+
+  std::optional<FrameImageKey> FFrameKey;       // what the composed images show
+  ComposedCaption FOtherCaption;                // the last caption of the other activation state
+  TextPlate FTextPlates[2];                     // of the inactive [0] and the active [1] caption
+  BorderImages FBorderImages[2];                // of the inactive [0] and the active [1] frame
+  const BorderImages* FShownBorders = nullptr;  // those FFrameKey was composed with
+  uint32_t FFrameGeneration = 0;                // counts skin and icon changes
+  KeyedImage FIconImage;                        // FIconBitmap keyed with magenta, drawn without an icon
+  fw::UniqueIcon FScaledIcon;                   // ScaledIcon's copy
+  HICON FScaledIconSource = nullptr;            // the icon it was copied from
+  SIZE FScaledIconSize{};
+  IconDrawing FLastIconDrawing;
+  std::optional<MeasuredCaption> FMeasuredCaption;
   WindowMethodHook FFormMethod;                // FOldWindowMethod: the form's window method
   std::unique_ptr<MdiClientHook> FClientHook;  // FOldClientProc: the MDI client's chain layer
   HRGN FRegion = nullptr;                      // the region set on the window (the system owns it)

@@ -409,4 +409,21 @@ std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetri
   return plan;
 }
 
+std::optional<RegionPlan> PlanMinimizedRegion(const FrameWindow& window, const FrameMetrics& m, const FrameSkin& skin) {
+  const int w = window.Width;
+  const int h = window.Height;
+  if (w <= 0 || h <= 0) return std::nullopt;
+  if (window.Mdi != TMdiKind::mkChild || window.State != TWindowState::wsMinimized) return std::nullopt;
+  RegionPlan plan;
+  plan.Window = Rect{0, 0, w, h};
+  plan.Inner = Rect{0, std::min(m.BorderTop, h), w, h};
+  if (skin.Top.Trans != 1 || m.BorderTop <= 1) {
+    plan.WholeWindow = true;
+    return plan;
+  }
+  // The piece as the caption paints it, the whole strip wide; rows below the window fall away.
+  plan.Strips = {{TBorderPiece::bpTop, Rect{0, 0, w, m.BorderTop}, StripFill::FromBitmap}};
+  return plan;
+}
+
 }  // namespace skin

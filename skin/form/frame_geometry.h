@@ -363,5 +363,10 @@ struct RegionPlan {
 [[nodiscard]] std::optional<RegionPlan> PlanRegion(const FrameWindow& window,
                                                    const FrameMetrics& metrics,
                                                    const FrameSkin& skin);
+// The region of a minimized MDI child, which shows its caption bar alone across its whole width
+// (PlanRegion gives none): the top piece's shape there when it is transparent, and the rest of
+// the window whole. None for any other window or without area.
+[[nodiscard]] std::optional<RegionPlan> PlanMinimizedRegion(const FrameWindow& window, const FrameMetrics& metrics,
+                                                            const FrameSkin& skin);
 
 }  // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/paint/skin_paint.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/handles.h"
 #include "skin/paint/platform_family.h"
@@ -138,6 +139,48 @@ fw::UniqueBitmap KeyMask(const fw::TBitmap& bitmap, int width, int height, COLOR
   return mask;
 }
 
+// The frame with its middle repeated (TileFrameHorz) in a new image of width × height.
+fw::TBitmap RepeatedMiddleImage(int width, int height, const fw::TBitmap& bitmap, FrameStrip strip, int frame_count,
+                                int frame_index, const FrameMargins& margins) {
+  const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
+  const SliceList parts = RepeatedMiddleParts(Size{width, height}, FromRECT(frame), margins);
+  if (width <= 0 || height <= 0 || parts.size() == 0) return {};
+  fw::TBitmap image = NewImage(width, height);
+  PaintParts(image, bitmap, parts);
+  return image;
+}
+
+// Puts the top-left width × height pixels of `source` onto the DC at (left, top), leaving the
+// destination where the mask (KeyMask, selected into `mask_dc`) is white, in three blits:
+// dest ^ source, masked to the key pixels, ^ source again: the key pixels get their destination
+// back, all others the source.
+void PutMaskedByBlits(HDC dc, int left, int top, int width, int height, HDC source, HDC mask_dc) {
+  const COLORREF background = ::SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF text = ::SetTextColor(dc, RGB(0, 0, 0));
+  ::BitBlt(dc, left, top, width, height, source, 0, 0, SRCINVERT);
+  ::BitBlt(dc, left, top, width, height, mask_dc, 0, 0, SRCAND);
+  ::BitBlt(dc, left, top, width, height, source, 0, 0, SRCINVERT);
+  ::SetTextColor(dc, text);
+  ::SetBkColor(dc, background);
+}
+
+fw::UniqueMemoryDC MaskDC() {
+  fw::UniqueMemoryDC mask_dc(::CreateCompatibleDC(nullptr));
+  if (!mask_dc) throw fw::EOutOfResources("cannot create a DC for a transparency mask");
+  return mask_dc;
+}
+
+// The same with MaskBlt on the NT family, which never shows the destination half done.
+void PutMasked(HDC dc, int left, int top, int width, int height, HDC source, HBITMAP mask) {
+  if (IsWindowsNT()) {
+    ::MaskBlt(dc, left, top, width, height, source, 0, 0, mask, 0, 0, kKeepDestinationWhereMaskIsWhite);
+    return;
+  }
+  const fw::UniqueMemoryDC mask_dc = MaskDC();
+  fw::SelectObjectGuard select(mask_dc.get(), mask);
+  PutMaskedByBlits(dc, left, top, width, height, source, mask_dc.get());
+}
+
 // Lets the parent erase and paint itself into the DC with the origin moved to (left, top) of the
 // parent and the drawing clipped to the control's client rectangle there.
 template <typename Perform>
@@ -220,15 +263,18 @@ void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bit
                    FrameStrip strip, Keying keying, int frame_count, int frame_index,
                    const FrameMargins& margins) {
   if (!canvas.Handle() || Inverted(rect)) return;
-  const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  const SliceList parts =
-      RepeatedMiddleParts(Size{Width(rect), Height(rect)}, FromRECT(frame), margins);
-  if (parts.size() == 0) return;
-  fw::TBitmap image = NewImage(Width(rect), Height(rect));
-  PaintParts(image, bitmap, parts);
-  image.SetTransparent(keying == Keying::Transparent);
-  image.SetTransparentColor(static_cast<fw::TColor>(kKeyColor));
-  canvas.Draw(rect.left, rect.top, image);
+  fw::TBitmap image = RepeatedMiddleImage(Width(rect), Height(rect), bitmap, strip, frame_count, frame_index, margins);
+  if (image.Empty()) return;
+  if (keying == Keying::Transparent) {
+    KeyedImage(std::move(image), kKeyColor).Draw(canvas.Handle(), rect);
+  } else {
+    canvas.Draw(rect.left, rect.top, image);
+  }
+}
+
+KeyedImage KeyedFrameHorz(int width, int height, const fw::TBitmap& bitmap, FrameStrip strip, int frame_count,
+                          int frame_index, const FrameMargins& margins) {
+  return KeyedImage(RepeatedMiddleImage(width, height, bitmap, strip, frame_count, frame_index, margins), kKeyColor);
 }
 
 void TileRect(fw::TCanvas& canvas, const RECT& dest, const fw::TBitmap& bitmap,
@@ -269,26 +315,35 @@ void DrawTransparent(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, COLORR
   const int w = std::min(Width(rect), bitmap.Width());
   const int h = std::min(Height(rect), bitmap.Height());
   if (w <= 0 || h <= 0) return;
-  HDC source = bitmap.DC();
-
   const fw::UniqueBitmap mask = KeyMask(bitmap, w, h, key);
-  if (IsWindowsNT()) {
-    ::MaskBlt(dc, rect.left, rect.top, w, h, source, 0, 0, mask.get(), 0, 0,
-              kKeepDestinationWhereMaskIsWhite);
+  PutMasked(dc, rect.left, rect.top, w, h, bitmap.DC(), mask.get());
+}
+
+KeyedImage::KeyedImage(fw::TBitmap image, COLORREF key) : image_(std::move(image)) {
+  if (image_.Empty()) return;
+  mask_ = KeyMask(image_, image_.Width(), image_.Height(), key);
+  mask_dc_ = MaskDC();
+  ::SelectObject(mask_dc_.get(), mask_.get());
+}
+
+void KeyedImage::Draw(HDC dc, const RECT& rect) const {
+  if (!dc || Inverted(rect) || image_.Empty()) return;
+  // The mask's top-left part is the mask DrawTransparent would read out of that part.
+  const int w = std::min(skin::Width(rect), image_.Width());
+  const int h = std::min(skin::Height(rect), image_.Height());
+  if (w <= 0 || h <= 0) return;
+  // Nobody sees an off-screen image half done: there the three plain blits, much cheaper than
+  // MaskBlt, give the same pixels.
+  if (IsWindowsNT() && ::GetObjectType(dc) != OBJ_MEMDC) {
+    ::MaskBlt(dc, rect.left, rect.top, w, h, image_.DC(), 0, 0, mask_.get(), 0, 0, kKeepDestinationWhereMaskIsWhite);
     return;
   }
-  // dest ^ source, masked to the key pixels, ^ source again: the key pixels get their
-  // destination back, all others the source.
-  fw::UniqueMemoryDC mask_dc(::CreateCompatibleDC(nullptr));
-  if (!mask_dc) throw fw::EOutOfResources("cannot create a DC for a transparency mask");
-  fw::SelectObjectGuard select(mask_dc.get(), mask.get());
-  const COLORREF background = ::SetBkColor(dc, RGB(255, 255, 255));
-  const COLORREF text = ::SetTextColor(dc, RGB(0, 0, 0));
-  ::BitBlt(dc, rect.left, rect.top, w, h, source, 0, 0, SRCINVERT);
-  ::BitBlt(dc, rect.left, rect.top, w, h, mask_dc.get(), 0, 0, SRCAND);
-  ::BitBlt(dc, rect.left, rect.top, w, h, source, 0, 0, SRCINVERT);
-  ::SetTextColor(dc, text);
-  ::SetBkColor(dc, background);
+  PutMaskedByBlits(dc, rect.left, rect.top, w, h, image_.DC(), mask_dc_.get());
+}
+
+KeyedImage KeyedFrame(const fw::TBitmap& bitmap, int frame_count, int frame_index, int width, int height) {
+  const RECT frame = FrameRect(bitmap, FrameStrip::SideBySide, frame_count, frame_index);
+  return KeyedImage(StretchedFrameCopy(bitmap, frame, width, height), kKeyColor);
 }
 
 void DrawFrameKeyed(fw::TCanvas& canvas, const RECT& rect, int frame_count, int frame_index,

@@ -110,6 +110,34 @@ void TileRect(fw::TCanvas& canvas, const RECT& dest, const fw::TBitmap& bitmap, 
 // blits with a monochrome mask elsewhere.
 void DrawTransparent(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, COLORREF key);
 
+// An image with the mask of its key-coloured pixels, made once and put on as often as needed:
+// what DrawTransparent does with the image, without reading the mask out of it every time.
+class KeyedImage {
+ public:
+  KeyedImage() = default;
+  // `image` keyed with `key`; empty when the image is.
+  KeyedImage(fw::TBitmap image, COLORREF key);
+  [[nodiscard]] bool Empty() const { return image_.Empty(); }
+  [[nodiscard]] int Width() const { return image_.Width(); }
+  [[nodiscard]] int Height() const { return image_.Height(); }
+  // The same pixels as DrawTransparent (dc, rect, image, key).
+  void Draw(HDC dc, const RECT& rect) const;
+
+ private:
+  fw::TBitmap image_;
+  fw::UniqueBitmap mask_;
+  fw::UniqueMemoryDC mask_dc_;  // holds mask_ selected; freed first
+};
+
+// The frame (frames side by side) stretched to width × height and keyed with kKeyColor: drawn
+// into a rectangle of that size it gives what DrawFrameStretched gives with Keying::Transparent.
+[[nodiscard]] KeyedImage KeyedFrame(const fw::TBitmap& bitmap, int frame_count, int frame_index, int width, int height);
+
+// TileFrameHorz's image for a rectangle of width × height, keyed with kKeyColor: drawn into such
+// a rectangle, it gives what TileFrameHorz gives there with Keying::Transparent.
+[[nodiscard]] KeyedImage KeyedFrameHorz(int width, int height, const fw::TBitmap& bitmap, FrameStrip strip,
+                                        int frame_count, int frame_index, const FrameMargins& margins);
+
 // The frame (frames side by side) stretched into the rectangle and drawn onto the canvas with
 // kKeyColor as its transparent colour.
 void DrawFrameKeyed(fw::TCanvas& canvas, const RECT& rect, int frame_count, int frame_index,

@@ -1,8 +1,9 @@
 // Timing of the skinned frame (run by hand, not a test), all in one run so that ratios compare
 // like with like:
-//   1. PaintFrame of a window of the main window's size (655 × 485) and of one maximized at
-//      1920 × 1080, into the window and into a bitmap, painted again with nothing changed and
-//      composed anew, beside one BitBlt of the same area; a caption button turning hot;
+//   1. PaintFrame of a window of the main window's size (655 × 485), with an icon, and of one
+//      maximized at 1920 × 1080, into the window and into a bitmap, painted again with nothing
+//      changed and composed anew (activation state, caption text), beside one BitBlt of the same
+//      area; what one composition's parts cost; a caption button turning hot;
 //   2. UpdateRegion after a resize (the transparent region rebuilt from the border images);
 //   3. a resize drag of 100 steps (SetWindowPos, then the frame and client painted at once),
 //      of a skinned window and of the same window without skin, taking turns.
@@ -66,6 +67,8 @@ HWND CreateBenchWindow(int width, int height) {
   if (!registered) return nullptr;
   HWND window = CreateWindowExA(0, kClassName, "Pastelle V2.0", WS_OVERLAPPEDWINDOW, 20, 20, width, height, nullptr,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+  // An icon in the caption, as the program's main window has.
+  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(LoadIconA(nullptr, IDI_APPLICATION)));
   ShowWindow(window, SW_SHOW);
   SetActiveWindow(window);
   testutil::PumpMessages(30);
@@ -157,9 +160,10 @@ int main(int argc, char** argv) {
               skinner->FBorderBottom, skinner->FOwnRegion ? "with a region" : "without region");
 
   // 1. PaintFrame beside one BitBlt of the same area: painted again with nothing changed (a
-  //    repeated WM_NCPAINT), and composed anew (the window's active state flips every time).
-  std::printf("\n%-24s %11s %11s %11s %11s %7s %7s\n", "PaintFrame", "same us", "to bmp us", "anew us", "BitBlt us",
-              "same/B", "anew/B");
+  //    repeated WM_NCPAINT), composed anew for the other activation state (it flips every time),
+  //    and composed anew for a caption text of another width (its suffix changes every time).
+  std::printf("\n%-24s %10s %10s %10s %10s %10s %7s %7s %7s\n", "PaintFrame", "same us", "to bmp us", "state us",
+              "text us", "BitBlt us", "same/B", "state/B", "text/B");
   for (const bool maximized : {false, true}) {
     if (maximized) {
       ShowWindow(window, SW_MAXIMIZE);
@@ -179,17 +183,53 @@ int main(int argc, char** argv) {
         },
         50);
     skinner->FActive = 1;
+    const double newText = MicrosPerCall(
+        [&] {
+          skinner->FCaptionSuffix = skinner->FCaptionSuffix.size() == 2 ? L"   " : L"  ";
+          skinner->PaintFrame(nullptr);
+        },
+        50);
+    skinner->FCaptionSuffix = L"  ";
     fw::WindowDC windowDC(window, fw::WindowDC::Area::Window);
     const double blit =
         MicrosPerCall([&] { BitBlt(windowDC.get(), 0, 0, size.cx, size.cy, source.DC(), 0, 0, SRCCOPY); }, 50);
     char name[64];
     std::snprintf(name, sizeof name, "%ld x %ld%s", size.cx, size.cy, maximized ? " maximized" : "");
-    std::printf("%-24s %11.1f %11.1f %11.1f %11.1f %7.2f %7.2f\n", name, same, intoBitmap, anew, blit, same / blit,
-                anew / blit);
+    std::printf("%-24s %10.1f %10.1f %10.1f %10.1f %10.1f %7.2f %7.2f %7.2f\n", name, same, intoBitmap, anew, newText,
+                blit, same / blit, anew / blit, newText / blit);
   }
   ShowWindow(window, SW_RESTORE);
   SetWindowPos(window, nullptr, 0, 0, 655, 485, SWP_NOMOVE | SWP_NOZORDER);
   testutil::PumpMessages(30);
+
+  // Where the time of one composition goes, each part drawn into a bitmap: the border pieces
+  // (made once per size, activation state and skin), and what a new caption draws again.
+  {
+    const SIZE size = SizeOf(window);
+    fw::TBitmap target(size.cx, size.cy, fw::pf24bit);
+    fw::TCanvas canvas(target.DC());
+    const int w = size.cx, h = size.cy;
+    const int left = skinner->FBorderLeft, right = skinner->FBorderRight, top = skinner->FBorderTop,
+              bottom = skinner->FBorderBottom;
+    auto part = [](const char* name, double micros) { std::printf("  %-34s %8.1f us\n", name, micros); };
+    std::printf("\nparts at %ld x %ld, drawn into a bitmap:\n", size.cx, size.cy);
+    part("left, right and bottom pieces",
+         MicrosPerCall(
+             [&] {
+               skinner->DrawBorderPiece(skin::TBorderPiece::bpLeft, RECT{0, 0, left, h}, target.DC());
+               skinner->DrawBorderPiece(skin::TBorderPiece::bpRight, RECT{0, 0, right, h}, target.DC());
+               skinner->DrawBorderPiece(skin::TBorderPiece::bpBottom, RECT{0, 0, w, bottom}, target.DC());
+             },
+             30));
+    part("top piece",
+         MicrosPerCall(
+             [&] {
+               skinner->DrawBorderPiece(skin::TBorderPiece::bpTop, RECT{left, 0, w - right, top}, target.DC());
+             },
+             30));
+    part("caption text", MicrosPerCall([&] { skinner->DrawCaptionText(canvas, RECT{left, 0, w - right, top}); }, 30));
+    part("caption buttons and icon", MicrosPerCall([&] { skinner->DrawCaptionButtons(canvas); }, 30));
+  }
 
   // A caption button turning hot: the caption composed again and put on.
   size_t hoverable = 0;

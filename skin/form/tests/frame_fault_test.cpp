@@ -93,7 +93,10 @@ class BrokenFrameSkin : public FrameTest, public testing::WithParamInterface<Bro
 TEST_P(BrokenFrameSkin, WindowIsSkinnedAndPaintedWithoutCrashOrLeak) {
   const BrokenSkin& c = GetParam();
   UseSkin(SolidFrameSkin(c.recipe));
+  // The other window is skinned before the first exercise too: its frame images, kept per
+  // activation state, are then all made during it.
   HWND other = CreateTestWindow("SkinFrameOther");
+  ASSERT_NE(ActivateSkinned(other), nullptr);
   TWinSkinForm* skinner = SkinnedWindow("SkinFrameBroken", WS_OVERLAPPEDWINDOW, 0, c.width, c.height);
   ASSERT_NE(skinner, nullptr);
   ExerciseFrame(*skinner, other);  // what the system keeps after the first time

@@ -647,6 +647,40 @@ TEST(FrameGeometry, RegionStripsComeFromTheTransparentBordersPicturesWhereTheyCa
   EXPECT_EQ(skin::PlanRegion(MainWindow(0, 100), metrics, skin), std::nullopt) << "no area";
 }
 
+TEST(FrameGeometry, MinimizedMdiChildsRegionIsItsCaptionBarAcrossTheWholeWidth) {
+  using skin::StripFill;
+  using skin::TBorderPiece;
+  FrameSkin skin = DefaultSkin();  // the top transparent
+  FrameWindow window = MainWindow(160, 24);
+  window.Mdi = TMdiKind::mkChild;
+  window.State = TWindowState::wsMinimized;
+  const FrameMetrics metrics = skin::MeasureFrame(window, skin);
+  auto region = skin::PlanMinimizedRegion(window, metrics, skin);
+  ASSERT_TRUE(region);
+  EXPECT_FALSE(region->WholeWindow);
+  EXPECT_EQ(region->Inner, (Rect{0, 24, 160, 24})) << "a caption higher than the window leaves no rest";
+  EXPECT_EQ(region->Strips,
+            (std::vector<skin::RegionStrip>{{TBorderPiece::bpTop, {0, 0, 160, 28}, StripFill::FromBitmap}}));
+  window.Height = 40;
+  region = skin::PlanMinimizedRegion(window, metrics, skin);
+  ASSERT_TRUE(region);
+  EXPECT_EQ(region->Inner, (Rect{0, 28, 160, 40}));
+
+  skin.Top.Trans = 0;
+  region = skin::PlanMinimizedRegion(window, metrics, skin);
+  ASSERT_TRUE(region);
+  EXPECT_TRUE(region->WholeWindow);
+  // Only a minimized MDI child, and only with area.
+  window.State = TWindowState::wsNormal;
+  EXPECT_EQ(skin::PlanMinimizedRegion(window, metrics, skin), std::nullopt);
+  window.State = TWindowState::wsMinimized;
+  window.Mdi = TMdiKind::mkNone;
+  EXPECT_EQ(skin::PlanMinimizedRegion(window, metrics, skin), std::nullopt);
+  window.Mdi = TMdiKind::mkChild;
+  window.Width = 0;
+  EXPECT_EQ(skin::PlanMinimizedRegion(window, metrics, skin), std::nullopt);
+}
+
 TEST(FrameGeometry, TheWindowSizeAroundAClientAndAWidenedDialog) {
   const FrameMetrics metrics{4, 28, 4, 5, 19};
   skin::CaptionTextStyle title;

@@ -114,6 +114,103 @@ TEST_F(FrameTest, InactiveWindowPaintsTheSecondFramesAndInactiveButtons) {
   EXPECT_EQ(shown.Pixel(w / 2, 1), Painted(kTopColours.inactive));
 }
 
+TEST_F(FrameTest, FrameImagesKeptForBothActivationStatesFollowTheWindowsSize) {
+  UseSkin(SolidFrameSkin());
+  TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);
+  ASSERT_NE(skinner, nullptr);
+  SetWindowTextA(skinner->FHandle, "Kept");
+  testutil::PumpMessages(20);
+  skinner->FActive = 1;
+  const fw::TBitmap active = PaintedFrame(*skinner);
+  skinner->FActive = 0;
+  const fw::TBitmap inactive = PaintedFrame(*skinner);
+  skinner->FActive = 1;
+  const fw::TBitmap activeAgain = PaintedFrame(*skinner);
+  const SIZE s = SizeOf(skinner->FHandle);
+  EXPECT_EQ(inactive.Pixel(1, s.cy / 2), Painted(kLeftColours.inactive));
+  for (int y = 0; y < s.cy; ++y)
+    for (int x = 0; x < s.cx; ++x) ASSERT_EQ(activeAgain.Pixel(x, y), active.Pixel(x, y)) << x << "," << y;
+
+  // A new size: both states are made for it, the one not shown before too.
+  SetWindowPos(skinner->FHandle, nullptr, 0, 0, 300, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  testutil::PumpMessages(10);
+  ASSERT_EQ(SizeOf(skinner->FHandle).cx, 300);
+  skinner->FActive = 1;
+  (void)PaintedFrame(*skinner);
+  skinner->FActive = 0;
+  const fw::TBitmap smaller = PaintedFrame(*skinner);
+  skinner->FActive = 1;
+  EXPECT_TRUE(AllPixels(smaller, RECT{0, 0, 4, 200}, Painted(kLeftColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{296, 0, 300, 200}, Painted(kRightColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{4, 196, 296, 200}, Painted(kBottomColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{4, 0, 296 - 73, 2}, Painted(kTopColours.inactive)));
+  EXPECT_TRUE(AllPixels(smaller, RECT{300 - 25, 2, 296, 22}, Painted(StandardButtons()[0].colours[3])));
+}
+
+TEST_F(FrameTest, CaptionKeptForTheOtherActivationStateBringsItsOwnButtonsBack) {
+  // One button only while active, another only while inactive, at the same place.
+  FrameSkinSpec recipe = WithoutButtons();
+  ButtonSpec whenActive;
+  whenActive.action = 77;
+  whenActive.visibility = whenActive.visibility1 = skin::bvActive;
+  ButtonSpec whenInactive = whenActive;
+  whenInactive.action = 78;
+  whenInactive.visibility = whenInactive.visibility1 = skin::bvInactive;
+  whenInactive.colours[0] = whenInactive.colours[3] = 0x00C000;
+  recipe.buttons = {whenActive, whenInactive};
+  UseSkin(SolidFrameSkin(recipe));
+  TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);
+  ASSERT_NE(skinner, nullptr);
+  const int w = SizeOf(skinner->FHandle).cx;
+  const RECT place{w - 30, 2, w - 30 + 21, 22};
+  const POINT inside{place.left + 5, place.top + 5};
+  for (int round = 0; round < 3; ++round) {
+    for (const bool active : {true, false}) {
+      SCOPED_TRACE(std::string(active ? "active" : "inactive") + ", round " + std::to_string(round));
+      skinner->FActive = active ? 1 : 0;
+      const fw::TBitmap frame = PaintedFrame(*skinner);
+      EXPECT_TRUE(AllPixels(frame, place, Painted(active ? whenActive.colours[0] : whenInactive.colours[0])));
+      EXPECT_EQ(skinner->FButtons[0]->Visible, active ? 1 : 0);
+      EXPECT_EQ(skinner->FButtons[1]->Visible, active ? 0 : 1);
+      const skin::TWinSysButton* hit = skinner->CaptionButtonAt(inside);
+      ASSERT_NE(hit, nullptr);
+      EXPECT_EQ(hit->SkinButton->Action, active ? 77 : 78);
+    }
+  }
+}
+
+TEST_F(FrameTest, IconDrawnOffScreenFollowsWhatLiesUnderIt) {
+  UseSkin(SolidFrameSkin());
+  TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 200);
+  ASSERT_NE(skinner, nullptr);
+  HICON icon = LoadIconA(nullptr, IDI_WARNING);
+  SendMessageA(skinner->FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  const int size = skinner->FIconSize;
+  ASSERT_GT(size, 0);
+  // The icon as DrawIconEx draws it over a background, beside what the skinner draws there.
+  fw::UniqueIcon scaled(static_cast<HICON>(CopyImage(icon, IMAGE_ICON, size, size, LR_COPYFROMRESOURCE)));
+  auto over = [&](COLORREF background, bool bySkinner) {
+    fw::TBitmap image(size + 4, size + 4, fw::pf32bit);
+    fw::UniqueBrush brush(CreateSolidBrush(background));
+    const RECT all{0, 0, size + 4, size + 4};
+    FillRect(image.DC(), &all, brush.get());
+    if (bySkinner) {
+      skinner->DrawIcon(image.DC(), RECT{2, 2, 2 + size, 2 + size});
+    } else {
+      DrawIconEx(image.DC(), 2, 2, scaled ? scaled.get() : icon, size, size, 0, nullptr, DI_NORMAL);
+    }
+    return image;
+  };
+  for (const COLORREF background :
+       {RGB(255, 255, 255), RGB(255, 255, 255), RGB(0, 0, 128), RGB(0, 0, 128), RGB(255, 255, 255)}) {
+    const fw::TBitmap expected = over(background, false);
+    const fw::TBitmap drawn = over(background, true);
+    for (int y = 0; y < expected.Height(); ++y)
+      for (int x = 0; x < expected.Width(); ++x)
+        ASSERT_EQ(drawn.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y << " over " << std::hex << background;
+  }
+}
+
 TEST_F(FrameTest, MaximizedWindowShowsRestoreInsteadOfMaximize) {
   UseSkin(SolidFrameSkin());
   TWinSkinForm* skinner = SkinnedWindow("SkinFramePaint", WS_OVERLAPPEDWINDOW, 0, 400, 300);

@@ -248,12 +248,24 @@ TEST_F(FrameTest, HitTestKeepsTheTopRowsAndMakesTheRestOfTheCaptionBarCaption) {
   EXPECT_EQ(HitAt(window, size.cx - 1, size.cy - 1), HTBOTTOMRIGHT);
 }
 
+// Registers a window class of this module once.
+void RegisterClassOnce(const char* name, WNDPROC procedure, UINT style = 0) {
+  WNDCLASSA wc{};
+  if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return;
+  wc.style = style;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.lpszClassName = name;
+  RegisterClassA(&wc);
+}
+
 // An MDI frame of its own class, its client, and children made through the client.
 class MdiWindows {
  public:
   explicit MdiWindows(std::vector<HWND>& windows) {
-    RegisterOnce("SkinFrameMdiFrame", FrameProc);
-    RegisterOnce("SkinFrameMdiChild", DefMDIChildProcA);
+    RegisterClassOnce("SkinFrameMdiFrame", FrameProc);
+    RegisterClassOnce("SkinFrameMdiChild", DefMDIChildProcA);
     frame = CreateWindowExA(0, "SkinFrameMdiFrame", "frame", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 20, 20, 600, 450,
                             nullptr, nullptr, GetModuleHandleA(nullptr), this);
     windows.push_back(frame);
@@ -278,15 +290,6 @@ class MdiWindows {
   HWND client = nullptr;
 
  private:
-  static void RegisterOnce(const char* name, WNDPROC procedure) {
-    WNDCLASSA wc{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), name, &wc)) return;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
-    RegisterClassA(&wc);
-  }
   static LRESULT CALLBACK FrameProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     HWND mdiClient = FindWindowExA(window, nullptr, "MDICLIENT", nullptr);
     return DefFrameProcA(window, mdiClient, msg, wParam, lParam);
@@ -315,15 +318,25 @@ TEST_F(FrameTest, MenuBandOfAnMdiChildAnswersHtMenu) {
   EXPECT_EQ(HitAt(child, 100, 10 + band), HTCLIENT);
 }
 
-TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientArea) {
+// The frame tests with an MDI frame and a child of it, both skinned.
+class MdiFrameTest : public FrameTest {
+ protected:
+  // Shows and skins the frame, makes a child and waits until its skinner has applied the skin.
+  TWinSkinForm* SkinnedChild(MdiWindows& mdi) {
+    ShowWindow(mdi.frame, SW_SHOW);
+    if (!ActivateSkinned(mdi.frame)) return nullptr;
+    TWinSkinForm* skinner = SkinnerOf(mdi.CreateChild());
+    if (!skinner || !testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; })) return nullptr;
+    return skinner;
+  }
+};
+
+TEST_F(MdiFrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientArea) {
   UseSkin(SolidFrameSkin());
   MdiWindows mdi(windows);
-  ShowWindow(mdi.frame, SW_SHOW);
-  ASSERT_NE(ActivateSkinned(mdi.frame), nullptr);
-  HWND child = mdi.CreateChild();
-  TWinSkinForm* skinner = SkinnerOf(child);
+  TWinSkinForm* skinner = SkinnedChild(mdi);
   ASSERT_NE(skinner, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return skinner->FLifeState == skin::lsActive; }));
+  HWND child = skinner->FHandle;
   fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
 
   SendMessageA(mdi.client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child), 0);
@@ -358,6 +371,48 @@ TEST_F(FrameTest, MaximizedMdiChildHasNoSkinnedFrameNoRegionAndTheDefaultClientA
   EXPECT_EQ(skinner->FWindowState, skin::TWindowState::wsNormal);
   EXPECT_EQ(PaintedFrame(*skinner).Pixel(1, 60), Painted(kLeftColours.active));
   EXPECT_NE(GetWindowRgn(child, region.get()), ERROR);
+}
+
+// A minimized MDI child shows its caption bar alone. Its region is that bar's shape in the skin
+// of now: in the skin it was minimized with, and again after a switch to a skin of other corners
+// and caption height. No magenta pixel of the caption it paints lies inside the region.
+TEST_F(MdiFrameTest, MinimizedMdiChildsRegionFollowsTheCaptionOfEachSkin) {
+  skin::TSkinData* data = UseSkin(DefaultSkin());
+  MdiWindows mdi(windows);
+  TWinSkinForm* skinner = SkinnedChild(mdi);
+  ASSERT_NE(skinner, nullptr);
+  HWND child = skinner->FHandle;
+  SendMessageA(mdi.client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  ShowWindow(child, SW_MINIMIZE);
+  testutil::PumpMessages(50);
+  ASSERT_EQ(skinner->FWindowState, skin::TWindowState::wsMinimized);
+  const int defaultCaption = skinner->FBorderTop;
+  for (const Bytes& stored : {MidnightSkin(), DefaultSkin()}) {
+    data->SetSkinStream(stored);
+    data->ApplySkin();
+    manager->ProcessCommand();
+    testutil::PumpMessages(20);
+    SCOPED_TRACE("caption " + std::to_string(skinner->FBorderTop));
+    const fw::TBitmap painted = PaintedFrame(*skinner);
+    fw::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(child, region.get()), ERROR) << "no region";
+    const SIZE s = SizeOf(child);
+    int magenta = 0, inside = 0;
+    for (int y = 0; y < std::min<int>(s.cy, skinner->FBorderTop); ++y)
+      for (int x = 0; x < s.cx; ++x) {
+        const bool in = PtInRegion(region.get(), x, y) != FALSE;
+        if (painted.Pixel(x, y) == RGB(255, 0, 255)) {
+          ++magenta;
+          EXPECT_FALSE(in) << "magenta at " << x << "," << y;
+        } else {
+          inside += in;
+        }
+      }
+    EXPECT_GT(magenta, 0) << "the skin's caption has transparent corners";
+    EXPECT_GT(inside, s.cx * 4) << "the caption itself is in";
+    EXPECT_TRUE(PtInRegion(region.get(), s.cx / 2, s.cy - 1)) << "the rest of the window is whole";
+  }
+  EXPECT_EQ(skinner->FBorderTop, defaultCaption);
 }
 
 // ---- The window region --------------------------------------------------------------------------
@@ -451,6 +506,57 @@ TEST_F(FrameTest, TransparentCornersAreCutOutAndTheRegionFollowsASize) {
   EXPECT_TRUE(inRegion(499, 319)) << "the bottom-right pixel of the right piece";
   EXPECT_FALSE(inRegion(500, 10));
 }
+
+// ---- The client after the frame change ----------------------------------------------------------
+
+// A window that paints its whole client in one colour and leaves erasing to its paint, as the
+// gallery's plain windows do; the skinner of a window without framework form erases in the skin's
+// face colour first.
+struct GreenWindow {
+  static constexpr COLORREF kGreen = RGB(0, 200, 0);
+  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ERASEBKGND) return 1;
+    if (msg == WM_PAINT) {
+      PAINTSTRUCT paint{};
+      HDC dc = BeginPaint(window, &paint);
+      RECT client{};
+      GetClientRect(window, &client);
+      fw::UniqueBrush green(CreateSolidBrush(kGreen));
+      FillRect(dc, &client, green.get());
+      EndPaint(window, &paint);
+      return 0;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+  }
+  static const char* Class() {
+    RegisterClassOnce("SkinFrameGreen", Procedure, CS_HREDRAW | CS_VREDRAW);
+    return "SkinFrameGreen";
+  }
+};
+
+class ShippedSkinClient : public FrameTest, public testing::WithParamInterface<ShippedSkin> {};
+
+TEST_P(ShippedSkinClient, ClientShowsOnlyWhatTheWindowPaintedAfterTheFrameChange) {
+  UseSkin(GetParam().stored());
+  for (const DWORD style : {DWORD{WS_POPUP | WS_CAPTION | WS_SYSMENU}, DWORD{WS_OVERLAPPEDWINDOW}}) {
+    SCOPED_TRACE(style & WS_POPUP ? "popup" : "overlapped");
+    HWND window = CreateWindowExA(0, GreenWindow::Class(), "Green", style | WS_VISIBLE, 60, 60, 283, 152, nullptr,
+                                  nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    windows.push_back(window);
+    ASSERT_NE(ActivateSkinned(window), nullptr);
+    testutil::PumpMessages(30);
+    const fw::TBitmap shown = ShownWindow(window);
+    const POINT origin = ClientOrigin(window);
+    const RECT client = ClientOf(window);
+    ASSERT_GT(client.bottom, 20);
+    for (int y = 0; y < client.bottom; ++y)
+      for (int x = 0; x < client.right; ++x)
+        ASSERT_EQ(shown.Pixel(origin.x + x, origin.y + y), GreenWindow::kGreen) << "client " << x << "," << y;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, ShippedSkinClient, testing::ValuesIn(ShippedSkins()), CaseName<ShippedSkin>);
 
 // ---- Before the skin is applied -----------------------------------------------------------------
 

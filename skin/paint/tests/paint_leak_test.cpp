@@ -90,6 +90,10 @@ class PaintLeak : public ::testing::TestWithParam<skin::PlatformFamily> {
          [this](fw::TBitmap& t) {
            skin::DrawFrameMasked(t.DC(), RECT{0, 0, 9, 9}, 2, 1, bitmap_);
          }},
+        {"KeyedFrame",
+         [this](fw::TBitmap& t) {
+           skin::KeyedFrame(bitmap_, 2, 1, 9, 9).Draw(t.DC(), RECT{0, 0, 9, 9});
+         }},
         {"DrawParentBackground",
          [this](fw::TBitmap& t) { skin::DrawParentBackground(label_, t.DC()); }},
         {"GetWindowCaption", [this](fw::TBitmap&) { (void)skin::GetWindowCaption(child_.get()); }},

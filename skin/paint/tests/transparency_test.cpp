@@ -67,6 +67,60 @@ TEST(Transparency, DrawTransparentDrawsTheTopLeftPartThatFitsBothRectangleAndBit
   }
 }
 
+// A KeyedImage reads its mask once: drawn twice, into memory through both code paths and onto a
+// window through MaskBlt, it gives exactly what DrawTransparent gives.
+TEST(Transparency, KeyedImageDrawsWhatDrawTransparentDraws) {
+  const Picture image = {"abMc", "MdeM", "fMgh"};
+  const RECT places[] = {{1, 1, 5, 4}, {2, 0, 4, 1}, {3, 1, 7, 4}, {0, 2, 3, 4}};
+  for (skin::PlatformFamily family : paint_test::kFamilies) {
+    skin::ScopedPlatformFamily forced(family);
+    const skin::KeyedImage keyed(FromPicture(image, fw::pf32bit), paint_test::kMagenta);
+    const fw::TBitmap plain = FromPicture(image, fw::pf32bit);
+    for (const RECT& place : places) {
+      fw::TBitmap expected = FromPicture(kDestination);
+      skin::DrawTransparent(expected.DC(), place, plain, paint_test::kMagenta);
+      fw::TBitmap target = FromPicture(kDestination);
+      keyed.Draw(target.DC(), place);
+      keyed.Draw(target.DC(), place);
+      EXPECT_EQ(ToPicture(target), ToPicture(expected))
+          << paint_test::FamilyName(family) << " at " << place.left << "," << place.top;
+    }
+  }
+  // Onto a window: what the window shows afterwards.
+  HWND window = CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 16, 8, nullptr, nullptr,
+                                nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  const skin::KeyedImage keyed(FromPicture(image), paint_test::kMagenta);
+  const fw::TBitmap destination = FromPicture(kDestination);
+  HDC dc = GetDC(window);
+  BitBlt(dc, 0, 0, 7, 6, destination.DC(), 0, 0, SRCCOPY);
+  BitBlt(dc, 8, 0, 7, 6, destination.DC(), 0, 0, SRCCOPY);
+  keyed.Draw(dc, RECT{1, 1, 5, 4});
+  skin::DrawTransparent(dc, RECT{9, 1, 13, 4}, FromPicture(image), paint_test::kMagenta);
+  fw::TBitmap shown(16, 8, fw::pf24bit);
+  BitBlt(shown.DC(), 0, 0, 16, 8, dc, 0, 0, SRCCOPY);
+  ReleaseDC(window, dc);
+  DestroyWindow(window);
+  for (int y = 0; y < 6; ++y)
+    for (int x = 0; x < 7; ++x) EXPECT_EQ(shown.Pixel(x, y), shown.Pixel(x + 8, y)) << x << "," << y;
+  EXPECT_EQ(shown.Pixel(1, 1), paint_test::ColourOf('a'));
+  EXPECT_EQ(shown.Pixel(3, 1), paint_test::ColourOf('4'));
+}
+
+TEST(Transparency, KeyedFrameIsTheStretchedFrameDrawnTransparent) {
+  const fw::TBitmap bitmap = FromPicture({"abMdefghMj", "klmnoMqrst", "uvwxyzABCD"});
+  for (skin::PlatformFamily family : paint_test::kFamilies) {
+    skin::ScopedPlatformFamily forced(family);
+    for (int frame : {1, 2}) {
+      fw::TBitmap expected = FromPicture(kDestination);
+      skin::DrawFrameStretched(expected.DC(), RECT{1, 0, 7, 5}, bitmap, skin::Keying::Transparent, 2, frame);
+      fw::TBitmap target = FromPicture(kDestination);
+      skin::KeyedFrame(bitmap, 2, frame, 6, 5).Draw(target.DC(), RECT{1, 0, 7, 5});
+      EXPECT_EQ(ToPicture(target), ToPicture(expected)) << paint_test::FamilyName(family) << ", frame " << frame;
+    }
+  }
+}
+
 TEST(Transparency, BothPathsGiveTheDcItsColoursBack) {
   const fw::TBitmap bitmap = FromPicture({"aM"});
   for (skin::PlatformFamily family : paint_test::kFamilies) {
