@@ -456,7 +456,9 @@ void TWinControl::CreateWnd() {
     wc.lpfnWndProc = StandardWindowProc;
     wc.hInstance = instance;
     wc.lpszClassName = params.className.c_str();
-    wc.hbrBackground = nullptr;
+    // A native class keeps its background brush (tab controls and tool bars erase with it); the
+    // framework paints its own classes.
+    if (params.superclassOf.empty()) wc.hbrBackground = nullptr;
     if (!RegisterClassA(&wc)) throw std::runtime_error("Cannot register window class " + params.className);
     DefaultProcs()[params.className] = defaultProc;
   }
@@ -529,6 +531,9 @@ void TWinControl::ReflectToChild(TMessage& message, HWND child) {
   TWinControl* control = child ? FindControl(child) : nullptr;
   if (control && control != this) {
     message.Result = control->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+    // A control with no colours of its own gets the system's, not a null brush (painted black).
+    const bool colourQuery = message.Msg >= WM_CTLCOLORMSGBOX && message.Msg <= WM_CTLCOLORSTATIC;
+    if (colourQuery && message.Result == 0) DefaultHandler(message);
   } else {
     DefaultHandler(message);
   }
@@ -570,6 +575,10 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case WM_ERASEBKGND:
       if (ownPainting_) {
+        // Our own erase is part of the double-buffered paint. A transparent child (a flat tool
+        // bar) asks with its own DC, its origin moved to ours: it gets our background.
+        const auto dc = reinterpret_cast<HDC>(message.WParam);
+        if (WindowFromDC(dc) != handle_) PaintWindow(dc);
         message.Result = 1;
         return;
       }

@@ -439,6 +439,16 @@ void TCoolBar::CreateParams(TCreateParams& params) {
 
 void TCoolBar::InitializeWindow() { UpdateBands(); }
 
+void TCoolBar::WndProc(TMessage& message) {
+  // The native bar paints its bands only; the rest of it shows the bar's colour.
+  if (message.Msg == WM_ERASEBKGND && HandleAllocated()) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
+  }
+  TWinControl::WndProc(message);
+}
+
 void TCoolBar::ColorChanged() {
   TWinControl::ColorChanged();
   UpdateBands();

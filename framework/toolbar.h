@@ -202,6 +202,7 @@ class TCoolBar : public TWinControl {
   explicit TCoolBar(TComponent* owner);
   ~TCoolBar() override;
   [[nodiscard]] TCoolBands* Bands() const { return bands_.get(); }
+  void WndProc(TMessage& message) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

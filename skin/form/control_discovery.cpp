@@ -605,7 +605,8 @@ void TWinSkinForm::SkinChildWindow(HWND window) {
     if ((style & 3) != CBS_SIMPLE) AttachWindowSkinner<TSkinComBox>(window);
   } else if (name == "comboboxex32" && has(xcCombo)) {
     if (HWND inner = GetWindow(window, GW_CHILD)) AttachWindowSkinner<TSkinComBox>(inner);
-  } else if (name == "scrollbar" && !(style & 0x10000)) {
+  } else if (name == "scrollbar" && !(style & 0x10000) && (style & (SBS_SIZEBOX | SBS_SIZEGRIP))) {
+    // Size boxes only: a scroll bar control would be painted over with the face colour.
     AttachWindowSkinner<TSkinSizer>(window);
   } else if (name == "systreeview32") {
     return;

@@ -332,6 +332,8 @@ TEST_F(DiscoveryTest, SystemDialogControlsAreSkinnedByClassAndStyle) {
       {L"SysTreeView32", 0, ""},
       {L"ToolbarWindow32", CCS_NORESIZE | CCS_NOPARENTALIGN, "TSkinBoxH"},
       {L"SCROLLBAR", SBS_SIZEGRIP, "TSkinSizer"},
+      {L"SCROLLBAR", SBS_SIZEBOX, "TSkinSizer"},
+      {L"SCROLLBAR", SBS_HORZ, ""},
       {L"STATIC", 0, ""},
   };
   DialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 300, 260);

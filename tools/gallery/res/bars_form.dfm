@@ -108,6 +108,7 @@ object BarsForm: TControlsForm
   end
   object CoolBar1: TCoolBar
     Left = 8
+    Align = alNone
     Top = 156
     Width = 300
     Height = 30

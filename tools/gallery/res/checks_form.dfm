@@ -94,7 +94,7 @@ object ChecksForm: TControlsForm
     Height = 96
     Caption = 'Radio group'
     ItemIndex = 1
-    Items = (
+    Items.Strings = (
       'First'
       'Second'
       'Third')
@@ -131,7 +131,7 @@ object ChecksForm: TControlsForm
     Height = 66
     Caption = 'Tag 99'
     ItemIndex = 0
-    Items = (
+    Items.Strings = (
       'Not skinned'
       'Nor this')
     TabOrder = 11

@@ -64,7 +64,7 @@ object TextForm: TControlsForm
     Top = 8
     Width = 130
     Height = 23
-    Items = (
+    Items.Strings = (
       'First'
       'Second'
       'Third')
@@ -77,7 +77,7 @@ object TextForm: TControlsForm
     Width = 130
     Height = 23
     Style = csDropDownList
-    Items = (
+    Items.Strings = (
       'First'
       'Second'
       'Third')
@@ -90,7 +90,7 @@ object TextForm: TControlsForm
     Width = 130
     Height = 80
     Style = csSimple
-    Items = (
+    Items.Strings = (
       'First'
       'Second'
       'Third')
@@ -102,7 +102,7 @@ object TextForm: TControlsForm
     Top = 150
     Width = 130
     Height = 54
-    Items = (
+    Items.Strings = (
       'One'
       'Two'
       'Three'

@@ -127,9 +127,14 @@ TEST_F(GalleryTest, TheNativeDialogHoldsTheCommonControls) {
   EXPECT_EQ(ClassOf(dialog), "#32770");
   const auto children = ChildrenOf(dialog);
   const DWORD kind = BS_TYPEMASK;
-  EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_PUSHBUTTON), 2);
+  EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_PUSHBUTTON), 4);  // plain, disabled, flat, bitmap
+  EXPECT_EQ(CountWithStyle(children, "Button", BS_FLAT, BS_FLAT), 1);
+  EXPECT_EQ(CountWithStyle(children, "Button", BS_BITMAP, BS_BITMAP), 1);
+  EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_OWNERDRAW), 1);
   EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_DEFPUSHBUTTON), 1);
-  EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_AUTOCHECKBOX), 2);
+  EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_AUTOCHECKBOX), 4);  // with push-like, right to left
+  EXPECT_EQ(CountWithStyle(children, "Button", BS_PUSHLIKE, BS_PUSHLIKE), 1);
+  EXPECT_EQ(CountWithStyle(children, "Button", BS_LEFTTEXT, BS_LEFTTEXT), 1);
   EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_AUTO3STATE), 1);
   EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_AUTORADIOBUTTON), 3);
   EXPECT_EQ(CountWithStyle(children, "Button", kind, BS_GROUPBOX), 1);
@@ -138,6 +143,7 @@ TEST_F(GalleryTest, TheNativeDialogHoldsTheCommonControls) {
   for (DWORD comboStyle : {CBS_SIMPLE, CBS_DROPDOWN, CBS_DROPDOWNLIST})
     EXPECT_EQ(CountWithStyle(children, "ComboBox", 3, comboStyle), 1) << comboStyle;
   EXPECT_EQ(children.count("ListBox"), 1u);
+  EXPECT_EQ(children.count("ComboBoxEx32"), 1u);
   EXPECT_EQ(CountWithStyle(children, "ScrollBar", SBS_SIZEGRIP | SBS_VERT, SBS_HORZ), 1);
   EXPECT_EQ(CountWithStyle(children, "ScrollBar", SBS_SIZEGRIP | SBS_VERT, SBS_VERT), 1);
   EXPECT_EQ(CountWithStyle(children, "ScrollBar", SBS_SIZEGRIP, SBS_SIZEGRIP), 1);
