@@ -10,15 +10,19 @@
 
 #include <algorithm>
 #include <cctype>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/collection.h"
+#include "framework/toolbar.h"
 #include "skin/controls/prop_by_name.h"
 #include "skin/controls/skinner_kinds.h"
 #include "skin/core/skin_messages.h"
 #include "skin/form/form_skinner.h"
+#include "skin/form/toolbar_paint.h"
 
 namespace skin {
 namespace {
@@ -231,9 +235,31 @@ void TWinSkinForm::SkinGroupButtons(fw::TWinControl* group, bool checks) {
 
 void TWinSkinForm::SkinToolBar(fw::TWinControl* toolBar) {
   SetPropByName(toolBar, "Flat", "True");
+  if (auto* bar = dynamic_cast<fw::TToolBar*>(toolBar)) {
+    // The handlers outlive nothing: once this form skinner is gone they leave the bar to itself.
+    std::weak_ptr<TWinSkinForm*> self = FAlive;
+    if (!bar->OnCustomDraw.Assigned()) {
+      bar->OnCustomDraw.handler = fw::TTBCustomDrawEvent([self](fw::TToolBar* sender, const RECT& rect, bool&) {
+        if (const auto form = self.lock(); form && (*form)->FSkinData)
+          PaintToolBarBackground(*(*form)->FSkinData, sender->Canvas()->Handle(), rect);
+      });
+    }
+    if (!bar->OnCustomDrawButton.Assigned()) {
+      bar->OnCustomDrawButton.handler = fw::TTBCustomDrawBtnEvent(
+          [self](fw::TToolBar* sender, fw::TToolButton* button, fw::TCustomDrawState state, bool&) {
+            const auto form = self.lock();
+            if (!form || !(*form)->FSkinData) return;
+            RECT bounds{};
+            if (!SendMessageA(sender->Handle(), TB_GETRECT, button->Command(), reinterpret_cast<LPARAM>(&bounds))) return;
+            const HDC dc = sender->Canvas()->Handle();
+            std::optional<COLORREF> text;
+            const bool active = (*form)->FLifeState == lsActive;
+            if (PaintToolBarButton(*(*form)->FSkinData, active, dc, bounds, state, text) && text) SetTextColor(dc, *text);
+          });
+    }
+  }
   AttachSkinner<TSkinBox>(toolBar, false);
-  // Its buttons are painted by the tool-bar painting; its menu's items become owner-drawn with the
-  // menu skinners.
+  // The items of its menu become owner-drawn with the menu skinners.
 }
 
 void TWinSkinForm::SkinControl(fw::TControl* control, fw::TControl* parent) {

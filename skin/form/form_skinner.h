@@ -322,6 +322,8 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
     fw::TBitmap Under, Before, After;
   };
 
+  // Expires with this object: handlers it lends to controls (tool-bar painting) test it first.
+  std::shared_ptr<TWinSkinForm*> FAlive = std::make_shared<TWinSkinForm*>(this);
   std::optional<FrameImageKey> FFrameKey;       // what the composed images show
   ComposedCaption FOtherCaption;                // the last caption of the other activation state
   TextPlate FTextPlates[2];                     // of the inactive [0] and the active [1] caption

@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "framework/form.h"
+#include "framework/handles.h"
 #include "framework/stdctrls.h"
+#include "framework/toolbar.h"
 #include "skin/controls/skinner_kinds.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/skin_messages.h"
@@ -256,6 +258,45 @@ TEST_F(DiscoveryTest, DestroyedControlIsPurgedAndAControlWithoutAWindowIsSkipped
             0)
       << "skinners of gone windows were purged";
   EXPECT_EQ(SendMessageA(remaking->Handle(), skin::SKM_ISSKINNED, 0, 0), 1);
+}
+
+TEST_F(DiscoveryTest, ToolBarGoesFlatAndTakesTheSkinsPaintingWhereTheProgramHasNone) {
+  auto* painted = Add<fw::TToolBar>(form, 0, 0);
+  painted->SetAlign(fw::TAlign::alNone);
+  painted->SetBounds(0, 0, 200, 30);
+  auto* button = new fw::TToolButton(form);
+  button->SetParent(painted);
+  button->SetCaption("Button");
+  auto* own = Add<fw::TToolBar>(form, 0, 40);
+  own->SetAlign(fw::TAlign::alNone);
+  own->SetBounds(0, 40, 200, 30);
+  int ownCalls = 0;
+  own->OnCustomDraw.handler = fw::TTBCustomDrawEvent([&ownCalls](fw::TToolBar*, const RECT&, bool&) { ++ownCalls; });
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(KindOf(skinner, painted), "TSkinBox");
+  EXPECT_TRUE(painted->Flat());
+  EXPECT_TRUE(painted->OnCustomDraw.Assigned());
+  EXPECT_TRUE(painted->OnCustomDrawButton.Assigned());
+  RedrawWindow(own->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_GT(ownCalls, 0) << "the program's own handler stays";
+
+  // With xoToolbarBK (a default option) the bar shows the form's face through; without it, the
+  // skin's tool-bar image, whose first pixel lands on the bar's first.
+  fw::WindowDC dc(painted->Handle());
+  RedrawWindow(painted->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_EQ(GetPixel(dc.get(), 0, 0), fw::ColorToRGB(form->Color()));
+  skinData->SetOptions(skinData->Options() & ~(1u << skin::xoToolbarBK));
+  RedrawWindow(painted->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const fw::TBitmap& image = *skinData->Toolbar->Bitmap;
+  EXPECT_EQ(GetPixel(dc.get(), 0, 0), image.Pixel(0, 0));
+
+  // Without its form skinner the handlers leave the bar to itself.
+  fw::TToolBar* kept = painted;
+  skinData->SetActive(false);
+  testutil::PumpUntil([&] { return SkinnerOf(form->Handle()) == nullptr; });
+  RedrawWindow(kept->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  EXPECT_TRUE(IsWindow(kept->Handle()));
 }
 
 // ---- Dialogs of the system ----------------------------------------------------------------------
