@@ -34,11 +34,21 @@ void TSkinGroupBox::InitControl(ISkinnerHost* form, TSkinData* skinData, fw::TCa
 
 bool TSkinGroupBox::BeforeMessage(fw::TMessage& message) {
   if (!TSkinControl::BeforeMessage(message)) return false;
-  if (FKind == 1 && message.Msg == WM_PAINT) {
+  // WM_PRINTCLIENT is a paint into the DC it brings.
+  if (FKind == 1 && (message.Msg == WM_PAINT || message.Msg == WM_PRINTCLIENT)) {
     OwnPaint(*this, message);
     return false;
   }
   return true;
+}
+
+void TSkinGroupBox::AfterMessage(fw::TMessage& message) {
+  // A bare group box printed itself into the DC: the skinned look goes over it there too.
+  if (FKind == 0 && message.Msg == WM_PRINTCLIENT && message.WParam) {
+    PaintControl(reinterpret_cast<HDC>(message.WParam));
+    return;
+  }
+  TSkinControl::AfterMessage(message);
 }
 
 void TSkinGroupBox::DrawControl(HDC dc, const RECT& rect) {
@@ -56,10 +66,13 @@ void TSkinGroupBox::DrawFrameAndCaption(HDC dc, const RECT& rect) {
   fw::UniquePen pen(CreatePen(PS_SOLID, 1, fw::ColorToRGB(FSkinData->Colours[ciButtonShadow])));
   fw::SavedDCState saved(dc);  // restored before the pen goes
   auto font = reinterpret_cast<HFONT>(SendMessageW(FHandle, WM_GETFONT, 0, 0));
-  COLORREF textColor = GetSysColor(COLOR_BTNTEXT);
+  // The skin's button text colour, unless the program gave the control's font a colour of its own:
+  // the system's default text colour would be unreadable on a dark skin's face.
+  COLORREF textColor = fw::ColorToRGB(FSkinData->Colours[ciButtonText]);
   if (FControl && FControl->Font()) {
     font = FControl->Font()->Handle();
-    textColor = fw::ColorToRGB(FControl->Font()->Color());
+    const fw::TColor own = FControl->Font()->Color();
+    if (own != fw::clWindowText && own != fw::clBtnText) textColor = fw::ColorToRGB(own);
   }
   if (font) SelectObject(dc, font);
   SIZE zero{};

@@ -24,6 +24,7 @@ class TSkinGroupBox : public TSkinControl {
   // FKind is 1 for a framework control, 0 for a bare window.
   void InitControl(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas, bool setColor) override;
   bool BeforeMessage(fw::TMessage& message) override;
+  void AfterMessage(fw::TMessage& message) override;
   void DrawControl(HDC dc, const RECT& rect) override;
 
  private:

@@ -100,6 +100,7 @@ bool TSkinHeader::HasHeaderImage() const {
 bool TSkinHeader::BeforeMessage(fw::TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
+    case WM_PRINTCLIENT:  // a paint into the DC it brings
       if (!HasHeaderImage()) return TSkinControl::BeforeMessage(message);
       OwnPaint(*this, message);
       return false;

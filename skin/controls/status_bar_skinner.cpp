@@ -138,6 +138,7 @@ void DrawPanelText(const TSkinControl& skinner, HDC dc, const RECT& rect, UINT a
 bool TSkinStatusBar::BeforeMessage(fw::TMessage& message) {
   switch (message.Msg) {
     case WM_PAINT:
+    case WM_PRINTCLIENT:  // a paint into the DC it brings
       OwnPaint(*this, message);
       return false;
     case WM_ERASEBKGND:

@@ -27,6 +27,7 @@ namespace {
 constexpr COLORREF kFace = 0x00336699, kShadow = 0x00102030, kBackdrop = 0x00ABCDEF;
 constexpr COLORREF kHeaderFrames[] = {0x00110000, 0x00002200, 0x00000033, 0x00440044, 0x00550055};
 constexpr COLORREF kEdgeFrames[] = {0x00600000, 0x00006000, 0x00000060};  // lowered, raised, none
+constexpr COLORREF kButtonText = 0x00E0D0C0;
 constexpr COLORREF kGrip = 0x0000C000, kStatusText = 0x00FFFFFF, kHeaderText = 0x000000FF;
 
 class ListHost : public skin::ISkinnerHost {
@@ -92,6 +93,7 @@ class BoxSkinnersTest : public testing::Test {
     skinData->Colours[skin::ciButtonFace] = kFace;
     skinData->Colours[skin::ciButtonShadow] = kShadow;
     skinData->Colours[skin::ciWindowText] = kHeaderText;
+    skinData->Colours[skin::ciButtonText] = kButtonText;
     skinData->ColourSet[skin::ciWindowText] = true;
     skinData->FaceBrush.reset(CreateSolidBrush(kFace));
     skinData->Headerbar = Element("Headerbar", {std::begin(kHeaderFrames), std::end(kHeaderFrames)}, 12);
@@ -242,6 +244,20 @@ TEST_F(BoxSkinnersTest, FrameworkGroupBoxPaintsItselfOnTheFaceColour) {
   EXPECT_EQ(image.Pixel(75, 60), kFace);
   EXPECT_EQ(image.Pixel(1, 60), kShadow);
   EXPECT_EQ(skinner->FCaption, L"Options");
+  auto hasColour = [](const fw::TBitmap& drawn, COLORREF colour) {
+    for (int x = 0; x < drawn.Width(); ++x)
+      for (int y = 0; y < 16; ++y)
+        if (drawn.Pixel(x, y) == colour) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasColour(image, kButtonText)) << "the default font colour gives way to the skin's";
+
+  group->Font()->SetColor(0x000000FF);
+  image = Backdrop(150, 90);
+  fw::TMessage again{WM_PAINT, reinterpret_cast<WPARAM>(image.DC()), 0, 0};
+  skinner->SkinWndProc(again);
+  EXPECT_TRUE(hasColour(image, 0x000000FF)) << "a colour the program chose stays";
+  EXPECT_FALSE(hasColour(image, kButtonText));
 }
 
 // ---- Header --------------------------------------------------------------------------------
@@ -275,6 +291,20 @@ TEST_F(BoxSkinnersTest, HeaderDrawsSectionsAndTheStripInFrameOneAndTheHotSection
   EXPECT_EQ(skinner.FHotSection, -1);
   image = Draw(skinner);
   EXPECT_EQ(image.Pixel(61, 1), kHeaderFrames[0]);
+}
+
+TEST_F(BoxSkinnersTest, PrintingTheClientAreaGivesTheSkinnedLook) {
+  HWND header = Header({{L"One", HDF_LEFT}});
+  HWND bar = Child(STATUSCLASSNAMEW, L"", CCS_NORESIZE | CCS_NOPARENTALIGN, 0, 300, 22);
+  skin::TSkinHeader headerSkinner(nullptr);
+  skin::TSkinStatusBar barSkinner(nullptr);
+  headerSkinner.InitHandle(header, skinData.get(), &canvas, &host);
+  barSkinner.InitHandle(bar, skinData.get(), &canvas, &host);
+  fw::TBitmap image = Backdrop(300, 22);
+  SendMessageW(header, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.DC()), PRF_CLIENT);
+  EXPECT_EQ(image.Pixel(150, 5), kHeaderFrames[0]);
+  SendMessageW(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(image.DC()), PRF_CLIENT);
+  EXPECT_EQ(image.Pixel(299, 11), kEdgeFrames[0]);
 }
 
 TEST_F(BoxSkinnersTest, HeaderTextAlignsInsideItsSection) {
