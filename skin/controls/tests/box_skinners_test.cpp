@@ -18,6 +18,7 @@
 #include "skin/controls/group_box_skinner.h"
 #include "skin/controls/header_skinner.h"
 #include "skin/controls/status_bar_skinner.h"
+#include "skin/controls/tests/list_host.h"
 #include "skin/core/skin_messages.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
@@ -30,18 +31,7 @@ constexpr COLORREF kEdgeFrames[] = {0x00600000, 0x00006000, 0x00000060};  // low
 constexpr COLORREF kButtonText = 0x00E0D0C0;
 constexpr COLORREF kGrip = 0x0000C000, kStatusText = 0x00FFFFFF, kHeaderText = 0x000000FF;
 
-class ListHost : public skin::ISkinnerHost {
- public:
-  bool AddSkinner(skin::TSkinControl* skinner) override {
-    if (std::find(list.begin(), list.end(), skinner) != list.end()) return true;
-    list.push_back(skinner);
-    return false;
-  }
-  void RemoveSkinner(skin::TSkinControl* skinner) override {
-    list.erase(std::remove(list.begin(), list.end(), skinner), list.end());
-  }
-  std::vector<skin::TSkinControl*> list;
-};
+using testutil::ListHost;
 
 // A strip of `colours.size()` frames side by side, each `width` × `height` of one colour.
 std::unique_ptr<fw::TBitmap> Frames(const std::vector<COLORREF>& colours, int width, int height) {
