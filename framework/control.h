@@ -196,6 +196,10 @@ class TWinControl : public TControl {
   explicit TWinControl(TComponent* owner);
   ~TWinControl() override;
 
+  // Paints the visible windowless children into a DC of the client area (a painter that draws
+  // the control itself puts them back on top this way).
+  void PaintControls(HDC dc);
+
   // The window, made on first use (with the parent's window first).
   [[nodiscard]] HWND Handle();
   [[nodiscard]] bool HandleAllocated() const { return handle_ != nullptr; }
@@ -250,7 +254,6 @@ class TWinControl : public TControl {
   // Paints the background and the graphic children into a DC of the client area. Controls of
   // the framework's own classes paint through this, double-buffered.
   virtual void PaintWindow(HDC dc);
-  void PaintControls(HDC dc);
   void PaintHandler(TMessage& message);
   // The brush for the control's colour, made on first use.
   [[nodiscard]] HBRUSH ColorBrush() const;

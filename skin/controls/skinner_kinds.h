@@ -6,7 +6,11 @@
 
 #include <string>
 
+#include "skin/controls/box_skinner.h"
+#include "skin/controls/group_box_skinner.h"
+#include "skin/controls/header_skinner.h"
 #include "skin/controls/skin_control.h"
+#include "skin/controls/status_bar_skinner.h"
 
 namespace skin {
 
@@ -56,14 +60,8 @@ class TSkinScrollbar : public TSkinControl {
 };
 SKIN_DECLARE_KIND(TSkinListView, TSkinScrollbar)
 SKIN_DECLARE_KIND(TSkinScControl, TSkinControl)
-SKIN_DECLARE_KIND(TSkinSizer, TSkinControl)
 
 // Panels, boxes and bars.
-SKIN_DECLARE_KIND(TSkinBox, TSkinControl)
-SKIN_DECLARE_KIND(TSkinBoxH, TSkinControl)
-SKIN_DECLARE_KIND(TSkinGroupBox, TSkinControl)
-SKIN_DECLARE_KIND(TSkinHeader, TSkinControl)
-SKIN_DECLARE_KIND(TSkinStatusBar, TSkinControl)
 SKIN_DECLARE_KIND(TSkinProgress, TSkinControl)
 SKIN_DECLARE_KIND(TSkinTrackBar, TSkinControl)
 

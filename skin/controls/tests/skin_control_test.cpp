@@ -18,6 +18,7 @@
 #include "framework/stdctrls.h"
 #include "skin/controls/prop_by_name.h"
 #include "skin/core/skin_messages.h"
+#include "skin/controls/tests/list_host.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
@@ -25,19 +26,7 @@ namespace {
 
 constexpr fw::TColor kYellow = 0x0000FFFF, kRed = 0x000000FF, kAqua = 0x00FFFF00;
 
-// The form skinner's list, as the skinners see it.
-class ListHost : public skin::ISkinnerHost {
- public:
-  bool AddSkinner(skin::TSkinControl* skinner) override {
-    if (std::find(list.begin(), list.end(), skinner) != list.end()) return true;
-    list.push_back(skinner);
-    return false;
-  }
-  void RemoveSkinner(skin::TSkinControl* skinner) override {
-    list.erase(std::remove(list.begin(), list.end(), skinner), list.end());
-  }
-  std::vector<skin::TSkinControl*> list;
-};
+using testutil::ListHost;
 
 // Records what the base hands to its subclasses; may throw while drawing.
 class ProbeSkinner : public skin::TSkinControl {

@@ -65,10 +65,11 @@ TEST_F(GalleryTest, ASnapshotHoldsTheFrameTheClientAreaAndTheChildWindows) {
   GetWindowRect(form, &bounds);
   const int left = origin.x - bounds.left;
   const int top = origin.y - bounds.top;
-  // The memo fills the client area below the panel in white; the panel has the button face; the
-  // caption bar above the client area is painted by someone.
+  // The memo fills the client area below the panel in white; the panel has the skin's button face;
+  // the caption bar above the client area is painted by someone.
   EXPECT_EQ(shot.image.Pixel(left + client.right / 2, top + client.bottom - 20), RGB(255, 255, 255));
-  EXPECT_EQ(shot.image.Pixel(left + client.right - 4, top + 4), GetSysColor(COLOR_BTNFACE));
+  EXPECT_EQ(shot.image.Pixel(left + client.right - 4, top + 4),
+            fw::ColorToRGB(gallery->MainForm().SkinData1->Colours[skin::ciButtonFace]));
   EXPECT_NE(shot.image.Pixel(size.cx / 2, top / 2), gallery::kUnpaintedColour);
 
   // The skinned frame is shaped: outside the window's region nothing is painted.
