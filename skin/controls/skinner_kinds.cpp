@@ -16,9 +16,6 @@ SKIN_DEFINE_KIND(TSkinMP, TSkinControl)
 SKIN_DEFINE_KIND(TSkinCheckBox, TSkinControl)
 SKIN_DEFINE_KIND(TSkinRadioButton, TSkinControl)
 SKIN_DEFINE_KIND(TSkinObjImage, TSkinControl)
-SKIN_DEFINE_KIND(TSkinScrollbar, TSkinControl)
-SKIN_DEFINE_KIND(TSkinListView, TSkinScrollbar)
-SKIN_DEFINE_KIND(TSkinScControl, TSkinControl)
 SKIN_DEFINE_KIND(TSkinSizer, TSkinControl)
 SKIN_DEFINE_KIND(TSkinBox, TSkinControl)
 SKIN_DEFINE_KIND(TSkinBoxH, TSkinControl)
@@ -51,12 +48,6 @@ void TSkinSpeedButton::InitSpeedButton(ISkinnerHost* form, TSkinData* skinData, 
   FControl->Invalidate();
   FInitialized = true;
   FLifeState = kSkinnerAttached;
-}
-
-void TSkinScrollbar::InitScrollControl(fw::TControl* control, TSkinData* skinData, fw::TCanvas* canvas,
-                                       ISkinnerHost* form) {
-  if (control != Owner()) return;
-  InitControl(form, skinData, canvas, false);
 }
 
 }  // namespace skin

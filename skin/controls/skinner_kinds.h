@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "skin/controls/scroll_skinner.h"
 #include "skin/controls/skin_control.h"
 
 namespace skin {
@@ -47,15 +48,7 @@ class TSkinObjImage : public TSkinControl {
   int FObjKind = 0;  // 1 and 3 check boxes, 2 radio buttons
 };
 
-// Scroll bars: of scrolling controls, of list views, of scroll bar controls, and size grips.
-class TSkinScrollbar : public TSkinControl {
-  FW_DECLARE_CLASS()
-  using TSkinControl::TSkinControl;
-  // Attaches to a control with scroll bars (the owner).
-  virtual void InitScrollControl(fw::TControl* control, TSkinData* skinData, fw::TCanvas* canvas, ISkinnerHost* form);
-};
-SKIN_DECLARE_KIND(TSkinListView, TSkinScrollbar)
-SKIN_DECLARE_KIND(TSkinScControl, TSkinControl)
+// Scroll bars (of scrolling controls, list views and scroll bar controls: scroll_skinner.h) and size grips.
 SKIN_DECLARE_KIND(TSkinSizer, TSkinControl)
 
 // Panels, boxes and bars.
