@@ -54,6 +54,18 @@ int DraggedThumbStart(int startAtPress, int travel, int thumbLength, int length,
   return std::max(std::min(start, length - arrow - thumbLength), arrow);
 }
 
+bool NearBar(const RECT& bar, POINT cursor, bool vertical) {
+  RECT zone = bar;
+  if (vertical) {
+    const int thickness = bar.right - bar.left;
+    InflateRect(&zone, thickness * 8, thickness * 2);
+  } else {
+    const int thickness = bar.bottom - bar.top;
+    InflateRect(&zone, thickness * 2, thickness * 8);
+  }
+  return PtInRect(&zone, cursor) != FALSE;
+}
+
 int GripOffset(ThumbSpan thumb, int grip) {
   const int n = thumb.end - thumb.start;
   if (grip >= n + 2) return -1;

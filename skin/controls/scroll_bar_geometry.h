@@ -48,6 +48,11 @@ struct ControlScroll {
 // between the arrows.
 [[nodiscard]] int DraggedThumbStart(int startAtPress, int travel, int thumbLength, int length, int arrow);
 
+// Whether a dragging cursor is near enough to the bar (screen rectangle) for the thumb to follow
+// it: within two bar thicknesses beyond its ends and eight beside it. Further off, the system
+// puts the thumb back where the press found it.
+[[nodiscard]] bool NearBar(const RECT& bar, POINT cursor, bool vertical);
+
 // The grip square (g long) centred on a thumb, as an offset from the thumb start; -1 when the thumb
 // is too short to show it (g >= thumb length + 2).
 [[nodiscard]] int GripOffset(ThumbSpan thumb, int grip);

@@ -4,17 +4,17 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <string>
-#include <utility>
 #include <cstdlib>
 #include <exception>
+#include <string>
+#include <utility>
 
 #include "framework/graphics/color.h"
 #include "skin/controls/prop_by_name.h"
 #include "skin/controls/skinner_kinds.h"
 #include "skin/core/optional_user32.h"
-#include "skin/core/window_names.h"
 #include "skin/core/skin_messages.h"
+#include "skin/core/window_names.h"
 #include "skin/paint/skin_paint.h"
 
 namespace skin {
@@ -23,7 +23,7 @@ namespace {
 
 constexpr wchar_t kBarClassName[] = L"PastelleSkinScrollBar";
 constexpr int kScrollbarFrames = 23;
-constexpr DWORD kBarInvisible = STATE_SYSTEM_INVISIBLE;    // 0x8000
+constexpr DWORD kBarInvisible = STATE_SYSTEM_INVISIBLE;      // 0x8000
 constexpr DWORD kBarUnavailable = STATE_SYSTEM_UNAVAILABLE;  // 1
 
 // Frames of "Scrollbar": the base (normal) frame of each arrow and grip.
@@ -52,9 +52,7 @@ bool HasBitmap(const std::unique_ptr<TDataSkinObject>& element) {
   return element && element->Bitmap && !element->Bitmap->Empty();
 }
 
-RECT OffsetTo(const RECT& rect, int x, int y) {
-  return {rect.left - x, rect.top - y, rect.right - x, rect.bottom - y};
-}
+RECT OffsetTo(const RECT& rect, int x, int y) { return {rect.left - x, rect.top - y, rect.right - x, rect.bottom - y}; }
 
 void FillColour(HDC dc, const RECT& rect, fw::TColor colour) {
   fw::UniqueBrush brush(CreateSolidBrush(fw::ColorToRGB(colour)));
@@ -64,22 +62,24 @@ void FillColour(HDC dc, const RECT& rect, fw::TColor colour) {
 }  // namespace
 
 const fw::ClassInfo& TSkinScrollbar::StaticClass() {
-  static const fw::ClassInfo info = fw::ClassBuilder<TSkinScrollbar>("TSkinScrollbar", &TSkinControl::StaticClass()).Build();
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TSkinScrollbar>("TSkinScrollbar", &TSkinControl::StaticClass()).Build();
   return info;
 }
 const fw::ClassInfo& TSkinListView::StaticClass() {
-  static const fw::ClassInfo info = fw::ClassBuilder<TSkinListView>("TSkinListView", &TSkinScrollbar::StaticClass()).Build();
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TSkinListView>("TSkinListView", &TSkinScrollbar::StaticClass()).Build();
   return info;
 }
 const fw::ClassInfo& TSkinScControl::StaticClass() {
-  static const fw::ClassInfo info = fw::ClassBuilder<TSkinScControl>("TSkinScControl", &TSkinControl::StaticClass()).Build();
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TSkinScControl>("TSkinScControl", &TSkinControl::StaticClass()).Build();
   return info;
 }
 
 // ---- TWScrollbar ----------------------------------------------------------------------------
 
-TWScrollbar::TWScrollbar(TSkinControl* skinner)
-    : FArrowSize(GetSystemMetrics(SM_CXHSCROLL)), FSkinner(skinner) {}
+TWScrollbar::TWScrollbar(TSkinControl* skinner) : FArrowSize(GetSystemMetrics(SM_CXHSCROLL)), FSkinner(skinner) {}
 
 TWScrollbar::~TWScrollbar() {
   if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
@@ -95,8 +95,7 @@ void TWScrollbar::AttachToHandle(HWND target, int kind) {
   FBarKind = kind;
   FVertical = kind == bkVertical ? 1 : 0;
   if (kind == bkControl) FVertical = (GetWindowLongW(target, GWL_STYLE) & SBS_VERT) ? 1 : 0;
-  if (kind == bkControl && FTargetControl &&
-      FTargetControl->Class().FindProperty("Kind") != nullptr) {
+  if (kind == bkControl && FTargetControl && FTargetControl->Class().FindProperty("Kind") != nullptr) {
     FVertical = LowerCaseAscii(GetEnumPropByName(FTargetControl, "Kind")) != "sbhorizontal" ? 1 : 0;
   }
   UpdatePosition();
@@ -144,7 +143,9 @@ void TWScrollbar::UpdatePosition() {
   FBarVisible = ReadGeometry(geometry);
   if (!FBarVisible) return;
   const bool empty = geometry.bar.right <= geometry.bar.left || geometry.bar.bottom <= geometry.bar.top;
-  if (!(GetWindowLongW(FTarget, GWL_STYLE) & WS_VISIBLE) || (geometry.state & kBarInvisible) || empty) {
+  // A skin without the "Scrollbar" image would leave the bar unpainted: the system's bar stays.
+  const bool drawable = FSkinner && FSkinner->FSkinData && HasBitmap(FSkinner->FSkinData->Scrollbar);
+  if (!(GetWindowLongW(FTarget, GWL_STYLE) & WS_VISIBLE) || (geometry.state & kBarInvisible) || empty || !drawable) {
     HideBar();
     return;
   }
@@ -253,6 +254,10 @@ void TWScrollbar::Paint(HDC dc) {
       const int n = FThumbEnd - FThumbStart;
       const int travel = FVertical ? cursor.y - FDragCursor.y : cursor.x - FDragCursor.x;
       FThumbStart = DraggedThumbStart(FDragThumb, travel, n, FBarLength, FArrowSize);
+      // Far off the bar the system puts the thumb back where the press found it; so does the
+      // drawn one.
+      const RECT onScreen = OffsetTo(r, -FScreenOrigin.x, -FScreenOrigin.y);
+      if (!NearBar(onScreen, cursor, FVertical != 0)) FThumbStart = FDragThumb;
       FThumbEnd = FThumbStart + n;
     } else {
       FThumbStart = geometry.thumb.start;
@@ -262,8 +267,8 @@ void TWScrollbar::Paint(HDC dc) {
     if (enabled && FThumbEnd > FThumbStart && HasBitmap(thumbElement)) {
       const int frame = FHotPart == kThumb ? (FTracking ? 2 : 3) : 1;
       const int frames = thumbElement->Frame > 0 ? thumbElement->Frame : 3;
-      const RECT thumb = FVertical ? RECT{0, FThumbStart, thickness, FThumbEnd}
-                                   : RECT{FThumbStart, 0, FThumbEnd, thickness};
+      const RECT thumb =
+          FVertical ? RECT{0, FThumbStart, thickness, FThumbEnd} : RECT{FThumbStart, 0, FThumbEnd, thickness};
       const int limit = FVertical ? r.bottom : r.right;
       if (FThumbStart < limit && FThumbEnd <= limit) {
         SkinElementImage thumbImage = ElementImage(*thumbElement);
@@ -272,8 +277,8 @@ void TWScrollbar::Paint(HDC dc) {
         const int grip = strip.Height();
         const int offset = GripOffset({FThumbStart, FThumbEnd}, grip);
         if (offset >= 0) {
-          const int gripFrame = (FVertical ? kVertGripFrame : kHorzGripFrame) +
-                                (FHotPart == kThumb ? (FTracking ? 1 : 2) : 0);
+          const int gripFrame =
+              (FVertical ? kVertGripFrame : kHorzGripFrame) + (FHotPart == kThumb ? (FTracking ? 1 : 2) : 0);
           const int at = FThumbStart + offset;
           const RECT g = FVertical ? RECT{(thickness - grip) / 2, at, (thickness - grip) / 2 + grip, at + grip}
                                    : RECT{at, (thickness - grip) / 2, at + grip, (thickness - grip) / 2 + grip};
@@ -434,8 +439,9 @@ void TSkinScrollbar::InitScrollControl(fw::TControl* control, TSkinData* skinDat
   HookControl(control);
   FInitialized = true;
   FLifeState = kSkinnerAttached;
-  if (FOwnBorder) SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
-                               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  if (FOwnBorder)
+    SetWindowPos(FHandle, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TSkinScrollbar::UpdateBars() {

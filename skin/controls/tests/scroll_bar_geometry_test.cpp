@@ -14,9 +14,9 @@ TEST(ScrollBarParts, PartsFollowTheScrollCodesAlongTheBar) {
   struct Case {
     int position;
     int part;
-  } const cases[] = {{0, SB_LINEUP},       {15, SB_LINEUP},        {16, SB_PAGEUP},  {39, SB_PAGEUP},
-                     {40, SB_THUMBTRACK},  {59, SB_THUMBTRACK},    {60, SB_PAGEDOWN}, {183, SB_PAGEDOWN},
-                     {184, SB_LINEDOWN},   {199, SB_LINEDOWN}};
+  } const cases[] = {{0, SB_LINEUP},      {15, SB_LINEUP},     {16, SB_PAGEUP},   {39, SB_PAGEUP},
+                     {40, SB_THUMBTRACK}, {59, SB_THUMBTRACK}, {60, SB_PAGEDOWN}, {183, SB_PAGEDOWN},
+                     {184, SB_LINEDOWN},  {199, SB_LINEDOWN}};
   for (const Case& c : cases) EXPECT_EQ(BarPartAt(c.position, kArrow, thumb, 200), c.part) << c.position;
 }
 
@@ -71,6 +71,18 @@ TEST(ScrollBarThumbDrag, ClampedBetweenTheArrows) {
   EXPECT_EQ(DraggedThumbStart(50, -100, 20, 200, kArrow), kArrow);
   EXPECT_EQ(DraggedThumbStart(50, 500, 20, 200, kArrow), 200 - kArrow - 20);
   EXPECT_EQ(DraggedThumbStart(20, 0, 200, 100, kArrow), kArrow) << "a thumb longer than the track stays at the start";
+}
+
+TEST(ScrollBarThumbDrag, FollowsTheCursorOnlyNearTheBar) {
+  const RECT bar{100, 50, 117, 250};
+  EXPECT_TRUE(NearBar(bar, {108, 150}, true));
+  EXPECT_TRUE(NearBar(bar, {108, 250 + 33}, true)) << "two thicknesses beyond the end";
+  EXPECT_FALSE(NearBar(bar, {108, 250 + 34}, true));
+  EXPECT_TRUE(NearBar(bar, {100 - 136, 150}, true)) << "eight thicknesses beside it";
+  EXPECT_FALSE(NearBar(bar, {100 - 137, 150}, true));
+  const RECT horizontal{50, 100, 250, 117};
+  EXPECT_FALSE(NearBar(horizontal, {150, 100 - 137}, false));
+  EXPECT_TRUE(NearBar(horizontal, {250 + 33, 108}, false));
 }
 
 TEST(ScrollBarGrip, CentredOnTheThumbAndLeftOutOnAShortOne) {

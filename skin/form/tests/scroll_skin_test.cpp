@@ -1,0 +1,376 @@
+// Skinned scroll bars on real windows: the drawn bars cover a control's own bars only while they
+// exist, follow the control when it is hidden, shown and resized, paint the skin's frames, and
+// hand presses to the system's bar so that scrolling is exactly the unskinned one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/form.h"
+#include "framework/stdctrls.h"
+#include "skin/controls/skinner_kinds.h"
+#include "skin/core/optional_user32.h"
+#include "skin/core/skin_data.h"
+#include "skin/form/tests/frame_test_fixture.h"
+#include "skin/paint/skin_paint.h"
+#include "tests/support/resource_count.h"
+#include "tests/support/win_test_util.h"
+
+namespace frametest {
+namespace {
+
+using skin::TSkinScrollbar;
+using skin::TWinSkinForm;
+using skin::TWScrollbar;
+
+// What a press inside the system's tracking loop saw, taken by a timer that then lets go.
+struct PressProbe {
+  TWScrollbar* bar = nullptr;
+  HWND list = nullptr;
+  bool trackingSeen = false;
+  int hotPartSeen = -2;
+  std::function<fw::TBitmap(HWND)> capture;
+  fw::TBitmap shown;  // the drawn bar as the screen showed it
+  int topWhileHeld = -1;
+};
+PressProbe* g_probe = nullptr;
+
+// A drag played inside the system's tracking loop: each tick moves the mouse one step, the last
+// lets go.
+struct DragPlan {
+  std::vector<POINT> steps;
+  size_t next = 0;
+  TWScrollbar* bar = nullptr;
+  int maxThumbEnd = 0;  // the drawn thumb's furthest end while dragged
+  int minThumbStart = 1 << 30;
+  bool done = false;
+};
+DragPlan* g_drag = nullptr;
+
+void CALLBACK DragStep(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!g_drag) return;
+  DragPlan& plan = *g_drag;
+  UpdateWindow(plan.bar->Window());
+  plan.maxThumbEnd = std::max(plan.maxThumbEnd, plan.bar->FThumbEnd);
+  plan.minThumbStart = std::min(plan.minThumbStart, plan.bar->FThumbStart);
+  if (plan.next < plan.steps.size()) {
+    MouseMoveTo(plan.steps[plan.next++]);
+    return;
+  }
+  KillTimer(nullptr, id);
+  LeftButtonUp();
+  plan.done = true;
+}
+
+void CALLBACK ReleaseAfterLooking(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (!g_probe) return;
+  PressProbe& probe = *g_probe;
+  probe.trackingSeen = probe.bar->FTracking;
+  probe.hotPartSeen = probe.bar->FHotPart;
+  UpdateWindow(probe.bar->Window());
+  probe.shown = probe.capture(probe.bar->Window());
+  probe.topWhileHeld = static_cast<int>(SendMessageW(probe.list, LB_GETTOPINDEX, 0, 0));
+  LeftButtonUp();
+}
+
+class ScrollSkinTest : public FrameTest {
+ protected:
+  void SetUp() override {
+    FrameTest::SetUp();
+    skinData = UseSkin(DefaultSkin());
+    form = new fw::TForm(app.get());
+    form->SetBounds(60, 60, 360, 300);
+  }
+
+  fw::TListBox* AddList(int items, int width = 120, int height = 150) {
+    auto* list = new fw::TListBox(form);
+    list->SetParent(form);
+    list->SetBounds(10, 10, width, height);
+    for (int i = 0; i < items; ++i) list->Items()->Add("Line " + std::to_string(i));
+    return list;
+  }
+
+  TWinSkinForm* ShowSkinned() {
+    form->Show();
+    return ActivateSkinned(form->Handle());
+  }
+
+  static TSkinScrollbar* ScrollSkinnerOf(const TWinSkinForm* skinner, const fw::TControl* control) {
+    for (skin::TSkinControl* s : skinner->FSkinners) {
+      if (s->Control() == control) return dynamic_cast<TSkinScrollbar*>(s);
+    }
+    return nullptr;
+  }
+
+  // The system's bar in screen coordinates, or an empty rectangle when it has none.
+  static RECT SystemBar(HWND window, LONG object) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!skin::User32Entries().GetScrollBarInfo(window, object, &info)) return {};
+    if (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) return {};
+    return info.rcScrollBar;
+  }
+
+  static RECT ScreenRectOf(HWND window) {
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+  }
+
+  static bool Shown(const TWScrollbar& bar) { return bar.Window() && IsWindowVisible(bar.Window()) && bar.FBarVisible; }
+
+  // The pixels of one frame of "Scrollbar" keyed over ButtonFace in a rectangle of the given size.
+  // A vertical bar's arrow: `width` wide, `height` long, the frame as thick as the skin's image.
+  fw::TBitmap ExpectedFrame(int width, int height, int frame, int arrowSize) const {
+    fw::TBitmap expected;
+    expected.SetSize(width, height);
+    HDC dc = expected.Canvas().Handle();
+    fw::UniqueBrush face(CreateSolidBrush(fw::ColorToRGB(skinData->Colours[skin::ciButtonFace])));
+    const RECT all{0, 0, width, height};
+    FillRect(dc, &all, face.get());
+    int thickness = skinData->Scrollbar->Bitmap->Height();
+    if (std::abs(thickness - arrowSize) > 2) thickness = arrowSize;
+    const RECT r{0, 0, thickness, height};
+    skin::DrawFrameKeyedDC(dc, r, 23, frame, *skinData->Scrollbar->Bitmap);
+    return expected;
+  }
+
+  static void ExpectSamePixels(fw::TBitmap& shown, int left, int top, fw::TBitmap expected, const std::string& what) {
+    int differing = 0;
+    std::string first;
+    for (int y = 0; y < expected.Height(); ++y) {
+      for (int x = 0; x < expected.Width(); ++x) {
+        const COLORREF got = GetPixel(shown.Canvas().Handle(), left + x, top + y);
+        const COLORREF want = GetPixel(expected.Canvas().Handle(), x, y);
+        if (got != want && differing++ == 0) {
+          first = " first at " + std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(got) + " not " +
+                  std::to_string(want);
+        }
+      }
+    }
+    EXPECT_EQ(differing, 0) << what << first << " (" << expected.Width() << "x" << expected.Height() << ")";
+  }
+
+  skin::TSkinData* skinData = nullptr;
+  fw::TForm* form = nullptr;
+};
+
+TEST_F(ScrollSkinTest, DrawnBarCoversTheSystemBarOnlyWhileTheContentOverflows) {
+  fw::TListBox* list = AddList(3);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr) << "a list box gets a scroll bar skinner";
+  ASSERT_TRUE(scroll->FVertBar);
+  EXPECT_FALSE(Shown(*scroll->FVertBar)) << "three lines fit: no bar, no drawn bar";
+
+  for (int i = 0; i < 60; ++i) list->Items()->Add("More " + std::to_string(i));
+  testutil::PumpMessages(50);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+  const RECT system = SystemBar(list->Handle(), OBJID_VSCROLL);
+  const RECT drawn = ScreenRectOf(scroll->FVertBar->Window());
+  EXPECT_TRUE(EqualRect(&system, &drawn)) << "the drawn bar lies exactly over the system's";
+  EXPECT_EQ(GetWindow(scroll->FVertBar->Window(), GW_HWNDNEXT), list->Handle()) << "directly above the list";
+  EXPECT_FALSE(Shown(*scroll->FHorzBar));
+
+  list->Items()->Clear();
+  list->Items()->Add("One");
+  EXPECT_TRUE(testutil::PumpUntil([&] { return !Shown(*scroll->FVertBar); })) << "the bar went: so does the drawn one";
+}
+
+TEST_F(ScrollSkinTest, HidingAndResizingTheControlTakeTheDrawnBarAlong) {
+  fw::TListBox* list = AddList(80);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+
+  list->SetVisible(false);
+  EXPECT_FALSE(Shown(*scroll->FVertBar));
+  list->SetVisible(true);
+  EXPECT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+
+  list->SetBounds(30, 20, 140, 200);
+  testutil::PumpMessages(30);
+  RECT system = SystemBar(list->Handle(), OBJID_VSCROLL);
+  RECT drawn = ScreenRectOf(scroll->FVertBar->Window());
+  EXPECT_TRUE(EqualRect(&system, &drawn)) << "moved and resized with the list";
+
+  list->SetBounds(30, 20, 0, 0);
+  testutil::PumpMessages(30);
+  system = SystemBar(list->Handle(), OBJID_VSCROLL);
+  if (IsRectEmpty(&system)) {
+    EXPECT_FALSE(Shown(*scroll->FVertBar)) << "a list of no size has no bar to cover";
+  } else {
+    drawn = ScreenRectOf(scroll->FVertBar->Window());
+    EXPECT_TRUE(EqualRect(&system, &drawn));
+  }
+  fw::TBitmap painted;
+  painted.SetSize(40, 40);
+  scroll->FVertBar->Paint(painted.Canvas().Handle());  // no crash at 0 x 0
+}
+
+TEST_F(ScrollSkinTest, ArrowPressScrollsAndRepeatsThroughTheSystemWithTheArrowDrawnPressed) {
+  fw::TListBox* list = AddList(200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+  TWScrollbar& bar = *scroll->FVertBar;
+  const RECT r = ScreenRectOf(bar.Window());
+  const int width = r.right - r.left;
+  const POINT downArrow{r.left + width / 2, r.bottom - bar.FArrowSize / 2};
+
+  PressProbe probe{&bar, list->Handle()};
+  probe.capture = &ShownWindow;
+  g_probe = &probe;
+  MouseMoveTo(downArrow);
+  testutil::PumpMessages(50);
+  SetTimer(nullptr, 0, 900, &ReleaseAfterLooking);
+  LeftButtonDown();
+  ASSERT_TRUE(testutil::PumpUntil([&] { return probe.topWhileHeld >= 0; }, 5000));
+  testutil::PumpMessages(50);
+  g_probe = nullptr;
+
+  EXPECT_TRUE(probe.trackingSeen) << "the press is held in the system's loop";
+  EXPECT_EQ(probe.hotPartSeen, SB_LINEDOWN);
+  EXPECT_GT(probe.topWhileHeld, 1) << "the held arrow repeats";
+  const int a = bar.FArrowSize;
+  ExpectSamePixels(probe.shown, 0, bar.FBarLength - a, ExpectedFrame(width, a, 14, a), "down arrow pressed (frame 14)");
+  EXPECT_FALSE(bar.FTracking);
+}
+
+TEST_F(ScrollSkinTest, ThumbDragScrollsTheListToItsEndAndTheDrawnThumbStaysBetweenTheArrows) {
+  fw::TListBox* list = AddList(200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+  TWScrollbar& bar = *scroll->FVertBar;
+  UpdateWindow(bar.Window());
+  const RECT r = ScreenRectOf(bar.Window());
+  const POINT thumb{r.left + (r.right - r.left) / 2, r.top + (bar.FThumbStart + bar.FThumbEnd) / 2};
+  DragPlan plan;
+  plan.bar = &bar;
+  for (int i = 1; i <= 12; ++i) plan.steps.push_back({thumb.x, thumb.y + i * 12});
+  for (int i = 1; i <= 4; ++i) plan.steps.push_back({thumb.x, r.top - i * 6});     // back past the start
+  for (int i = 1; i <= 8; ++i) plan.steps.push_back({thumb.x, r.bottom + i * 3});  // past the end, near the bar
+  g_drag = &plan;
+  MouseMoveTo(thumb);
+  testutil::PumpMessages(50);
+  SetTimer(nullptr, 0, 40, &DragStep);
+  LeftButtonDown();
+  ASSERT_TRUE(testutil::PumpUntil([&] { return plan.done; }, 8000));
+  testutil::PumpMessages(50);
+  g_drag = nullptr;
+  const int count = static_cast<int>(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0));
+  const int itemHeight = static_cast<int>(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0));
+  RECT client{};
+  GetClientRect(list->Handle(), &client);
+  const int lastTop = count - client.bottom / itemHeight;
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0), lastTop) << "dragged past the end: the last page";
+  EXPECT_LE(plan.maxThumbEnd, bar.FBarLength - bar.FArrowSize) << "the drawn thumb stops at the second arrow";
+  EXPECT_GE(plan.minThumbStart, bar.FArrowSize) << "and at the first";
+  EXPECT_EQ(plan.maxThumbEnd, bar.FBarLength - bar.FArrowSize) << "it reached the end";
+  UpdateWindow(bar.Window());
+  EXPECT_LE(bar.FThumbEnd, bar.FBarLength - bar.FArrowSize);
+  EXPECT_GE(bar.FThumbStart, bar.FArrowSize);
+}
+
+TEST_F(ScrollSkinTest, DisabledBarShowsNormalArrowsAndNoThumb) {
+  auto* memo = new fw::TMemo(form);
+  memo->SetScrollBars(fw::TScrollStyle::ssVertical);
+  memo->SetParent(form);
+  memo->SetBounds(10, 10, 150, 150);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, memo);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); })) << "a memo keeps its bar";
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(skin::User32Entries().GetScrollBarInfo(memo->Handle(), OBJID_VSCROLL, &info));
+  ASSERT_TRUE(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) << "nothing to scroll: the system's bar is disabled";
+  TWScrollbar& bar = *scroll->FVertBar;
+  bar.FHotPart = SB_LINEUP;  // even under the mouse, a disabled arrow is drawn normal
+  bar.Invalidate();
+  UpdateWindow(bar.Window());
+  fw::TBitmap shown = ShownWindow(bar.Window());
+  const int width = shown.Width();
+  const int a = bar.FArrowSize;
+  ExpectSamePixels(shown, 0, 0, ExpectedFrame(width, a, 9, a), "up arrow normal");
+  ExpectSamePixels(shown, 0, bar.FBarLength - a, ExpectedFrame(width, a, 13, a), "down arrow normal");
+  // No thumb: the track below the first arrow is the same at its start as at its middle.
+  const HDC dc = shown.Canvas().Handle();
+  EXPECT_EQ(GetPixel(dc, width / 2, a + 4), GetPixel(dc, width / 2, bar.FBarLength / 2));
+}
+
+TEST_F(ScrollSkinTest, SkinWithoutScrollbarImageLeavesTheSystemBars) {
+  skinData->Scrollbar.reset();
+  fw::TListBox* list = AddList(200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  testutil::PumpMessages(50);
+  EXPECT_FALSE(Shown(*scroll->FVertBar)) << "nothing to draw with: the system's bar shows";
+  SendMessageW(list->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0), 1);
+}
+
+TEST_F(ScrollSkinTest, WheelOverTheDrawnBarScrollsTheList) {
+  fw::TListBox* list = AddList(200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+  const RECT r = ScreenRectOf(scroll->FVertBar->Window());
+  SendMessageW(scroll->FVertBar->Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
+               MAKELPARAM(r.left + 2, r.top + 40));
+  EXPECT_GT(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0), 0);
+}
+
+TEST_F(ScrollSkinTest, ManySkinnedScrollingFormsLeaveNoObjectsBehind) {
+  fw::Free(form);
+  form = nullptr;
+  std::optional<unsigned> gdi, user;
+  for (int round = 0; round < 21; ++round) {
+    if (round == 1) {
+      testutil::PumpMessages(20);
+      gdi = test_support::CountGdiObjects();
+      user = test_support::CountUserObjects();
+    }
+    form = new fw::TForm(app.get());
+    form->SetBounds(60, 60, 300, 240);
+    fw::TListBox* list = AddList(100);
+    auto* memo = new fw::TMemo(form);
+    memo->SetScrollBars(fw::TScrollStyle::ssBoth);
+    memo->SetParent(form);
+    memo->SetBounds(150, 10, 120, 120);
+    ASSERT_NE(ShowSkinned(), nullptr);
+    SendMessageW(list->Handle(), WM_VSCROLL, SB_PAGEDOWN, 0);
+    testutil::PumpMessages(5);
+    fw::Free(form);
+    form = nullptr;
+    testutil::PumpMessages(5);
+  }
+  testutil::PumpMessages(20);
+  if (gdi && user) {
+    EXPECT_LE(*test_support::CountGdiObjects(), *gdi + 5);
+    EXPECT_LE(*test_support::CountUserObjects(), *user + 5);
+  }
+}
+
+}  // namespace
+}  // namespace frametest
