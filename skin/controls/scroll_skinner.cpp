@@ -164,11 +164,18 @@ void TWScrollbar::UpdatePosition() {
   }
   FBarLength = FVertical ? FBarRect.bottom - FBarRect.top : FBarRect.right - FBarRect.left;
   FBarVisible = true;
+  const int width = placed.right - placed.left;
+  const int height = placed.bottom - placed.top;
+  RECT current{};
+  GetWindowRect(window_.get(), &current);
+  MapWindowPoints(nullptr, GetParent(window_.get()), reinterpret_cast<POINT*>(&current), 2);
+  if (IsWindowVisible(window_.get()) && EqualRect(&current, &placed) &&
+      GetWindow(window_.get(), GW_HWNDNEXT) == FTarget) {
+    return;  // already in place
+  }
   // Directly above the target: after the window that precedes it in z-order.
   HWND above = GetWindow(FTarget, GW_HWNDPREV);
   if (above == window_.get()) above = GetWindow(above, GW_HWNDPREV);
-  const int width = placed.right - placed.left;
-  const int height = placed.bottom - placed.top;
   SetWindowPos(window_.get(), above ? above : HWND_TOP, placed.left, placed.top, width, height,
                SWP_NOACTIVATE | SWP_SHOWWINDOW);
   MoveWindow(window_.get(), placed.left, placed.top, width, height, TRUE);
@@ -181,6 +188,15 @@ void TWScrollbar::HideBar() {
 
 void TWScrollbar::Invalidate() const {
   if (window_) InvalidateRect(window_.get(), nullptr, FALSE);
+}
+
+void TWScrollbar::RefreshIfChanged() {
+  Geometry now;
+  if (!window_ || !FBarVisible || !ReadGeometry(now)) return;
+  const bool same = EqualRect(&now.bar, &painted_.bar) && now.thumb.start == painted_.thumb.start &&
+                    now.thumb.end == painted_.thumb.end && now.state == painted_.state &&
+                    paintedHotPart_ == FHotPart && paintedTracking_ == FTracking;
+  if (!same) Invalidate();
 }
 
 void TWScrollbar::SetEnabled(bool enabled) const {
@@ -197,6 +213,9 @@ void TWScrollbar::Paint(HDC dc) {
   if (!data || !HasBitmap(data->Scrollbar)) return;
   Geometry geometry;
   if (!ReadGeometry(geometry) || (geometry.state & kBarInvisible)) return;
+  painted_ = geometry;
+  paintedHotPart_ = FHotPart;
+  paintedTracking_ = FTracking;
   const bool enabled = (geometry.state & kBarUnavailable) == 0;
   RECT client{};
   GetClientRect(window_.get(), &client);
@@ -503,22 +522,23 @@ void TSkinScrollbar::AfterMessage(fw::TMessage& message) {
       // The system repaints its own bars here (a range or page change); the drawn ones follow.
       UpdateBars();
       for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
-        if (bar && bar->FBarVisible) bar->Invalidate();
+        if (bar) bar->RefreshIfChanged();
       }
       break;
     case WM_HSCROLL:
     case WM_VSCROLL: {
+      // While the system tracks a press, the scroll code is the part drawn pressed.
       TWScrollbar* bar = message.Msg == WM_HSCROLL ? FHorzBar.get() : FVertBar.get();
       if (bar) {
         if (bar->FTracking) bar->FHotPart = LOWORD(message.WParam);
-        bar->Invalidate();
+        bar->RefreshIfChanged();
       }
       break;
     }
     case WM_MOUSEWHEEL:
     case WM_KEYDOWN:
       for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
-        if (bar && bar->FBarVisible) bar->Invalidate();
+        if (bar) bar->RefreshIfChanged();
       }
       break;
     case fw::CM_VISIBLECHANGED:
@@ -553,7 +573,7 @@ void TSkinScrollbar::DrawControl(HDC, const RECT&) {
   for (const auto& [bar, flag] : bars) {
     if (!bar) continue;
     if (bar->FBarVisible) {
-      bar->Invalidate();
+      bar->RefreshIfChanged();
     } else if (style & flag) {
       bar->UpdatePosition();
     }

@@ -37,6 +37,9 @@ class TWScrollbar {
   void UpdatePosition();
   void HideBar();
   void Invalidate() const;
+  // Invalidates the bar when the covered bar's thumb, state or place differ from what was last
+  // painted: the system repaints its own bar far more often than it changes.
+  void RefreshIfChanged();
   void SetEnabled(bool enabled) const;
   // The part under a point of the drawn bar's client area.
   [[nodiscard]] int HitTest(POINT point) const;
@@ -77,6 +80,9 @@ class TWScrollbar {
 
   fw::UniqueWindow window_;
   bool enabled_ = true;
+  Geometry painted_;  // what the last paint showed
+  int paintedHotPart_ = kNoPart;
+  bool paintedTracking_ = false;
 };
 
 // Framework controls with window scroll bars: two drawn bars and, with a border, a flat frame.
