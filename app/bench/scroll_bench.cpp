@@ -2,6 +2,8 @@
 // of 1000 records, each step handled and repainted in full, with the skin on and with it off in
 // the same run, and how many times the drawn scroll bars are painted (one blit each) per step.
 // Usage: scroll_bench [rounds]
+//        scroll_bench --show SECONDS: the main window with 1000 records (and a long preview) scrolled
+//        to the middle, shown for SECONDS, for a screenshot of the skinned scroll bars.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -64,7 +66,8 @@ double ThousandSteps(HWND list) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  const bool show = argc > 2 && std::string(argv[1]) == "--show";
+  const int rounds = show ? 0 : argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   fw::TApplication app;
   app.Initialize();
   fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
@@ -75,6 +78,14 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 1000; ++i) form->ListView1->Items()->Add("record " + std::to_string(i), {"0:00:00"});
   testutil::PumpMessages(300);
   HWND list = form->ListView1->Handle();
+  if (show) {
+    std::string preview;
+    for (int i = 0; i < 60; ++i) preview += "Preview line " + std::to_string(i) + " of a record long enough to scroll\r\n";
+    SetWindowTextA(form->Memo1->Handle(), preview.c_str());
+    SendMessageW(list, LVM_ENSUREVISIBLE, 600, FALSE);
+    testutil::PumpMessages(static_cast<DWORD>(std::atoi(argv[2])) * 1000);
+    return 0;
+  }
   g_hook = SetWindowsHookExW(WH_GETMESSAGE, &CountBarPaints, nullptr, GetCurrentThreadId());
 
   std::vector<double> skinned, plain;
