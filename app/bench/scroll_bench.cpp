@@ -33,7 +33,8 @@ LRESULT CALLBACK CountBarPaints(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && wParam == PM_REMOVE) {
     const MSG* msg = reinterpret_cast<const MSG*>(lParam);
     wchar_t name[64] = {};
-    if (msg->message == WM_PAINT && GetClassNameW(msg->hwnd, name, 64) && std::wstring(name) == L"PastelleSkinScrollBar") {
+    if (msg->message == WM_PAINT && GetClassNameW(msg->hwnd, name, 64) &&
+        std::wstring(name) == L"PastelleSkinScrollBar") {
       ++g_barPaints;
     }
   }
@@ -80,7 +81,8 @@ int main(int argc, char** argv) {
   HWND list = form->ListView1->Handle();
   if (show) {
     std::string preview;
-    for (int i = 0; i < 60; ++i) preview += "Preview line " + std::to_string(i) + " of a record long enough to scroll\r\n";
+    for (int i = 0; i < 60; ++i)
+      preview += "Preview line " + std::to_string(i) + " of a record long enough to scroll\r\n";
     SetWindowTextA(form->Memo1->Handle(), preview.c_str());
     SendMessageW(list, LVM_ENSUREVISIBLE, 600, FALSE);
     testutil::PumpMessages(static_cast<DWORD>(std::atoi(argv[2])) * 1000);

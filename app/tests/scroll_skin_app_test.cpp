@@ -1,10 +1,10 @@
 // The history list of the main window scrolled through its skinned scroll bar: arrow clicks,
 // track clicks, a thumb drag and the wheel move the list exactly as the same input on the
 // system's own bar does with the skin switched off.
-#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -194,8 +194,8 @@ void TWScrollbar::RefreshIfChanged() {
   Geometry now;
   if (!window_ || !FBarVisible || !ReadGeometry(now)) return;
   const bool same = EqualRect(&now.bar, &painted_.bar) && now.thumb.start == painted_.thumb.start &&
-                    now.thumb.end == painted_.thumb.end && now.state == painted_.state &&
-                    paintedHotPart_ == FHotPart && paintedTracking_ == FTracking;
+                    now.thumb.end == painted_.thumb.end && now.state == painted_.state && paintedHotPart_ == FHotPart &&
+                    paintedTracking_ == FTracking;
   if (!same) Invalidate();
 }
 

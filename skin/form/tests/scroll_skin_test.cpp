@@ -341,6 +341,91 @@ TEST_F(ScrollSkinTest, WheelOverTheDrawnBarScrollsTheList) {
   EXPECT_GT(SendMessageW(list->Handle(), LB_GETTOPINDEX, 0, 0), 0);
 }
 
+// A scroll bar control's drawn bar, whatever its range, page and size: the thumb stays on the
+// track, at least 8 pixels long with a page, and a bar too short for its arrows paints two halves.
+TEST_F(ScrollSkinTest, ScrollBarControlThumbStaysOnTheTrackForAnyRangePageAndSize) {
+  auto* bar = new fw::TScrollBar(form);
+  bar->SetParent(form);
+  bar->SetKind(fw::TScrollBarKind::sbVertical);
+  bar->SetBounds(10, 10, 17, 200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  skin::TSkinScControl* skinned = nullptr;
+  for (skin::TSkinControl* s : skinner->FSkinners) {
+    if (s->Control() == bar) skinned = dynamic_cast<skin::TSkinScControl*>(s);
+  }
+  ASSERT_NE(skinned, nullptr);
+  ASSERT_TRUE(skinned->FScrollbar);
+  TWScrollbar& drawn = *skinned->FScrollbar;
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(drawn); }));
+  struct Case {
+    const char* name;
+    int min, max, page, position, height;
+  } const cases[] = {
+      {"range 0", 0, 0, 0, 0, 200},
+      {"range 2^31-1", 0, 0x7FFFFFFF, 1000, 0x40000000, 200},
+      {"page larger than the range", 0, 10, 50, 5, 200},
+      {"tiny page", 0, 100000, 1, 50000, 200},
+      {"bar shorter than two arrows", 0, 100, 10, 50, 20},
+      {"bar of nothing", 0, 100, 10, 50, 0},
+  };
+  for (const Case& c : cases) {
+    bar->SetBounds(10, 10, 17, c.height);
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, c.min, c.max, static_cast<UINT>(c.page), c.position};
+    SendMessageW(bar->Handle(), SBM_SETSCROLLINFO, TRUE, reinterpret_cast<LPARAM>(&info));
+    testutil::PumpMessages(20);
+    if (!Shown(drawn)) {
+      EXPECT_EQ(c.height, 0) << c.name;
+      continue;
+    }
+    UpdateWindow(drawn.Window());
+    (void)ShownWindow(drawn.Window());  // painted without a fault
+    EXPECT_GE(drawn.FThumbStart, 0) << c.name;
+    if (c.height >= 2 * drawn.FArrowSize + skin::kMinThumbLength) {
+      EXPECT_GE(drawn.FThumbStart, drawn.FArrowSize) << c.name;
+      EXPECT_LE(drawn.FThumbEnd, c.height - drawn.FArrowSize) << c.name;
+      if (c.page > 0) {
+        EXPECT_GE(drawn.FThumbEnd - drawn.FThumbStart, skin::kMinThumbLength) << c.name;
+      }
+    }
+  }
+}
+
+// The control hidden from inside the system's tracking loop: the press ends, the drawn bar goes
+// with the control and comes back when it is shown.
+void CALLBACK HideWhileHeld(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (g_probe) ShowWindow(g_probe->list, SW_HIDE);
+  LeftButtonUp();
+  if (g_probe) g_probe->topWhileHeld = 0;
+}
+
+TEST_F(ScrollSkinTest, ControlHiddenWhileScrollingTakesItsDrawnBarAndGetsItBack) {
+  fw::TListBox* list = AddList(200);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  ASSERT_NE(scroll, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
+  TWScrollbar& bar = *scroll->FVertBar;
+  const RECT r = ScreenRectOf(bar.Window());
+  PressProbe probe{&bar, list->Handle()};
+  g_probe = &probe;
+  MouseMoveTo({r.left + (r.right - r.left) / 2, r.bottom - bar.FArrowSize / 2});
+  testutil::PumpMessages(50);
+  SetTimer(nullptr, 0, 400, &HideWhileHeld);
+  LeftButtonDown();
+  ASSERT_TRUE(testutil::PumpUntil([&] { return probe.topWhileHeld == 0 && !bar.FTracking; }, 5000));
+  testutil::PumpMessages(50);
+  g_probe = nullptr;
+  EXPECT_FALSE(Shown(bar)) << "hidden with the list";
+  ShowWindow(list->Handle(), SW_SHOW);
+  EXPECT_TRUE(testutil::PumpUntil([&] { return Shown(bar); }));
+  const RECT system = SystemBar(list->Handle(), OBJID_VSCROLL);
+  const RECT drawn = ScreenRectOf(bar.Window());
+  EXPECT_TRUE(EqualRect(&system, &drawn));
+}
+
 TEST_F(ScrollSkinTest, ManySkinnedScrollingFormsLeaveNoObjectsBehind) {
   fw::Free(form);
   form = nullptr;
