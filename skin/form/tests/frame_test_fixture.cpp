@@ -1,6 +1,7 @@
 #include "skin/form/tests/frame_test_fixture.h"
 
 #include <cctype>
+#include <optional>
 
 #include "framework/handles.h"
 #include "skin/form/caption_buttons.h"
@@ -9,6 +10,24 @@
 #include "tests/support/window_render.h"
 
 namespace frametest {
+
+void FrameTest::ExpectObjectsBackAfter(int rounds, const std::function<void()>& round) {
+  std::optional<unsigned> gdi, user;
+  for (int i = 0; i < rounds; ++i) {
+    if (i == 1) {
+      testutil::PumpMessages(20);
+      gdi = test_support::CountGdiObjects();
+      user = test_support::CountUserObjects();
+    }
+    round();
+    testutil::PumpMessages(5);
+  }
+  testutil::PumpMessages(20);
+  if (gdi && user) {
+    EXPECT_LE(*test_support::CountGdiObjects(), *gdi + 5);
+    EXPECT_LE(*test_support::CountUserObjects(), *user + 5);
+  }
+}
 
 skin::TSkinData* FrameTest::UseSkin(const Bytes& stored, skin::TSkinFormType type) {
   skin::TSkinData* data = AddSkinDataFrom(stored, type);

@@ -109,6 +109,15 @@ class ScrollSkinTest : public FrameTest {
     return nullptr;
   }
 
+  // Shows the form skinned and waits until the control's drawn vertical bar shows; its skinner, or
+  // nullptr when that does not happen.
+  TSkinScrollbar* SkinnedWithVerticalBar(const fw::TControl* control) {
+    TWinSkinForm* skinner = ShowSkinned();
+    TSkinScrollbar* scroll = skinner ? ScrollSkinnerOf(skinner, control) : nullptr;
+    if (!scroll || !scroll->FVertBar) return nullptr;
+    return testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }) ? scroll : nullptr;
+  }
+
   // The system's bar in screen coordinates, or an empty rectangle when it has none.
   static RECT SystemBar(HWND window, LONG object) {
     SCROLLBARINFO info{};
@@ -187,11 +196,8 @@ TEST_F(ScrollSkinTest, DrawnBarCoversTheSystemBarOnlyWhileTheContentOverflows) {
 
 TEST_F(ScrollSkinTest, HidingAndResizingTheControlTakeTheDrawnBarAlong) {
   fw::TListBox* list = AddList(80);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(list);
   ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
 
   list->SetVisible(false);
   EXPECT_FALSE(Shown(*scroll->FVertBar));
@@ -220,11 +226,8 @@ TEST_F(ScrollSkinTest, HidingAndResizingTheControlTakeTheDrawnBarAlong) {
 
 TEST_F(ScrollSkinTest, ArrowPressScrollsAndRepeatsThroughTheSystemWithTheArrowDrawnPressed) {
   fw::TListBox* list = AddList(200);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(list);
   ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
   TWScrollbar& bar = *scroll->FVertBar;
   const RECT r = ScreenRectOf(bar.Window());
   const int width = r.right - r.left;
@@ -251,11 +254,8 @@ TEST_F(ScrollSkinTest, ArrowPressScrollsAndRepeatsThroughTheSystemWithTheArrowDr
 
 TEST_F(ScrollSkinTest, ThumbDragScrollsTheListToItsEndAndTheDrawnThumbStaysBetweenTheArrows) {
   fw::TListBox* list = AddList(200);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(list);
   ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
   TWScrollbar& bar = *scroll->FVertBar;
   UpdateWindow(bar.Window());
   const RECT r = ScreenRectOf(bar.Window());
@@ -292,11 +292,8 @@ TEST_F(ScrollSkinTest, DisabledBarShowsNormalArrowsAndNoThumb) {
   memo->SetScrollBars(fw::TScrollStyle::ssVertical);
   memo->SetParent(form);
   memo->SetBounds(10, 10, 150, 150);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, memo);
-  ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); })) << "a memo keeps its bar";
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(memo);
+  ASSERT_NE(scroll, nullptr) << "a memo keeps its bar";
   SCROLLBARINFO info{};
   info.cbSize = sizeof(info);
   ASSERT_TRUE(skin::User32Entries().GetScrollBarInfo(memo->Handle(), OBJID_VSCROLL, &info));
@@ -330,11 +327,8 @@ TEST_F(ScrollSkinTest, SkinWithoutScrollbarImageLeavesTheSystemBars) {
 
 TEST_F(ScrollSkinTest, WheelOverTheDrawnBarScrollsTheList) {
   fw::TListBox* list = AddList(200);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(list);
   ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
   const RECT r = ScreenRectOf(scroll->FVertBar->Window());
   SendMessageW(scroll->FVertBar->Window(), WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA),
                MAKELPARAM(r.left + 2, r.top + 40));
@@ -402,11 +396,8 @@ void CALLBACK HideWhileHeld(HWND, UINT, UINT_PTR id, DWORD) {
 
 TEST_F(ScrollSkinTest, ControlHiddenWhileScrollingTakesItsDrawnBarAndGetsItBack) {
   fw::TListBox* list = AddList(200);
-  TWinSkinForm* skinner = ShowSkinned();
-  ASSERT_NE(skinner, nullptr);
-  TSkinScrollbar* scroll = ScrollSkinnerOf(skinner, list);
+  TSkinScrollbar* scroll = SkinnedWithVerticalBar(list);
   ASSERT_NE(scroll, nullptr);
-  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*scroll->FVertBar); }));
   TWScrollbar& bar = *scroll->FVertBar;
   const RECT r = ScreenRectOf(bar.Window());
   PressProbe probe{&bar, list->Handle()};
@@ -429,13 +420,7 @@ TEST_F(ScrollSkinTest, ControlHiddenWhileScrollingTakesItsDrawnBarAndGetsItBack)
 TEST_F(ScrollSkinTest, ManySkinnedScrollingFormsLeaveNoObjectsBehind) {
   fw::Free(form);
   form = nullptr;
-  std::optional<unsigned> gdi, user;
-  for (int round = 0; round < 21; ++round) {
-    if (round == 1) {
-      testutil::PumpMessages(20);
-      gdi = test_support::CountGdiObjects();
-      user = test_support::CountUserObjects();
-    }
+  ExpectObjectsBackAfter(21, [&] {
     form = new fw::TForm(app.get());
     form->SetBounds(60, 60, 300, 240);
     fw::TListBox* list = AddList(100);
@@ -448,13 +433,7 @@ TEST_F(ScrollSkinTest, ManySkinnedScrollingFormsLeaveNoObjectsBehind) {
     testutil::PumpMessages(5);
     fw::Free(form);
     form = nullptr;
-    testutil::PumpMessages(5);
-  }
-  testutil::PumpMessages(20);
-  if (gdi && user) {
-    EXPECT_LE(*test_support::CountGdiObjects(), *gdi + 5);
-    EXPECT_LE(*test_support::CountUserObjects(), *user + 5);
-  }
+  });
 }
 
 }  // namespace
