@@ -16,9 +16,6 @@ SKIN_DEFINE_KIND(TSkinMP, TSkinControl)
 SKIN_DEFINE_KIND(TSkinCheckBox, TSkinControl)
 SKIN_DEFINE_KIND(TSkinRadioButton, TSkinControl)
 SKIN_DEFINE_KIND(TSkinObjImage, TSkinControl)
-SKIN_DEFINE_KIND(TSkinScrollbar, TSkinControl)
-SKIN_DEFINE_KIND(TSkinListView, TSkinScrollbar)
-SKIN_DEFINE_KIND(TSkinScControl, TSkinControl)
 SKIN_DEFINE_KIND(TSkinProgress, TSkinControl)
 SKIN_DEFINE_KIND(TSkinTrackBar, TSkinControl)
 SKIN_DEFINE_KIND(TSkinEdit, TSkinControl)
@@ -45,12 +42,6 @@ void TSkinSpeedButton::InitSpeedButton(ISkinnerHost* form, TSkinData* skinData, 
   FControl->Invalidate();
   FInitialized = true;
   FLifeState = kSkinnerAttached;
-}
-
-void TSkinScrollbar::InitScrollControl(fw::TControl* control, TSkinData* skinData, fw::TCanvas* canvas,
-                                       ISkinnerHost* form) {
-  if (control != Owner()) return;
-  InitControl(form, skinData, canvas, false);
 }
 
 }  // namespace skin

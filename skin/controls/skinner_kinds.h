@@ -9,6 +9,7 @@
 #include "skin/controls/box_skinner.h"
 #include "skin/controls/group_box_skinner.h"
 #include "skin/controls/header_skinner.h"
+#include "skin/controls/scroll_skinner.h"
 #include "skin/controls/skin_control.h"
 #include "skin/controls/status_bar_skinner.h"
 
@@ -51,15 +52,8 @@ class TSkinObjImage : public TSkinControl {
   int FObjKind = 0;  // 1 and 3 check boxes, 2 radio buttons
 };
 
-// Scroll bars: of scrolling controls, of list views, of scroll bar controls, and size grips.
-class TSkinScrollbar : public TSkinControl {
-  FW_DECLARE_CLASS()
-  using TSkinControl::TSkinControl;
-  // Attaches to a control with scroll bars (the owner).
-  virtual void InitScrollControl(fw::TControl* control, TSkinData* skinData, fw::TCanvas* canvas, ISkinnerHost* form);
-};
-SKIN_DECLARE_KIND(TSkinListView, TSkinScrollbar)
-SKIN_DECLARE_KIND(TSkinScControl, TSkinControl)
+// Size grips: box_skinner.h; scroll bars of scrolling controls, list views and scroll bar
+// controls: scroll_skinner.h.
 
 // Panels, boxes and bars.
 SKIN_DECLARE_KIND(TSkinProgress, TSkinControl)

@@ -454,9 +454,7 @@ void TWinSkinForm::SkinControl(fw::TControl* control, fw::TControl* parent) {
     return;
   }
   if (has(xcScrollbar) && IsA(control, role::kListView)) {  // 7.34
-    AttachScrollSkinner<TSkinListView>(*this, control);
-    // The list view's header, unless its scroll skinner has skinned it already.
-    if (has(xcPanel)) SkinListViewHeader(control, windowed->Handle(), FSkinData, &FControlCanvas, this);
+    AttachScrollSkinner<TSkinListView>(*this, control);  // and its header
     return;
   }
   if (has(xcScrollbar) && (IsA(control, role::kMemo) || IsA(control, role::kScrollingControl) ||

@@ -168,4 +168,28 @@ std::string WindowsPathOf(const std::string& unixPath) {
   return path;
 }
 
+namespace {
+void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  input.mi.dx = dx;
+  input.mi.dy = dy;
+  SendInput(1, &input, sizeof input);
+}
+
+// Absolute coordinates of SendInput: 0..65535 over the primary screen, rounded up so that the
+// system's conversion back (x × width ÷ 65536, truncated) gives the pixel itself.
+LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
+}  // namespace
+
+void MouseMoveTo(POINT screen) {
+  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
+            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
+}
+
+void LeftButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+
+void LeftButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+
 }  // namespace testutil

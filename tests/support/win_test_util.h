@@ -67,6 +67,11 @@ class MessageBoxAnswerer {
 // A top-level window of the given process and class (visible ones only, if asked), or nullptr.
 HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly);
 
+// Real mouse input (SendInput): the mouse moved to a screen point, the left button pressed or let go.
+void MouseMoveTo(POINT screen);
+void LeftButtonDown();
+void LeftButtonUp();
+
 // "Z:\..." for a path of the Linux file system, as Wine maps it.
 std::string WindowsPathOf(const std::string& unixPath);
 

@@ -1,8 +1,9 @@
 // Control discovery on real forms and dialogs: which skinner kind each control gets, the opt-outs
 // (Tag, Skin3rd "nil", gates), what the program's OnSkinControl decides, a second activation, and
 // controls that go away or cannot make their window.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <stdexcept>
@@ -184,11 +185,11 @@ TEST_F(DiscoveryTest, ProgramChoosesThroughOnSkinControl) {
   auto* other = Add<fw::TBitBtn>(form, 10, 100);
   skin::TSkinControl* sharedSkinner = nullptr;
   std::vector<std::string> asked;
-  using Signature = void(fw::TComponent*, skin::TSkinData*, fw::TControl*, fw::TControl*, const std::string&,
-                         fw::TComponent*&);
-  skinData->OnSkinControl.handler = std::function<Signature>(
-      [&](fw::TComponent* sender, skin::TSkinData* data, fw::TControl* parent, fw::TControl* control,
-          const std::string& className, fw::TComponent*& skinned) {
+  using Signature =
+      void(fw::TComponent*, skin::TSkinData*, fw::TControl*, fw::TControl*, const std::string&, fw::TComponent*&);
+  skinData->OnSkinControl.handler =
+      std::function<Signature>([&](fw::TComponent* sender, skin::TSkinData* data, fw::TControl* parent,
+                                   fw::TControl* control, const std::string& className, fw::TComponent*& skinned) {
         EXPECT_NE(dynamic_cast<TWinSkinForm*>(sender), nullptr) << "the form skinner asks";
         EXPECT_EQ(data, skinData);
         EXPECT_EQ(parent, form);
@@ -404,13 +405,7 @@ TEST_F(DiscoveryTest, SystemDialogControlsAreSkinnedByClassAndStyle) {
 TEST_F(DiscoveryTest, ManyFormsWithSkinnedControlsLeaveNoObjectsBehind) {
   fw::Free(form);
   form = nullptr;
-  std::optional<unsigned> gdi, user;
-  for (int round = 0; round < 21; ++round) {
-    if (round == 1) {
-      testutil::PumpMessages(20);
-      gdi = test_support::CountGdiObjects();
-      user = test_support::CountUserObjects();
-    }
+  ExpectObjectsBackAfter(21, [&] {
     form = new fw::TForm(app.get());
     form->SetBounds(60, 60, 300, 200);
     for (int i = 0; i < 5; ++i) Add<fw::TBitBtn>(form, 10, 10 + 30 * i);
@@ -419,13 +414,7 @@ TEST_F(DiscoveryTest, ManyFormsWithSkinnedControlsLeaveNoObjectsBehind) {
     ASSERT_NE(ShowSkinned(), nullptr);
     fw::Free(form);
     form = nullptr;
-    testutil::PumpMessages(5);
-  }
-  testutil::PumpMessages(20);
-  if (gdi && user) {
-    EXPECT_LE(*test_support::CountGdiObjects(), *gdi + 5);
-    EXPECT_LE(*test_support::CountUserObjects(), *user + 5);
-  }
+  });
 }
 
 }  // namespace

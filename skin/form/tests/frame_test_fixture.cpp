@@ -1,6 +1,7 @@
 #include "skin/form/tests/frame_test_fixture.h"
 
 #include <cctype>
+#include <optional>
 
 #include "framework/handles.h"
 #include "skin/form/caption_buttons.h"
@@ -9,22 +10,24 @@
 #include "tests/support/window_render.h"
 
 namespace frametest {
-namespace {
 
-void SendMouse(DWORD flags, LONG dx = 0, LONG dy = 0) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  input.mi.dx = dx;
-  input.mi.dy = dy;
-  SendInput(1, &input, sizeof input);
+void FrameTest::ExpectObjectsBackAfter(int rounds, const std::function<void()>& round) {
+  std::optional<unsigned> gdi, user;
+  for (int i = 0; i < rounds; ++i) {
+    if (i == 1) {
+      testutil::PumpMessages(20);
+      gdi = test_support::CountGdiObjects();
+      user = test_support::CountUserObjects();
+    }
+    round();
+    testutil::PumpMessages(5);
+  }
+  testutil::PumpMessages(20);
+  if (gdi && user) {
+    EXPECT_LE(*test_support::CountGdiObjects(), *gdi + 5);
+    EXPECT_LE(*test_support::CountUserObjects(), *user + 5);
+  }
 }
-
-// Absolute coordinates of SendInput: 0..65535 over the primary screen, rounded up so that the
-// system's conversion back (x × width ÷ 65536, truncated) gives the pixel itself.
-LONG Normalised(LONG pixel, int extent) { return static_cast<LONG>((pixel * 65536LL + extent - 1) / extent); }
-
-}  // namespace
 
 skin::TSkinData* FrameTest::UseSkin(const Bytes& stored, skin::TSkinFormType type) {
   skin::TSkinData* data = AddSkinDataFrom(stored, type);
@@ -102,14 +105,11 @@ POINT OnScreen(HWND window, int x, int y) {
   return POINT{bounds.left + x, bounds.top + y};
 }
 
-void MouseMoveTo(POINT screen) {
-  SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, Normalised(screen.x, GetSystemMetrics(SM_CXSCREEN)),
-            Normalised(screen.y, GetSystemMetrics(SM_CYSCREEN)));
-}
+void MouseMoveTo(POINT screen) { testutil::MouseMoveTo(screen); }
 
-void LeftButtonDown() { SendMouse(MOUSEEVENTF_LEFTDOWN); }
+void LeftButtonDown() { testutil::LeftButtonDown(); }
 
-void LeftButtonUp() { SendMouse(MOUSEEVENTF_LEFTUP); }
+void LeftButtonUp() { testutil::LeftButtonUp(); }
 
 void ClickAt(POINT screen) {
   MouseMoveTo(screen);

@@ -2,10 +2,12 @@
 // painted into a bitmap or read back from the window, and real mouse input at screen points.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -33,6 +35,9 @@ class FrameTest : public SkinManageTest {
   static fw::TBitmap PaintedFrame(skin::TWinSkinForm& skinner);
   // What the window shows now, read back from its window DC.
   static fw::TBitmap ShownWindow(HWND window);
+  // Runs `round` `rounds` times and expects the process's GDI and USER objects back at their
+  // count after the first round (which makes the system's own caches), within a little slack.
+  static void ExpectObjectsBackAfter(int rounds, const std::function<void()>& round);
 };
 
 // The name of a case of a parameterized test: the `name` of its parameter in letters, digits and '_'.
