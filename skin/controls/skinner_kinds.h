@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "skin/controls/button_skinner.h"
+#include "skin/controls/check_skinner.h"
 #include "skin/controls/skin_control.h"
 
 namespace skin {
@@ -18,29 +20,9 @@ namespace skin {
   };
 
 // Buttons.
-SKIN_DECLARE_KIND(TSkinButton, TSkinControl)
-SKIN_DECLARE_KIND(TSkinMenuButton, TSkinButton)
 SKIN_DECLARE_KIND(TSkinMP, TSkinControl)
 
-class TSkinBitButton : public TSkinButton {
-  FW_DECLARE_CLASS()
-  using TSkinButton::TSkinButton;
-  std::string FImageProperty = "Glyph";  // the published bitmap property that holds the glyph
-};
-
-class TSkinSpeedButton : public TSkinControl {
-  FW_DECLARE_CLASS()
-  using TSkinControl::TSkinControl;
-  // Attaches to the owner, a windowless speed button: the skinner sees the control's messages
-  // through its window method and redraws it through Invalidate.
-  void InitSpeedButton(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas);
-  std::string FImageProperty = "Glyph";
-};
-
 // Check boxes, radio buttons and the glyph-only kind for other libraries' check controls.
-SKIN_DECLARE_KIND(TSkinCheckBox, TSkinControl)
-SKIN_DECLARE_KIND(TSkinRadioButton, TSkinControl)
-
 class TSkinObjImage : public TSkinControl {
   FW_DECLARE_CLASS()
   using TSkinControl::TSkinControl;
