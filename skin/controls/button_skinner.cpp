@@ -202,6 +202,12 @@ void TSkinButton::AfterMessage(fw::TMessage& message) {
     case kFrameworkFocusChanged:
       Redraw();
       return;
+    // The system's button paints itself at once on these, outside WM_PAINT.
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_UPDATEUISTATE:
+      if (HasButtonImage()) PaintControl(nullptr);
+      return;
     default:
       TSkinControl::AfterMessage(message);
   }

@@ -38,6 +38,12 @@ bool HasProperty(const fw::TObject* control, std::string_view name) {
   return control && control->Class().FindProperty(name) != nullptr;
 }
 
+// The control's font colour; the system's default text colours give way to the skin's button
+// text, which stays readable on a dark skin.
+fw::TColor CaptionColor(fw::TColor font, const TSkinData& skin) {
+  return font == fw::clWindowText || font == fw::clBtnText ? skin.Colours[ciButtonText] : font;
+}
+
 int TranslateLongStrip(int state) {
   switch (state) {
     case 2:
@@ -113,6 +119,11 @@ void TSkinCheckBox::AfterMessage(fw::TMessage& message) {
     case WM_LBUTTONUP:
     case WM_LBUTTONDBLCLK:
     case kFrameworkExit:
+    // The system's button paints itself at once on these, outside WM_PAINT.
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case WM_UPDATEUISTATE:
+    case WM_SETFONT:
     case kFrameworkCheckRedraw:
       Redraw();
       return;
@@ -206,9 +217,9 @@ void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect) {
     fw::TColor color = fw::kSystemColor | COLOR_BTNSHADOW;
     if (FControl) {
       font = FControl->Font()->Handle();
-      if (!(style & WS_DISABLED)) color = FControl->Font()->Color();
+      if (!(style & WS_DISABLED)) color = CaptionColor(FControl->Font()->Color(), *FSkinData);
     } else if (!(style & WS_DISABLED)) {
-      color = fw::clBtnText;
+      color = FSkinData->Colours[ciButtonText];
     }
     fw::SelectObjectGuard selected(target, font);
     SetTextColor(target, fw::ColorToRGB(color));
