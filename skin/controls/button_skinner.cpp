@@ -84,7 +84,7 @@ fw::TBitmap MakeDisabledGlyph(const fw::TBitmap& glyph) {
   const RECT all{0, 0, glyph.Width(), glyph.Height()};
   fw::UniqueBrush face(CreateSolidBrush(GetSysColor(COLOR_BTNFACE)));
   FillRect(result.DC(), &all, face.get());
-  // The monochrome copy: the glyph's transparent colour white, every other pixel black.
+  // The monochrome copy of the glyph's ink.
   fw::UniqueMemoryDC monoDC(CreateCompatibleDC(nullptr));
   fw::UniqueBitmap mono(CreateBitmap(glyph.Width(), glyph.Height(), 1, 1, nullptr));
   if (!monoDC || !mono) return result;
@@ -92,7 +92,9 @@ fw::TBitmap MakeDisabledGlyph(const fw::TBitmap& glyph) {
   const COLORREF oldBack = SetBkColor(glyph.DC(), glyph.Pixel(0, glyph.Height() - 1));
   BitBlt(monoDC.get(), 0, 0, glyph.Width(), glyph.Height(), glyph.DC(), 0, 0, SRCCOPY);
   SetBkColor(glyph.DC(), oldBack);
-  // Paint the brush where the copy is black: the highlight one pixel down and right, then the shadow.
+  // The ink set, the ground clear: the brush goes where the copy is set.
+  PatBlt(monoDC.get(), 0, 0, glyph.Width(), glyph.Height(), DSTINVERT);
+  // Paint the brush over the ink: the highlight one pixel down and right, then the shadow.
   constexpr DWORD kPaintWhereBlack = 0x00E20746;
   HDC dc = result.DC();
   SetTextColor(dc, RGB(0, 0, 0));
@@ -187,6 +189,10 @@ void TSkinButton::AfterMessage(fw::TMessage& message) {
       if (!(FState & scDown)) return;
       FState &= static_cast<TSkinControlState>(~scDown);
       Redraw();
+      // As the system's button: a release away from the button is no click.
+      RECT client{};
+      const POINT at{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+      if (FHandle && GetClientRect(FHandle, &client) && !PtInRect(&client, at)) return;
       // The click comes last: its handler may destroy the button and this skinner with it.
       if (FControl) {
         FControl->Click();
