@@ -1,14 +1,13 @@
 #include "skin/controls/button_layout.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
+
+#include "skin/core/window_names.h"
 
 namespace skin {
 
 int LayoutFromName(std::string_view name) {
-  std::string lower(name);
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  const std::string lower = LowerCaseAscii(name);
   if (lower == "blglyphright") return 1;
   if (lower == "blglyphtop") return 2;
   if (lower == "blglyphbottom") return 3;

@@ -12,11 +12,11 @@ namespace skin {
 
 struct ButtonLayoutInput {
   SIZE client{};
-  SIZE glyph{};     // one glyph frame; (0, 0) for none
-  SIZE text{};      // the measured caption; (0, 0) for none
+  SIZE glyph{};  // one glyph frame; (0, 0) for none
+  SIZE text{};   // the measured caption; (0, 0) for none
   int layout = 0;
-  int margin = -1;  // -1: centre glyph and caption together
-  int spacing = -1; // -1: spread them evenly
+  int margin = -1;       // -1: centre glyph and caption together
+  int spacing = -1;      // -1: spread them evenly
   bool centred = false;  // the control's Alignment is centred: margin is computed as for -1
   bool speed = false;    // a speed button: one pixel further in when only the margin is computed
 };

@@ -1,13 +1,13 @@
 #include "skin/controls/button_skinner.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string_view>
 
 #include "framework/handles.h"
 #include "framework/stdctrls.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/prop_by_name.h"
+#include "skin/core/window_names.h"
 #include "skin/paint/skin_paint.h"
 #include "skin/paint/skin_text.h"
 
@@ -41,13 +41,8 @@ constexpr UINT kFrameworkFocusChanged = 0xB007;
 constexpr UINT kFrameworkControlChange = 0xB021;
 constexpr SIZE kMenuArrow{8, 3};
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
-
 bool ReadsTrue(const fw::TObject* control, std::string_view name) {
-  return Lower(GetEnumPropByName(control, name)) == "true";
+  return LowerCaseAscii(GetEnumPropByName(control, name)) == "true";
 }
 
 // An integer property, `fallback` when the control does not have it.
@@ -127,7 +122,7 @@ void DrawGlyph(HDC dc, POINT at, int count, int index, const fw::TBitmap& glyph)
 void TSkinButton::InitControl(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas, bool setColor) {
   if (FInitialized) return;
   TSkinControl::InitControl(form, skinData, canvas, setColor);
-  const std::string name = FControl ? Lower(FControl->ClassName()) : std::string();
+  const std::string name = FControl ? LowerCaseAscii(FControl->ClassName()) : std::string();
   FKind = name.starts_with("trz") || name.starts_with("tel") ? 1 : 0;
   TakeTransparency();
 }
@@ -199,7 +194,7 @@ void TSkinButton::AfterMessage(fw::TMessage& message) {
       } else if (const HWND window = FHandle; window) {
         char name[16] = {};
         GetClassNameA(window, name, sizeof name);
-        const WPARAM id = Lower(name) == "tbutton" ? 0 : static_cast<WPARAM>(GetDlgCtrlID(window) & 0xFFFF);
+        const WPARAM id = LowerCaseAscii(name) == "tbutton" ? 0 : static_cast<WPARAM>(GetDlgCtrlID(window) & 0xFFFF);
         PostMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(window));
       }
       return;
@@ -328,7 +323,7 @@ void TSkinBitButton::DrawGlyphAndCaption(int frame, int glyphFrame, bool enabled
   in.margin = OrdOr(control, "Margin", -1);
   in.spacing = OrdOr(control, "Spacing", -1);
   in.layout = LayoutFromName(GetEnumPropByName(control, "Layout"));
-  in.centred = !speed && Lower(GetEnumPropByName(control, "Alignment")) == "tacenter";
+  in.centred = !speed && LowerCaseAscii(GetEnumPropByName(control, "Alignment")) == "tacenter";
   in.speed = speed;
   FCaption = ReplaceFirst(FCaption, L"||", L"\r\n");
   RECT area{2, 2, in.client.cx - 2, in.client.cy - 2};
@@ -528,7 +523,8 @@ void TSkinSpeedButton::PaintControl(HDC dc) {
 }
 
 void TSkinSpeedButton::DrawSpeedButton(HDC dc) {
-  if (FPainting || !HasButtonImage() || !FControl || Lower(GetEnumPropByName(FControl, "Visible")) == "false") return;
+  if (FPainting || !HasButtonImage() || !FControl || LowerCaseAscii(GetEnumPropByName(FControl, "Visible")) == "false")
+    return;
   FPainting = true;
   struct Clear {
     bool& flag;

@@ -1,11 +1,11 @@
 #include "skin/controls/check_skinner.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "framework/handles.h"
 #include "skin/controls/prop_by_name.h"
+#include "skin/core/window_names.h"
 #include "skin/paint/platform_family.h"
 #include "skin/paint/skin_paint.h"
 #include "skin/paint/skin_text.h"
@@ -28,11 +28,6 @@ namespace {
 constexpr int32_t kTransparentTag = 5555;
 constexpr UINT kFrameworkExit = 0xB01B;
 constexpr UINT kFrameworkCheckRedraw = 0xB0D0;
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
-  return text;
-}
 
 bool HasProperty(const fw::TObject* control, std::string_view name) {
   return control && control->Class().FindProperty(name) != nullptr;
@@ -145,7 +140,7 @@ int TSkinCheckBox::Frame(int frameCount) {
   int s = (state & BST_CHECKED) ? 2 : 1;
   if (FControl) {
     if (HasProperty(FControl, "State")) {
-      const std::string value = Lower(GetEnumPropByName(FControl, "State"));
+      const std::string value = LowerCaseAscii(GetEnumPropByName(FControl, "State"));
       if (value.find("uncheck") != std::string::npos) {
         s = 1;
       } else if (value.find("check") != std::string::npos) {
@@ -154,7 +149,7 @@ int TSkinCheckBox::Frame(int frameCount) {
         s = 4;
       }
     } else if (HasProperty(FControl, "Checked")) {
-      s = Lower(GetEnumPropByName(FControl, "Checked")) == "true" ? 2 : 1;
+      s = LowerCaseAscii(GetEnumPropByName(FControl, "Checked")) == "true" ? 2 : 1;
     }
     if (HasProperty(FControl, "DataField") && FCheckValue != 0) s = FCheckValue == 3 ? 4 : FCheckValue;
     if (HasProperty(FControl, "DataBinding")) s = 1;
@@ -168,7 +163,7 @@ int TSkinCheckBox::Frame(int frameCount) {
 
 int TSkinRadioButton::Frame(int frameCount) {
   int s = (SendMessageW(FHandle, BM_GETCHECK, 0, 0) & 1) ? 2 : 1;
-  if (HasProperty(FControl, "Checked")) s = Lower(GetEnumPropByName(FControl, "Checked")) == "true" ? 2 : 1;
+  if (HasProperty(FControl, "Checked")) s = LowerCaseAscii(GetEnumPropByName(FControl, "Checked")) == "true" ? 2 : 1;
   if (GetWindowLongEx(FHandle, GWL_STYLE) & WS_DISABLED) s += 2;
   return RadioImageFrame(s, frameCount);
 }
@@ -203,7 +198,8 @@ void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect) {
   HDC target = canvas.DC();
   SetViewportOrgEx(target, -rect.left, -rect.top, nullptr);
   if (FKind != 1) {
-    BitBlt(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dc, rect.left, rect.top, SRCCOPY);
+    BitBlt(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dc, rect.left, rect.top,
+           SRCCOPY);
   } else if (FTransparent && FControl) {
     DrawParentBackground(*FControl, target);
   } else {

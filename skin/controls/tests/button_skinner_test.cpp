@@ -1,8 +1,11 @@
 // The button, check box and radio button skinners: the frame each state shows, where glyph and
 // caption go, the long check and radio strips, the clicks a skinned button sends compared with the
 // system's button, bad input, and that nothing leaks over many attach and detach cycles.
-#include <gtest/gtest.h>
+#include "skin/controls/button_skinner.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -13,7 +16,6 @@
 #include "framework/form.h"
 #include "framework/stdctrls.h"
 #include "skin/controls/button_layout.h"
-#include "skin/controls/button_skinner.h"
 #include "skin/controls/check_skinner.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
@@ -167,12 +169,12 @@ struct LayoutCase {
 TEST(ButtonLayoutTest, GlyphAndCaptionGoWhereTheLayoutSays) {
   // A 75 x 25 button, a 16 x 16 glyph, a 30 x 13 caption.
   const LayoutCase cases[] = {
-      {0, -1, 4, {12, 5}, {32, 6, 62, 19}},     // centred pair: (75 - 50) / 2
-      {0, -1, -1, {9, 5}, {34, 6, 64, 19}},     // spread evenly: (75 - 46) / 3
-      {0, 3, -1, {3, 5}, {32, 6, 62, 19}},      // spacing fills: (75 - 19 - 30) / 2
-      {1, 3, 4, {56, 5}, {22, 6, 52, 19}},      // glyph right
-      {2, -1, 2, {30, -3}, {23, 15, 53, 28}},   // glyph top: (25 - 31) / 2
-      {3, 0, 0, {30, 9}, {23, -4, 53, 9}},      // glyph bottom
+      {0, -1, 4, {12, 5}, {32, 6, 62, 19}},    // centred pair: (75 - 50) / 2
+      {0, -1, -1, {9, 5}, {34, 6, 64, 19}},    // spread evenly: (75 - 46) / 3
+      {0, 3, -1, {3, 5}, {32, 6, 62, 19}},     // spacing fills: (75 - 19 - 30) / 2
+      {1, 3, 4, {56, 5}, {22, 6, 52, 19}},     // glyph right
+      {2, -1, 2, {30, -3}, {23, 15, 53, 28}},  // glyph top: (25 - 31) / 2
+      {3, 0, 0, {30, 9}, {23, -4, 53, 9}},     // glyph bottom
   };
   for (const LayoutCase& c : cases) {
     SCOPED_TRACE(c.layout);
@@ -209,8 +211,7 @@ TEST(ButtonLayoutTest, WithoutGlyphTheCaptionIsCentred) {
 std::vector<uint8_t> GlyphFile(int width, int height, COLORREF ink) {
   fw::TBitmap glyph(width, height);
   for (int x = 0; x < width; ++x)
-    for (int y = 0; y < height; ++y)
-      glyph.SetPixel(x, y, (y == height - 1 || x == 0) ? kMagenta : ink);
+    for (int y = 0; y < height; ++y) glyph.SetPixel(x, y, (y == height - 1 || x == 0) ? kMagenta : ink);
   return glyph.Data();
 }
 
@@ -258,8 +259,8 @@ TEST_F(ButtonSkinnerTest, BadGlyphsAndHugeCaptionsDrawWithoutFault) {
     int width, height, numGlyphs;
     std::string caption;
   };
-  const Case cases[] = {{0, 0, 1, "Empty glyph"}, {7, 5, 4, "Odd glyph"},    {3, 9, 4, "More frames than pixels"},
-                        {16, 8, 0, "NumGlyphs 0"}, {16, 8, 2, ""},            {16, 8, 1, std::string(6000, 'x')}};
+  const Case cases[] = {{0, 0, 1, "Empty glyph"},  {7, 5, 4, "Odd glyph"}, {3, 9, 4, "More frames than pixels"},
+                        {16, 8, 0, "NumGlyphs 0"}, {16, 8, 2, ""},         {16, 8, 1, std::string(6000, 'x')}};
   for (const Case& c : cases) {
     auto* button = new fw::TBitBtn(form);
     button->SetParent(form);
@@ -370,7 +371,7 @@ TEST(CheckFrameTest, LongStripsTranslateTheState) {
     bool indeterminate, disabled;
     int frame;
   };
-  const Case checks[] = {{1, 4, false, false, 1}, {2, 4, false, false, 2}, {4, 4, true, false, 4},
+  const Case checks[] = {{1, 4, false, false, 1}, {2, 4, false, false, 2},  {4, 4, true, false, 4},
                          {4, 4, true, true, 4},   {1, 12, false, false, 1}, {2, 12, false, false, 5},
                          {3, 12, false, true, 4}, {4, 12, false, true, 8},  {4, 12, true, false, 9},
                          {4, 12, true, true, 12}};
