@@ -31,8 +31,7 @@ std::wstring GetStrPropByName(const fw::TObject* instance, std::string_view name
   return prop && prop->getString ? AnsiToWide(prop->getString(*instance)) : std::wstring();
 }
 
-fw::TObject* GetObjectPropByName(const fw::TObject* instance, std::string_view name,
-                                 const fw::ClassInfo& type) {
+fw::TObject* GetObjectPropByName(const fw::TObject* instance, std::string_view name, const fw::ClassInfo& type) {
   const fw::PropInfo* prop = Find(instance, name, fw::PropKind::Class);
   fw::TObject* held = prop && prop->getObject ? prop->getObject(*instance) : nullptr;
   return held && held->InheritsFrom(type) ? held : nullptr;

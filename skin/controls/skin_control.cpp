@@ -13,7 +13,8 @@
 namespace skin {
 
 const fw::ClassInfo& TSkinControl::StaticClass() {
-  static const fw::ClassInfo info = fw::ClassBuilder<TSkinControl>("TSkinControl", &fw::TComponent::StaticClass()).Build();
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TSkinControl>("TSkinControl", &fw::TComponent::StaticClass()).Build();
   return info;
 }
 
@@ -29,9 +30,7 @@ void TSkinControl::Register(ISkinnerHost* form) {
   if (FForm) FForm->AddSkinner(this);
 }
 
-fw::TColor TSkinControl::FaceColor() const {
-  return FSkinData ? FSkinData->Colours[ciButtonFace] : fw::clBtnFace;
-}
+fw::TColor TSkinControl::FaceColor() const { return FSkinData ? FSkinData->Colours[ciButtonFace] : fw::clBtnFace; }
 
 void TSkinControl::InitControl(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas, bool setColor) {
   if (FInitialized) return;

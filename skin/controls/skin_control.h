@@ -100,23 +100,23 @@ class TSkinControl : public fw::TComponent, public SkinnerBase {
   void ForgetHost() { FForm = nullptr; }
 
   TSkinControlState FState = 0;
-  fw::TCanvas* FCanvas = nullptr;  // the form skinner's scratch canvas (not owned)
-  bool FEnabled = false;           // the window was enabled when last drawn
-  bool FFocused = false;           // the window had the keyboard focus when last drawn
-  std::wstring FCaption;           // the caption the drawing code shows
-  bool FActive = true;             // skinning is on
-  bool FUnicode = false;           // IsWindowUnicode of FHandle at attach
-  TSkinData* FSkinData = nullptr;  // the skin component (not owned)
-  HWND FHandle = nullptr;          // the skinned window
-  fw::TControl* FControl = nullptr;  // the framework control; nullptr for a bare window
-  RECT FWindowRect{};                // window rectangle (screen) before the last full repaint
+  fw::TCanvas* FCanvas = nullptr;           // the form skinner's scratch canvas (not owned)
+  bool FEnabled = false;                    // the window was enabled when last drawn
+  bool FFocused = false;                    // the window had the keyboard focus when last drawn
+  std::wstring FCaption;                    // the caption the drawing code shows
+  bool FActive = true;                      // skinning is on
+  bool FUnicode = false;                    // IsWindowUnicode of FHandle at attach
+  TSkinData* FSkinData = nullptr;           // the skin component (not owned)
+  HWND FHandle = nullptr;                   // the skinned window
+  fw::TControl* FControl = nullptr;         // the framework control; nullptr for a bare window
+  RECT FWindowRect{};                       // window rectangle (screen) before the last full repaint
   fw::TControl* FGraphicControl = nullptr;  // a windowless control redrawn through Invalidate
-  bool FSetColor = false;           // the control's Color was replaced by ButtonFace at attach
-  fw::TColor FOldColor = fw::clBtnFace;  // its Color before that
-  bool FInitialized = false;        // attached; a second InitControl does nothing
+  bool FSetColor = false;                   // the control's Color was replaced by ButtonFace at attach
+  fw::TColor FOldColor = fw::clBtnFace;     // its Color before that
+  bool FInitialized = false;                // attached; a second InitControl does nothing
   int FLifeState = kSkinnerCreated;
-  ISkinnerHost* FForm = nullptr;    // the form skinner whose list holds this skinner
-  int FKind = 0;                    // a style number of the subclass's own
+  ISkinnerHost* FForm = nullptr;  // the form skinner whose list holds this skinner
+  int FKind = 0;                  // a style number of the subclass's own
 
  protected:
   void HandleMessage(fw::TMessage& message) final { SkinWndProc(message); }

@@ -8,13 +8,7 @@ namespace skin {
     return info;                                                                                   \
   }
 
-SKIN_DEFINE_KIND(TSkinButton, TSkinControl)
-SKIN_DEFINE_KIND(TSkinBitButton, TSkinButton)
-SKIN_DEFINE_KIND(TSkinMenuButton, TSkinButton)
-SKIN_DEFINE_KIND(TSkinSpeedButton, TSkinControl)
 SKIN_DEFINE_KIND(TSkinMP, TSkinControl)
-SKIN_DEFINE_KIND(TSkinCheckBox, TSkinControl)
-SKIN_DEFINE_KIND(TSkinRadioButton, TSkinControl)
 SKIN_DEFINE_KIND(TSkinObjImage, TSkinControl)
 SKIN_DEFINE_KIND(TSkinProgress, TSkinControl)
 SKIN_DEFINE_KIND(TSkinTrackBar, TSkinControl)
@@ -29,19 +23,5 @@ SKIN_DEFINE_KIND(TSkinTabSheet, TSkinTab)
 SKIN_DEFINE_KIND(TSkinAdvPage, TSkinTab)
 
 #undef SKIN_DEFINE_KIND
-
-void TSkinSpeedButton::InitSpeedButton(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas) {
-  if (FInitialized) return;
-  FSkinData = skinData;
-  FCanvas = canvas;
-  FControl = dynamic_cast<fw::TControl*>(Owner());
-  FGraphicControl = FControl;
-  if (!FControl) return;
-  HookControl(FControl);
-  Register(form);
-  FControl->Invalidate();
-  FInitialized = true;
-  FLifeState = kSkinnerAttached;
-}
 
 }  // namespace skin

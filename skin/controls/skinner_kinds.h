@@ -7,6 +7,8 @@
 #include <string>
 
 #include "skin/controls/box_skinner.h"
+#include "skin/controls/button_skinner.h"
+#include "skin/controls/check_skinner.h"
 #include "skin/controls/group_box_skinner.h"
 #include "skin/controls/header_skinner.h"
 #include "skin/controls/scroll_skinner.h"
@@ -22,30 +24,11 @@ namespace skin {
     using Base::Base;                 \
   };
 
-// Buttons.
-SKIN_DECLARE_KIND(TSkinButton, TSkinControl)
-SKIN_DECLARE_KIND(TSkinMenuButton, TSkinButton)
+// Buttons (the rest: button_skinner.h) and the media player's button bar.
 SKIN_DECLARE_KIND(TSkinMP, TSkinControl)
 
-class TSkinBitButton : public TSkinButton {
-  FW_DECLARE_CLASS()
-  using TSkinButton::TSkinButton;
-  std::string FImageProperty = "Glyph";  // the published bitmap property that holds the glyph
-};
-
-class TSkinSpeedButton : public TSkinControl {
-  FW_DECLARE_CLASS()
-  using TSkinControl::TSkinControl;
-  // Attaches to the owner, a windowless speed button: the skinner sees the control's messages
-  // through its window method and redraws it through Invalidate.
-  void InitSpeedButton(ISkinnerHost* form, TSkinData* skinData, fw::TCanvas* canvas);
-  std::string FImageProperty = "Glyph";
-};
-
-// Check boxes, radio buttons and the glyph-only kind for other libraries' check controls.
-SKIN_DECLARE_KIND(TSkinCheckBox, TSkinControl)
-SKIN_DECLARE_KIND(TSkinRadioButton, TSkinControl)
-
+// The glyph-only kind for other libraries' check controls (check boxes and radio buttons:
+// check_skinner.h).
 class TSkinObjImage : public TSkinControl {
   FW_DECLARE_CLASS()
   using TSkinControl::TSkinControl;
