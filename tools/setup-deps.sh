@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building and testing Pastelle needs on Debian 12: the i686 mingw-w64 toolchain,
-# 32-bit Wine, a virtual X display, a CJK font, and the host tools for native tests and fuzzing.
+# 32-bit Wine, a virtual X display, a CJK font, the host tools for native tests and fuzzing, and
+# NSIS for the installer.
 # Does nothing when everything is already there.
 set -euo pipefail
 
 packages=(
   g++-mingw-w64-i686-posix wine wine32:i386 libxfixes3:i386 fonts-wine xvfb fonts-wqy-microhei
   imagemagick xdotool xclip cmake ninja-build googletest clang libclang-rt-14-dev locales python3
+  nsis
 )
 
 missing=()
