@@ -51,8 +51,8 @@ TEST_F(VersionResource, FixedPartMatchesTheVersionText) {
   const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
   EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
   char text[64];
-  std::snprintf(text, sizeof text, "%u.%u.%u", HIWORD(fixed->dwProductVersionMS),
-                LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS));
+  std::snprintf(text, sizeof text, "%u.%u.%u", HIWORD(fixed->dwProductVersionMS), LOWORD(fixed->dwProductVersionMS),
+                HIWORD(fixed->dwProductVersionLS));
   EXPECT_EQ(std::string(text), PASTELLE_VERSION);
   EXPECT_EQ(fixed->dwFileVersionMS, fixed->dwProductVersionMS);
   EXPECT_EQ(fixed->dwFileVersionLS, fixed->dwProductVersionLS);

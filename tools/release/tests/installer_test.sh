@@ -25,6 +25,8 @@ trap finish EXIT
 rm -rf "$work"
 mkdir -p "$work"
 wine_session_start "$work" current
+# Shortcuts must not reach the desktop menus of the Linux user running the test.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive_c=$(realpath "$WINEPREFIX/drive_c")
 
 step() { echo "== $*"; }
@@ -147,6 +149,19 @@ close_pastelle() {
   wait_until 10 window_gone || fail "Pastelle's window stayed after it ended"
 }
 
+# Starts a program (the remaining arguments) that must show a window titled TITLE at once, and
+# ends it there.
+asks_to_close_pastelle() {
+  local title=$1 asking
+  shift
+  wine "$@" </dev/null >/dev/null 2>&1 9>&- &
+  asking=$!
+  message_shown() { xdotool search --name "^$title\$" >/dev/null 2>&1; }
+  wait_until 20 message_shown || fail "$1 shows no window '$title' while Pastelle runs"
+  kill "$asking"
+  wait "$asking" 2>/dev/null || true
+}
+
 # Runs the registered quiet uninstall command of KEY and waits until the key and folder are gone
 # (the uninstaller runs from a copy of itself in the temporary folder and returns at once).
 uninstall_quietly() {
@@ -200,6 +215,9 @@ key_before=$(registry_digest "$user_key")
 # In place (_?=): the uninstaller's own exit code, not that of its launcher.
 [ "$(exit_code_of "$(unix_path "$user_dir")/uninstall.exe" /S "_?=$user_dir")" = "$exit_pastelle_runs" ] ||
   fail "the uninstaller did not refuse while Pastelle runs"
+# Not silent, both say so in a message box (before any page) and wait for an answer.
+asks_to_close_pastelle 'Pastelle Setup' "$newer_setup"
+asks_to_close_pastelle 'Pastelle Uninstall' "$(unix_path "$user_dir")/uninstall.exe" "_?=$user_dir"
 [ "$(tree_digest "$(unix_path "$user_dir")")" = "$files_before" ] || fail "a refused run changed the files"
 [ "$(registry_digest "$user_key")" = "$key_before" ] || fail "a refused run changed the uninstall key"
 [ -f "$drive_c/${user_shortcut#./}" ] || fail "a refused run removed the Start-menu entry"
