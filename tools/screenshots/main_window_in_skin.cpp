@@ -8,23 +8,16 @@
 #include <exception>
 
 #include "app/main_form.h"
+#include "app/start_up.h"
 #include "framework/application.h"
-#include "framework/registry.h"
-#include "skin/core/skin_manage.h"
-#include "skin/form/skinning.h"
-#include "skin/resources/platform_win32.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: main_window_in_skin SKIN_FILE\n");
     return 2;
   }
-  skin::BindSkinResourcesToWindows();
-  skin::InstallSkinning();
   fw::TApplication application;
-  application.Initialize();
-  fw::RegisterComponentClass(pastelle::TForm1::StaticClass());
-  fw::RegisterComponentClass(skin::TSkinData::StaticClass());
+  pastelle::PrepareApplication(application);
   pastelle::TForm1* form = nullptr;
   try {
     form = application.CreateForm<pastelle::TForm1>();
