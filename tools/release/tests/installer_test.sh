@@ -127,7 +127,16 @@ check_installed() {
     fail "files named Pastelle outside the installation:"$'\n'"$(diff <(echo "$want") <(pastelle_paths))"
 }
 
-window_shown() { xdotool search --name "^$window_title\$" >/dev/null 2>&1; }
+# A window titled TITLE of a process of this test's prefix (the display may be shared).
+prefix_window_shown() {
+  local id pid
+  for id in $(xdotool search --name "^$1\$" 2>/dev/null); do
+    pid=$(xdotool getwindowpid "$id" 2>/dev/null) || continue
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then return 0; fi
+  done
+  return 1
+}
+window_shown() { prefix_window_shown "$window_title"; }
 window_gone() { ! window_shown; }
 starter_ended() { ! kill -0 "$starter_pid" 2>/dev/null; }
 
@@ -156,8 +165,7 @@ asks_to_close_pastelle() {
   shift
   wine "$@" </dev/null >/dev/null 2>&1 9>&- &
   asking=$!
-  message_shown() { xdotool search --name "^$title\$" >/dev/null 2>&1; }
-  wait_until 20 message_shown || fail "$1 shows no window '$title' while Pastelle runs"
+  wait_until 20 prefix_window_shown "$title" || fail "$1 shows no window '$title' while Pastelle runs"
   kill "$asking"
   wait "$asking" 2>/dev/null || true
 }
