@@ -107,14 +107,9 @@ void TComboxScrollBar::DrawControl(HDC dc, const RECT& rect) {
   FBarLength = r.bottom - r.top;
   FThumbStart = bar.xyThumbTop;
   FThumbEnd = bar.xyThumbBottom;
-  const BarPicture picture{static_cast<int>(r.right - r.left),
-                           FBarLength,
-                           true,
-                           (bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0,
-                           {FThumbStart, FThumbEnd},
-                           FHotPart,
-                           FTracking,
-                           FArrowSize};
+  const BarPicture picture{
+      static_cast<int>(r.right - r.left), FBarLength, true,      (bar.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0,
+      {FThumbStart, FThumbEnd},           FHotPart,   FTracking, FArrowSize};
   PaintBarPicture(dc, {r.left, r.top}, *FSkinData, picture);
 }
 

@@ -52,8 +52,8 @@ void DrawPicture(HDC mdc, const TSkinData& data, const BarPicture& p) {
   RECT second = draw;
   (p.vertical ? first.bottom : first.right) = a;
   (p.vertical ? second.top : second.left) = along - a;
-  DrawFrameKeyedDC(mdc, first, kScrollbarFrames,
-                   arrowFrame(p.vertical ? kUpArrowFrame : kLeftArrowFrame, kFirstArrow), strip);
+  DrawFrameKeyedDC(mdc, first, kScrollbarFrames, arrowFrame(p.vertical ? kUpArrowFrame : kLeftArrowFrame, kFirstArrow),
+                   strip);
   DrawFrameKeyedDC(mdc, second, kScrollbarFrames,
                    arrowFrame(p.vertical ? kDownArrowFrame : kRightArrowFrame, kSecondArrow), strip);
 
@@ -65,8 +65,7 @@ void DrawPicture(HDC mdc, const TSkinData& data, const BarPicture& p) {
   if (span.start >= limit || span.end > limit) return;
   const int frame = p.hotPart == kThumb ? (p.tracking ? 2 : 3) : 1;
   const int frames = thumbElement->Frame > 0 ? thumbElement->Frame : 3;
-  const RECT thumb =
-      p.vertical ? RECT{0, span.start, thickness, span.end} : RECT{span.start, 0, span.end, thickness};
+  const RECT thumb = p.vertical ? RECT{0, span.start, thickness, span.end} : RECT{span.start, 0, span.end, thickness};
   SkinElementImage thumbImage = ElementImage(*thumbElement);
   thumbImage.Tile = 0;
   DrawSkinElement(mdc, thumb, frames, std::min(frame, frames), thumbImage);

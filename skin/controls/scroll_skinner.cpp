@@ -38,6 +38,16 @@ ATOM BarClass() {
   return atom;
 }
 
+// Whether `bar` lies above `target` with nothing but drawn bars between them: a window's two drawn
+// bars are both directly above it, and neither moves the other out of the way.
+bool DirectlyAbove(HWND bar, HWND target) {
+  for (HWND next = GetWindow(bar, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+    if (next == target) return true;
+    if (static_cast<ATOM>(GetClassLongW(next, GCW_ATOM)) != BarClass()) return false;
+  }
+  return false;
+}
+
 RECT OffsetTo(const RECT& rect, int x, int y) { return {rect.left - x, rect.top - y, rect.right - x, rect.bottom - y}; }
 
 void FillColour(HDC dc, const RECT& rect, fw::TColor colour) {
@@ -76,7 +86,8 @@ void DrawBarsAndCorner(HWND window, TWScrollbar* horz, TWScrollbar* vert, const 
   const int dy = origin.y - bounds.top;
   const RECT corner{vert->FBarRect.left + dx, horz->FBarRect.top + dy, vert->FBarRect.right + dx,
                     horz->FBarRect.bottom + dy};
-  if (fw::WindowDC dc(window, fw::WindowDC::Area::Window); dc) FillColour(dc.get(), corner, data->Colours[ciButtonFace]);
+  if (fw::WindowDC dc(window, fw::WindowDC::Area::Window); dc)
+    FillColour(dc.get(), corner, data->Colours[ciButtonFace]);
 }
 
 }  // namespace
@@ -194,8 +205,7 @@ void TWScrollbar::UpdatePosition() {
   RECT current{};
   GetWindowRect(window_.get(), &current);
   MapWindowPoints(nullptr, GetParent(window_.get()), reinterpret_cast<POINT*>(&current), 2);
-  if (IsWindowVisible(window_.get()) && EqualRect(&current, &placed) &&
-      GetWindow(window_.get(), GW_HWNDNEXT) == FTarget) {
+  if (IsWindowVisible(window_.get()) && EqualRect(&current, &placed) && DirectlyAbove(window_.get(), FTarget)) {
     return;  // already in place
   }
   // Directly above the target: after the window that precedes it in z-order.
@@ -263,8 +273,9 @@ void TWScrollbar::Paint(HDC dc) {
     FThumbStart = geometry.thumb.start;
     FThumbEnd = geometry.thumb.end;
   }
-  BarPicture picture{r.right, r.bottom, FVertical != 0, (geometry.state & kBarUnavailable) == 0,
-                     {FThumbStart, FThumbEnd}, FHotPart, FTracking, FArrowSize};
+  BarPicture picture{
+      r.right,  r.bottom,  FVertical != 0, (geometry.state & kBarUnavailable) == 0, {FThumbStart, FThumbEnd},
+      FHotPart, FTracking, FArrowSize};
   SIZE stretch{};
   if (FBarKind == bkControl) {
     // A scroll bar control is composed as thick as the skin's bar and stretched over the control.

@@ -89,7 +89,7 @@ TEST(ScrollBarThumbDrag, FollowsTheCursorOnlyNearTheBar) {
 // items, 10 a page, on a bar 160 long with 17-pixel arrows (track 126, thumb 13): offset -> top.
 TEST(ScrollBarTrackedPosition, ReadsADraggedThumbAsTheSystemDoes) {
   const ControlScroll list{0, 99, 10, 0};
-  const int measured[][2] = {{0, 0},   {3, 2},   {6, 5},   {9, 7},   {12, 10},  {15, 12},
+  const int measured[][2] = {{0, 0},   {3, 2},   {6, 5},   {9, 7},    {12, 10},  {15, 12},
                              {57, 45}, {60, 48}, {63, 50}, {111, 88}, {113, 90}, {114, 90}};
   for (const auto& [offset, top] : measured) EXPECT_EQ(TrackedPosition(offset, 126, 13, list), top) << offset;
   EXPECT_EQ(TrackedPosition(-40, 126, 13, list), 0) << "before the track: the first position";
