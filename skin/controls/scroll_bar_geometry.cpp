@@ -54,6 +54,17 @@ int DraggedThumbStart(int startAtPress, int travel, int thumbLength, int length,
   return std::max(std::min(start, length - arrow - thumbLength), arrow);
 }
 
+int TrackedPosition(int offset, int track, int thumbLength, const ControlScroll& scroll) {
+  const int64_t free = static_cast<int64_t>(track) - thumbLength;
+  int64_t range = static_cast<int64_t>(scroll.max) - scroll.min;
+  if (scroll.page > 0) range -= static_cast<int64_t>(scroll.page) - 1;
+  if (free <= 0 || range <= 0) return scroll.min;
+  const int64_t d = std::clamp<int64_t>(offset, 0, free);
+  // Rounded to the nearest position, as the system's MulDiv rounds.
+  const int64_t steps = (2 * d * range + free) / (2 * free);
+  return static_cast<int>(std::clamp<int64_t>(scroll.min + steps, INT32_MIN, INT32_MAX));
+}
+
 bool NearBar(const RECT& bar, POINT cursor, bool vertical) {
   RECT zone = bar;
   if (vertical) {

@@ -48,6 +48,12 @@ struct ControlScroll {
 // between the arrows.
 [[nodiscard]] int DraggedThumbStart(int startAtPress, int travel, int thumbLength, int length, int arrow);
 
+// The position a thumb dragged `offset` pixels along a `track` (the bar between its arrows) stands
+// for, as the system's own thumb tracking reads it: the track left beside the thumb spans the
+// positions the thumb can take (min to max - page + 1 with a page, min to max without), rounded to
+// the nearest one. Any offset, range, page or length gives a position inside them.
+[[nodiscard]] int TrackedPosition(int offset, int track, int thumbLength, const ControlScroll& scroll);
+
 // Whether a dragging cursor is near enough to the bar (screen rectangle) for the thumb to follow
 // it: within two bar thicknesses beyond its ends and eight beside it. Further off, the system
 // puts the thumb back where the press found it.

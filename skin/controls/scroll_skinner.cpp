@@ -4,13 +4,12 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <exception>
 #include <string>
 #include <utility>
 
 #include "framework/graphics/color.h"
 #include "skin/controls/prop_by_name.h"
+#include "skin/controls/scroll_bar_paint.h"
 #include "skin/controls/skinner_kinds.h"
 #include "skin/core/optional_user32.h"
 #include "skin/core/skin_messages.h"
@@ -22,17 +21,8 @@ namespace skin {
 namespace {
 
 constexpr wchar_t kBarClassName[] = L"PastelleSkinScrollBar";
-constexpr int kScrollbarFrames = 23;
 constexpr DWORD kBarInvisible = STATE_SYSTEM_INVISIBLE;      // 0x8000
 constexpr DWORD kBarUnavailable = STATE_SYSTEM_UNAVAILABLE;  // 1
-
-// Frames of "Scrollbar": the base (normal) frame of each arrow and grip.
-constexpr int kLeftArrowFrame = 1;
-constexpr int kRightArrowFrame = 5;
-constexpr int kUpArrowFrame = 9;
-constexpr int kDownArrowFrame = 13;
-constexpr int kHorzGripFrame = 17;
-constexpr int kVertGripFrame = 20;
 
 ATOM BarClass() {
   static const ATOM atom = [] {
@@ -48,8 +38,14 @@ ATOM BarClass() {
   return atom;
 }
 
-bool HasBitmap(const std::unique_ptr<TDataSkinObject>& element) {
-  return element && element->Bitmap && !element->Bitmap->Empty();
+// Whether `bar` lies above `target` with nothing but drawn bars between them: a window's two drawn
+// bars are both directly above it, and neither moves the other out of the way.
+bool DirectlyAbove(HWND bar, HWND target) {
+  for (HWND next = GetWindow(bar, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT)) {
+    if (next == target) return true;
+    if (static_cast<ATOM>(GetClassLongW(next, GCW_ATOM)) != BarClass()) return false;
+  }
+  return false;
 }
 
 RECT OffsetTo(const RECT& rect, int x, int y) { return {rect.left - x, rect.top - y, rect.right - x, rect.bottom - y}; }
@@ -59,8 +55,48 @@ void FillColour(HDC dc, const RECT& rect, fw::TColor colour) {
   FillRect(dc, &rect, brush.get());
 }
 
+// A press the system tracks reports its scroll code: the part drawn pressed. Whatever moved the
+// thumb, the bar follows.
+void FollowScrollMessage(TWScrollbar* bar, WPARAM wParam) {
+  if (!bar) return;
+  if (bar->FTracking) bar->FHotPart = LOWORD(wParam);
+  bar->RefreshIfChanged();
+}
+
+// The drawn bars of `window` brought up to date at a repaint of the window, and the corner between
+// two shown bars filled with ButtonFace.
+void DrawBarsAndCorner(HWND window, TWScrollbar* horz, TWScrollbar* vert, const TSkinData* data) {
+  const LONG style = window ? GetWindowLongW(window, GWL_STYLE) : 0;
+  const std::pair<TWScrollbar*, LONG> bars[] = {{vert, WS_VSCROLL}, {horz, WS_HSCROLL}};
+  for (const auto& [bar, flag] : bars) {
+    if (!bar) continue;
+    if (bar->FBarVisible) {
+      bar->RefreshIfChanged();
+    } else if (style & flag) {
+      bar->UpdatePosition();
+    }
+  }
+  if (!horz || !vert || !horz->FBarVisible || !vert->FBarVisible || !data) return;
+  // The bars' rectangles are in client coordinates; the window DC starts at the border.
+  RECT bounds{};
+  POINT origin{0, 0};
+  GetWindowRect(window, &bounds);
+  ClientToScreen(window, &origin);
+  const int dx = origin.x - bounds.left;
+  const int dy = origin.y - bounds.top;
+  const RECT corner{vert->FBarRect.left + dx, horz->FBarRect.top + dy, vert->FBarRect.right + dx,
+                    horz->FBarRect.bottom + dy};
+  if (fw::WindowDC dc(window, fw::WindowDC::Area::Window); dc)
+    FillColour(dc.get(), corner, data->Colours[ciButtonFace]);
+}
+
 }  // namespace
 
+const fw::ClassInfo& TSkinScrollbarH::StaticClass() {
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TSkinScrollbarH>("TSkinScrollbarH", &TSkinControl::StaticClass()).Build();
+  return info;
+}
 const fw::ClassInfo& TSkinScrollbar::StaticClass() {
   static const fw::ClassInfo info =
       fw::ClassBuilder<TSkinScrollbar>("TSkinScrollbar", &TSkinControl::StaticClass()).Build();
@@ -144,7 +180,7 @@ void TWScrollbar::UpdatePosition() {
   if (!FBarVisible) return;
   const bool empty = geometry.bar.right <= geometry.bar.left || geometry.bar.bottom <= geometry.bar.top;
   // A skin without the "Scrollbar" image would leave the bar unpainted: the system's bar stays.
-  const bool drawable = FSkinner && FSkinner->FSkinData && HasBitmap(FSkinner->FSkinData->Scrollbar);
+  const bool drawable = FSkinner && CanDrawScrollBars(FSkinner->FSkinData);
   if (!(GetWindowLongW(FTarget, GWL_STYLE) & WS_VISIBLE) || (geometry.state & kBarInvisible) || empty || !drawable) {
     HideBar();
     return;
@@ -169,8 +205,7 @@ void TWScrollbar::UpdatePosition() {
   RECT current{};
   GetWindowRect(window_.get(), &current);
   MapWindowPoints(nullptr, GetParent(window_.get()), reinterpret_cast<POINT*>(&current), 2);
-  if (IsWindowVisible(window_.get()) && EqualRect(&current, &placed) &&
-      GetWindow(window_.get(), GW_HWNDNEXT) == FTarget) {
+  if (IsWindowVisible(window_.get()) && EqualRect(&current, &placed) && DirectlyAbove(window_.get(), FTarget)) {
     return;  // already in place
   }
   // Directly above the target: after the window that precedes it in z-order.
@@ -210,112 +245,44 @@ int TWScrollbar::HitTest(POINT point) const {
 
 void TWScrollbar::Paint(HDC dc) {
   TSkinData* data = FSkinner ? FSkinner->FSkinData : nullptr;
-  if (!data || !HasBitmap(data->Scrollbar)) return;
+  if (!CanDrawScrollBars(data)) return;
   Geometry geometry;
   if (!ReadGeometry(geometry) || (geometry.state & kBarInvisible)) return;
   painted_ = geometry;
   paintedHotPart_ = FHotPart;
   paintedTracking_ = FTracking;
-  const bool enabled = (geometry.state & kBarUnavailable) == 0;
   RECT client{};
   GetClientRect(window_.get(), &client);
-  RECT r = OffsetTo(geometry.bar, geometry.bar.left, geometry.bar.top);
+  const RECT r = OffsetTo(geometry.bar, geometry.bar.left, geometry.bar.top);
   if (r.right < 0 || r.bottom < 0 || r.right > client.right || r.bottom > client.bottom) return;
   FBarLength = FVertical ? r.bottom : r.right;
   if (FBarLength <= 0) return;
-
-  const fw::TBitmap& strip = *data->Scrollbar->Bitmap;
-  int thickness = strip.Height();
-  if (std::abs(thickness - FArrowSize) > 2) thickness = FArrowSize;
-  RECT draw = r;
-  if (FBarKind == bkControl) {
-    (FVertical ? r.right : r.bottom) = thickness;
-    draw = r;
+  // Thumb: follows the cursor while the system tracks it, else where the system has it.
+  if (FTracking && FHotPart == kThumb && FBarKind != bkControl) {
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    const int n = FThumbEnd - FThumbStart;
+    const int travel = FVertical ? cursor.y - FDragCursor.y : cursor.x - FDragCursor.x;
+    FThumbStart = DraggedThumbStart(FDragThumb, travel, n, FBarLength, FArrowSize);
+    // Far off the bar the system puts the thumb back where the press found it; so does the
+    // drawn one.
+    const RECT onScreen = OffsetTo(r, -FScreenOrigin.x, -FScreenOrigin.y);
+    if (!NearBar(onScreen, cursor, FVertical != 0)) FThumbStart = FDragThumb;
+    FThumbEnd = FThumbStart + n;
   } else {
-    (FVertical ? draw.right : draw.bottom) = thickness;
+    FThumbStart = geometry.thumb.start;
+    FThumbEnd = geometry.thumb.end;
   }
-
-  fw::UniqueMemoryDC memory(CreateCompatibleDC(dc));
-  fw::UniqueBitmap image(CreateCompatibleBitmap(dc, std::max<int>(r.right, 1), std::max<int>(r.bottom, 1)));
-  if (!memory || !image) return;
-  const HGDIOBJ oldImage = SelectObject(memory.get(), image.get());
-  const HDC mdc = memory.get();
-  SetStretchBltMode(mdc, COLORONCOLOR);
-  FillColour(mdc, r, data->Colours[ciButtonFace]);
-  try {
-    const int along = FVertical ? draw.bottom : draw.right;
-    // Track between the arrows.
-    const auto& track = FVertical ? data->VertScroll : data->HorzScroll;
-    if (HasBitmap(track)) {
-      RECT t = draw;
-      (FVertical ? t.top : t.left) += FArrowSize;
-      (FVertical ? t.bottom : t.right) -= FArrowSize;
-      DrawSkinElement(mdc, t, 4, enabled ? 1 : 3, *track);
-    }
-    // Arrows at both ends.
-    const int a = ArrowLength(along, FArrowSize);
-    const int firstBase = FVertical ? kUpArrowFrame : kLeftArrowFrame;
-    const int secondBase = FVertical ? kDownArrowFrame : kRightArrowFrame;
-    auto arrowFrame = [&](int base, int part) {
-      if (FHotPart != part || !enabled) return base;
-      return base + (FTracking ? 1 : 3);
-    };
-    RECT first = draw;
-    RECT second = draw;
-    (FVertical ? first.bottom : first.right) = (FVertical ? draw.top : draw.left) + a;
-    (FVertical ? second.top : second.left) = along - a;
-    DrawFrameKeyedDC(mdc, first, kScrollbarFrames, arrowFrame(firstBase, kFirstArrow), strip);
-    DrawFrameKeyedDC(mdc, second, kScrollbarFrames, arrowFrame(secondBase, kSecondArrow), strip);
-    // Thumb: follows the cursor while the system tracks it, else where the system has it.
-    if (FTracking && FHotPart == kThumb && FBarKind != bkControl) {
-      POINT cursor{};
-      GetCursorPos(&cursor);
-      const int n = FThumbEnd - FThumbStart;
-      const int travel = FVertical ? cursor.y - FDragCursor.y : cursor.x - FDragCursor.x;
-      FThumbStart = DraggedThumbStart(FDragThumb, travel, n, FBarLength, FArrowSize);
-      // Far off the bar the system puts the thumb back where the press found it; so does the
-      // drawn one.
-      const RECT onScreen = OffsetTo(r, -FScreenOrigin.x, -FScreenOrigin.y);
-      if (!NearBar(onScreen, cursor, FVertical != 0)) FThumbStart = FDragThumb;
-      FThumbEnd = FThumbStart + n;
-    } else {
-      FThumbStart = geometry.thumb.start;
-      FThumbEnd = geometry.thumb.end;
-    }
-    const auto& thumbElement = FVertical ? data->VertScrollThumb : data->HorzScrollThumb;
-    if (enabled && FThumbEnd > FThumbStart && HasBitmap(thumbElement)) {
-      const int frame = FHotPart == kThumb ? (FTracking ? 2 : 3) : 1;
-      const int frames = thumbElement->Frame > 0 ? thumbElement->Frame : 3;
-      const RECT thumb =
-          FVertical ? RECT{0, FThumbStart, thickness, FThumbEnd} : RECT{FThumbStart, 0, FThumbEnd, thickness};
-      const int limit = FVertical ? r.bottom : r.right;
-      if (FThumbStart < limit && FThumbEnd <= limit) {
-        SkinElementImage thumbImage = ElementImage(*thumbElement);
-        thumbImage.Tile = 0;
-        DrawSkinElement(mdc, thumb, frames, std::min(frame, frames), thumbImage);
-        const int grip = strip.Height();
-        const int offset = GripOffset({FThumbStart, FThumbEnd}, grip);
-        if (offset >= 0) {
-          const int gripFrame =
-              (FVertical ? kVertGripFrame : kHorzGripFrame) + (FHotPart == kThumb ? (FTracking ? 1 : 2) : 0);
-          const int at = FThumbStart + offset;
-          const RECT g = FVertical ? RECT{(thickness - grip) / 2, at, (thickness - grip) / 2 + grip, at + grip}
-                                   : RECT{at, (thickness - grip) / 2, at + grip, (thickness - grip) / 2 + grip};
-          if (g.right <= r.right && g.bottom <= r.bottom) DrawFrameKeyedDC(mdc, g, kScrollbarFrames, gripFrame, strip);
-        }
-      }
-    }
-  } catch (const std::exception&) {
-    // A bitmap the system refuses ends this paint; the bar keeps its last look.
-    SelectObject(mdc, oldImage);
-    return;
-  }
+  BarPicture picture{
+      r.right,  r.bottom,  FVertical != 0, (geometry.state & kBarUnavailable) == 0, {FThumbStart, FThumbEnd},
+      FHotPart, FTracking, FArrowSize};
+  SIZE stretch{};
   if (FBarKind == bkControl) {
-    StretchBlt(dc, 0, 0, client.right, client.bottom, mdc, 0, 0, r.right, r.bottom, SRCCOPY);
-  } else {
-    BitBlt(dc, 0, 0, r.right, r.bottom, mdc, 0, 0, SRCCOPY);
+    // A scroll bar control is composed as thick as the skin's bar and stretched over the control.
+    (FVertical ? picture.width : picture.height) = BarThickness(*data, FArrowSize);
+    stretch = {client.right, client.bottom};
   }
-  SelectObject(mdc, oldImage);
+  PaintBarPicture(dc, {0, 0}, *data, picture, stretch);
 }
 
 void TWScrollbar::Press(LPARAM lParam) {
@@ -526,15 +493,9 @@ void TSkinScrollbar::AfterMessage(fw::TMessage& message) {
       }
       break;
     case WM_HSCROLL:
-    case WM_VSCROLL: {
-      // While the system tracks a press, the scroll code is the part drawn pressed.
-      TWScrollbar* bar = message.Msg == WM_HSCROLL ? FHorzBar.get() : FVertBar.get();
-      if (bar) {
-        if (bar->FTracking) bar->FHotPart = LOWORD(message.WParam);
-        bar->RefreshIfChanged();
-      }
+    case WM_VSCROLL:
+      FollowScrollMessage(message.Msg == WM_HSCROLL ? FHorzBar.get() : FVertBar.get(), message.WParam);
       break;
-    }
     case WM_MOUSEWHEEL:
     case WM_KEYDOWN:
       for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
@@ -568,31 +529,7 @@ void TSkinScrollbar::AfterMessage(fw::TMessage& message) {
 }
 
 void TSkinScrollbar::DrawControl(HDC, const RECT&) {
-  const LONG style = FHandle ? GetWindowLongW(FHandle, GWL_STYLE) : 0;
-  const std::pair<TWScrollbar*, LONG> bars[] = {{FVertBar.get(), WS_VSCROLL}, {FHorzBar.get(), WS_HSCROLL}};
-  for (const auto& [bar, flag] : bars) {
-    if (!bar) continue;
-    if (bar->FBarVisible) {
-      bar->RefreshIfChanged();
-    } else if (style & flag) {
-      bar->UpdatePosition();
-    }
-  }
-  if (FHorzBar && FVertBar && FHorzBar->FBarVisible && FVertBar->FBarVisible && FSkinData) {
-    // The corner between the two bars, in window coordinates (the client origin lies inside the
-    // border).
-    RECT window{};
-    POINT origin{0, 0};
-    GetWindowRect(FHandle, &window);
-    ClientToScreen(FHandle, &origin);
-    const int dx = origin.x - window.left;
-    const int dy = origin.y - window.top;
-    const RECT corner{FVertBar->FBarRect.left + dx, FHorzBar->FBarRect.top + dy, FVertBar->FBarRect.right + dx,
-                      FHorzBar->FBarRect.bottom + dy};
-    if (fw::WindowDC dc(FHandle, fw::WindowDC::Area::Window); dc) {
-      FillColour(dc.get(), corner, FSkinData->Colours[ciButtonFace]);
-    }
-  }
+  DrawBarsAndCorner(FHandle, FHorzBar.get(), FVertBar.get(), FSkinData);
 }
 
 void TSkinScrollbar::SkinChanged() {
@@ -613,6 +550,85 @@ void TSkinListView::InitScrollControl(fw::TControl* control, TSkinData* skinData
   TSkinScrollbar::InitScrollControl(control, skinData, canvas, form);
   if (!first || !FInitialized || !FHandle) return;
   FHeader = SkinListViewHeader(control, FHandle, skinData, canvas, form);
+}
+
+// ---- TSkinScrollbarH ------------------------------------------------------------------------
+
+TSkinScrollbarH::~TSkinScrollbarH() { FreeBars(); }
+
+void TSkinScrollbarH::FreeBars() {
+  FHorzBar.reset();
+  FVertBar.reset();
+}
+
+void TSkinScrollbarH::InitHandle(HWND window, TSkinData* skinData, fw::TCanvas* canvas, ISkinnerHost* form) {
+  if (FInitialized || !window || !IsWindow(window)) return;
+  FSkinData = skinData;
+  FCanvas = canvas;
+  FHandle = window;
+  FControl = nullptr;
+  FEnabled = true;
+  FUnicode = IsWindowUnicode(window) != FALSE;
+  Register(form);
+  FHorzBar = std::make_unique<TWScrollbar>(this);
+  FHorzBar->AttachToHandle(window, bkHorizontal);
+  FVertBar = std::make_unique<TWScrollbar>(this);
+  FVertBar->AttachToHandle(window, bkVertical);
+  HookWindow(window);
+  FInitialized = true;
+  FLifeState = kSkinnerAttached;
+}
+
+void TSkinScrollbarH::UpdateBars() {
+  for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+    if (bar) bar->UpdatePosition();
+  }
+}
+
+void TSkinScrollbarH::Unskin() {
+  if (!FActive) return;
+  TSkinControl::Unskin();
+  if (FLifeState != kSkinnerDestroyed) FreeBars();
+}
+
+bool TSkinScrollbarH::BeforeMessage(fw::TMessage& message) {
+  // The drawn bars are windows of the parent: they go with the window rather than stay over the
+  // place where it was until the form skinner purges this skinner.
+  if (message.Msg == WM_NCDESTROY) FreeBars();
+  return TSkinControl::BeforeMessage(message);
+}
+
+void TSkinScrollbarH::AfterMessage(fw::TMessage& message) {
+  if (FHandle && !IsWindowVisible(FHandle)) {
+    for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+      if (bar && bar->FBarVisible) bar->HideBar();
+    }
+  }
+  switch (message.Msg) {
+    case WM_SIZE:
+    case WM_NCPAINT:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SHOWWINDOW:
+      UpdateBars();
+      PaintControl(nullptr);
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      FollowScrollMessage(message.Msg == WM_HSCROLL ? FHorzBar.get() : FVertBar.get(), message.WParam);
+      break;
+    default:
+      TSkinControl::AfterMessage(message);
+      // A window of unknown kind may change its bars on any message (a list box when lines are
+      // added, scrolled by the keyboard or the wheel): the drawn ones follow when they did.
+      for (TWScrollbar* bar : {FHorzBar.get(), FVertBar.get()}) {
+        if (bar && bar->FBarVisible) bar->RefreshIfChanged();
+      }
+      break;
+  }
+}
+
+void TSkinScrollbarH::DrawControl(HDC, const RECT&) {
+  DrawBarsAndCorner(FHandle, FHorzBar.get(), FVertBar.get(), FSkinData);
 }
 
 // ---- TSkinScControl -------------------------------------------------------------------------

@@ -124,6 +124,30 @@ class TSkinListView : public TSkinScrollbar {
   TSkinControl* FHeader = nullptr;  // the header's skinner, owned by the list view control
 };
 
+// A window of no framework control with window scroll bars (a simple combo box's list, for one):
+// two drawn bars, attached by handle.
+class TSkinScrollbarH : public TSkinControl {
+  FW_DECLARE_CLASS()
+
+ public:
+  using TSkinControl::TSkinControl;
+  ~TSkinScrollbarH() override;
+
+  void InitHandle(HWND window, TSkinData* skinData, fw::TCanvas* canvas, ISkinnerHost* form) override;
+  void Unskin() override;
+  bool BeforeMessage(fw::TMessage& message) override;
+  void AfterMessage(fw::TMessage& message) override;
+  void DrawControl(HDC dc, const RECT& rect) override;
+
+  void UpdateBars();
+
+  std::unique_ptr<TWScrollbar> FHorzBar;
+  std::unique_ptr<TWScrollbar> FVertBar;
+
+ private:
+  void FreeBars();
+};
+
 // A scroll bar control: one drawn bar over the whole control.
 class TSkinScControl : public TSkinControl {
   FW_DECLARE_CLASS()

@@ -9,6 +9,7 @@
 #include "skin/controls/box_skinner.h"
 #include "skin/controls/button_skinner.h"
 #include "skin/controls/check_skinner.h"
+#include "skin/controls/combo_list_scroll_skinner.h"
 #include "skin/controls/group_box_skinner.h"
 #include "skin/controls/header_skinner.h"
 #include "skin/controls/scroll_skinner.h"
@@ -35,8 +36,8 @@ class TSkinObjImage : public TSkinControl {
   int FObjKind = 0;  // 1 and 3 check boxes, 2 radio buttons
 };
 
-// Size grips: box_skinner.h; scroll bars of scrolling controls, list views and scroll bar
-// controls: scroll_skinner.h.
+// Size grips: box_skinner.h; scroll bars of scrolling controls, list views, bare windows and scroll
+// bar controls: scroll_skinner.h; a combo box's drop-down list: combo_list_scroll_skinner.h.
 
 // Panels, boxes and bars.
 SKIN_DECLARE_KIND(TSkinProgress, TSkinControl)

@@ -85,6 +85,37 @@ TEST(ScrollBarThumbDrag, FollowsTheCursorOnlyNearTheBar) {
   EXPECT_TRUE(NearBar(horizontal, {250 + 33, 108}, false));
 }
 
+// The positions of a dragged thumb as Wine's own tracking gave them for a combo box list of 100
+// items, 10 a page, on a bar 160 long with 17-pixel arrows (track 126, thumb 13): offset -> top.
+TEST(ScrollBarTrackedPosition, ReadsADraggedThumbAsTheSystemDoes) {
+  const ControlScroll list{0, 99, 10, 0};
+  const int measured[][2] = {{0, 0},   {3, 2},   {6, 5},   {9, 7},    {12, 10},  {15, 12},
+                             {57, 45}, {60, 48}, {63, 50}, {111, 88}, {113, 90}, {114, 90}};
+  for (const auto& [offset, top] : measured) EXPECT_EQ(TrackedPosition(offset, 126, 13, list), top) << offset;
+  EXPECT_EQ(TrackedPosition(-40, 126, 13, list), 0) << "before the track: the first position";
+  EXPECT_EQ(TrackedPosition(5000, 126, 13, list), 90) << "past it: the last page";
+}
+
+TEST(ScrollBarTrackedPosition, StaysInsideTheRangeForAnyRangePageAndLength) {
+  struct Case {
+    const char* name;
+    int track, thumb;
+    ControlScroll scroll;
+    int offset, expected;
+  } const cases[] = {
+      {"range 0", 126, 13, {0, 0, 0, 0}, 60, 0},
+      {"page larger than the range", 126, 13, {0, 10, 50, 0}, 60, 0},
+      {"no page: min to max", 100, 17, {0, 83, 0, 0}, 83, 83},
+      {"no page, halfway", 100, 17, {0, 83, 0, 0}, 41, 41},
+      {"thumb as long as the track", 40, 40, {0, 100, 10, 0}, 20, 0},
+      {"bar shorter than two arrows", -10, 8, {0, 100, 10, 0}, 5, 0},
+      {"offset minimum", 126, 13, {5, 104, 10, 5}, 0, 5},
+      {"huge range", 200, 8, {0, 0x7FFFFFFF, 1000, 0}, 192, 0x7FFFFFFF - 999},
+      {"negative minimum", 120, 20, {-50, 49, 0, 0}, 100, 49},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TrackedPosition(c.offset, c.track, c.thumb, c.scroll), c.expected) << c.name;
+}
+
 TEST(ScrollBarGrip, CentredOnTheThumbAndLeftOutOnAShortOne) {
   EXPECT_EQ(GripOffset({16, 66}, 16), 17);
   EXPECT_EQ(GripOffset({16, 31}, 16), 0) << "grip + 1 = thumb length: drawn";

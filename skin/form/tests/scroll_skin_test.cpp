@@ -6,10 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/form.h"
@@ -17,8 +18,9 @@
 #include "skin/controls/skinner_kinds.h"
 #include "skin/core/optional_user32.h"
 #include "skin/core/skin_data.h"
+#include "skin/core/skin_messages.h"
 #include "skin/form/tests/frame_test_fixture.h"
-#include "skin/paint/skin_paint.h"
+#include "skin/form/tests/scroll_test_pixels.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
@@ -135,36 +137,8 @@ class ScrollSkinTest : public FrameTest {
 
   static bool Shown(const TWScrollbar& bar) { return bar.Window() && IsWindowVisible(bar.Window()) && bar.FBarVisible; }
 
-  // The pixels of one frame of "Scrollbar" keyed over ButtonFace in a rectangle of the given size.
-  // A vertical bar's arrow: `width` wide, `height` long, the frame as thick as the skin's image.
   fw::TBitmap ExpectedFrame(int width, int height, int frame, int arrowSize) const {
-    fw::TBitmap expected;
-    expected.SetSize(width, height);
-    HDC dc = expected.Canvas().Handle();
-    fw::UniqueBrush face(CreateSolidBrush(fw::ColorToRGB(skinData->Colours[skin::ciButtonFace])));
-    const RECT all{0, 0, width, height};
-    FillRect(dc, &all, face.get());
-    int thickness = skinData->Scrollbar->Bitmap->Height();
-    if (std::abs(thickness - arrowSize) > 2) thickness = arrowSize;
-    const RECT r{0, 0, thickness, height};
-    skin::DrawFrameKeyedDC(dc, r, 23, frame, *skinData->Scrollbar->Bitmap);
-    return expected;
-  }
-
-  static void ExpectSamePixels(fw::TBitmap& shown, int left, int top, fw::TBitmap expected, const std::string& what) {
-    int differing = 0;
-    std::string first;
-    for (int y = 0; y < expected.Height(); ++y) {
-      for (int x = 0; x < expected.Width(); ++x) {
-        const COLORREF got = GetPixel(shown.Canvas().Handle(), left + x, top + y);
-        const COLORREF want = GetPixel(expected.Canvas().Handle(), x, y);
-        if (got != want && differing++ == 0) {
-          first = " first at " + std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(got) + " not " +
-                  std::to_string(want);
-        }
-      }
-    }
-    EXPECT_EQ(differing, 0) << what << first << " (" << expected.Width() << "x" << expected.Height() << ")";
+    return ExpectedBarFrame(*skinData, width, height, frame, arrowSize);
   }
 
   skin::TSkinData* skinData = nullptr;
@@ -415,6 +389,124 @@ TEST_F(ScrollSkinTest, ControlHiddenWhileScrollingTakesItsDrawnBarAndGetsItBack)
   const RECT system = SystemBar(list->Handle(), OBJID_VSCROLL);
   const RECT drawn = ScreenRectOf(bar.Window());
   EXPECT_TRUE(EqualRect(&system, &drawn));
+}
+
+// ---- Windows of no framework control ----------------------------------------------------------
+
+void CALLBACK LetGo(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  LeftButtonUp();
+}
+
+// A plain pop-up window to hold native controls, destroyed by the caller.
+fw::UniqueWindow NativeHost() {
+  return fw::UniqueWindow(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 500, 80, 360, 300, nullptr, nullptr,
+                                          GetModuleHandleW(nullptr), nullptr));
+}
+
+HWND NativeChild(HWND host, const wchar_t* className, DWORD style, int lines) {
+  HWND window = CreateWindowExW(WS_EX_CLIENTEDGE, className, L"", WS_CHILD | WS_VISIBLE | style, 10, 10, 150, 160, host,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  const bool combo = std::wstring(className) == L"COMBOBOX";
+  for (int i = 0; i < lines; ++i) {
+    const std::wstring line = L"Line number " + std::to_wstring(i);
+    SendMessageW(window, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
+  }
+  return window;
+}
+
+TEST_F(ScrollSkinTest, BareListBoxGetsDrawnBarsOverItsOwnAndTheCornerBetweenThem) {
+  fw::UniqueWindow host = NativeHost();
+  HWND list = NativeChild(host.get(), L"LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 80);
+  SendMessageW(list, LB_SETHORIZONTALEXTENT, 600, 0);
+  skin::TSkinScrollbarH skinner(nullptr);
+  skinner.InitHandle(list, skinData, nullptr, nullptr);
+  ASSERT_TRUE(skinner.FHorzBar && skinner.FVertBar);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*skinner.FVertBar) && Shown(*skinner.FHorzBar); }));
+  for (const auto& [bar, object] :
+       {std::pair{skinner.FVertBar.get(), OBJID_VSCROLL}, {skinner.FHorzBar.get(), OBJID_HSCROLL}}) {
+    const RECT system = SystemBar(list, object);
+    const RECT drawn = ScreenRectOf(bar->Window());
+    EXPECT_TRUE(EqualRect(&system, &drawn)) << "bar " << object << " lies exactly over the system's";
+    EXPECT_EQ(GetParent(bar->Window()), host.get());
+  }
+  EXPECT_EQ(SendMessageW(list, skin::SKM_ISSKINNED, 0, 0), 1);
+
+  // The corner between the bars takes the skin's face colour.
+  skinner.PaintControl(nullptr);
+  fw::TBitmap shown = ShownWindow(list);
+  const RECT vertical = SystemBar(list, OBJID_VSCROLL);
+  const RECT horizontal = SystemBar(list, OBJID_HSCROLL);
+  RECT window{};
+  GetWindowRect(list, &window);
+  EXPECT_EQ(GetPixel(shown.Canvas().Handle(), vertical.left - window.left + 2, horizontal.top - window.top + 2),
+            fw::ColorToRGB(skinData->Colours[skin::ciButtonFace]));
+
+  // A press on the drawn down arrow scrolls the list through the system's bar.
+  const RECT down = ScreenRectOf(skinner.FVertBar->Window());
+  MouseMoveTo({down.left + (down.right - down.left) / 2, down.bottom - skinner.FVertBar->FArrowSize / 2});
+  testutil::PumpMessages(30);
+  SetTimer(nullptr, 0, 100, &LetGo);  // the press runs the system's tracking loop
+  LeftButtonDown();
+  EXPECT_TRUE(testutil::PumpUntil([&] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0) > 0; }));
+  // Scrolled by the keyboard: the drawn thumb follows the system's.
+  SendMessageW(list, WM_KEYDOWN, VK_END, 0);
+  UpdateWindow(skinner.FVertBar->Window());
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(skin::User32Entries().GetScrollBarInfo(list, OBJID_VSCROLL, &info));
+  EXPECT_EQ(skinner.FVertBar->FThumbStart, info.xyThumbTop);
+  EXPECT_EQ(skinner.FVertBar->FThumbEnd, info.xyThumbBottom);
+
+  ShowWindow(list, SW_HIDE);
+  EXPECT_FALSE(Shown(*skinner.FVertBar)) << "hidden with the window";
+  EXPECT_FALSE(Shown(*skinner.FHorzBar));
+  ShowWindow(list, SW_SHOW);
+  EXPECT_TRUE(testutil::PumpUntil([&] { return Shown(*skinner.FVertBar) && Shown(*skinner.FHorzBar); }));
+
+  const HWND barWindow = skinner.FVertBar->Window();
+  DestroyWindow(list);
+  EXPECT_EQ(skinner.FLifeState, skin::kSkinnerDestroyed);
+  EXPECT_FALSE(IsWindow(barWindow)) << "the drawn bars go with the window";
+}
+
+// A simple combo box's list is a child window of the combo box: its drawn bar lies inside the
+// combo box, over the list's own.
+TEST_F(ScrollSkinTest, SimpleComboBoxListGetsADrawnBarInsideTheComboBox) {
+  fw::UniqueWindow host = NativeHost();
+  HWND combo = NativeChild(host.get(), L"COMBOBOX", CBS_SIMPLE | WS_VSCROLL, 60);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(skin::User32Entries().GetComboBoxInfo(combo, &info));
+  HWND list = info.hwndList;
+  ASSERT_FALSE(skin::IsPopupWindow(list));
+  skin::TSkinScrollbarH skinner(nullptr);
+  skinner.InitHandle(list, skinData, nullptr, nullptr);
+  ASSERT_TRUE(testutil::PumpUntil([&] { return Shown(*skinner.FVertBar); }));
+  EXPECT_FALSE(Shown(*skinner.FHorzBar));
+  EXPECT_EQ(GetParent(skinner.FVertBar->Window()), combo);
+  const RECT system = SystemBar(list, OBJID_VSCROLL);
+  const RECT drawn = ScreenRectOf(skinner.FVertBar->Window());
+  EXPECT_TRUE(EqualRect(&system, &drawn));
+  UpdateWindow(skinner.FVertBar->Window());
+  fw::TBitmap bar = ShownWindow(skinner.FVertBar->Window());
+  const int a = skinner.FVertBar->FArrowSize;
+  ExpectSamePixels(bar, 0, 0, ExpectedFrame(bar.Width(), a, 9, a), "up arrow");
+  ExpectSamePixels(bar, 0, skinner.FVertBar->FBarLength - a, ExpectedFrame(bar.Width(), a, 13, a), "down arrow");
+}
+
+TEST_F(ScrollSkinTest, ManyBareWindowsWithDrawnBarsLeaveNoObjectsBehind) {
+  ExpectObjectsBackAfter(21, [&] {
+    fw::UniqueWindow host = NativeHost();
+    HWND list = NativeChild(host.get(), L"LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOINTEGRALHEIGHT, 60);
+    SendMessageW(list, LB_SETHORIZONTALEXTENT, 600, 0);
+    auto skinner = std::make_unique<skin::TSkinScrollbarH>(nullptr);
+    skinner->InitHandle(list, skinData, nullptr, nullptr);
+    testutil::PumpMessages(5);
+    SendMessageW(list, WM_VSCROLL, SB_PAGEDOWN, 0);
+    if (skinner->FVertBar) UpdateWindow(skinner->FVertBar->Window());
+    host.reset();  // the list goes first, then its skinner
+  });
 }
 
 TEST_F(ScrollSkinTest, ManySkinnedScrollingFormsLeaveNoObjectsBehind) {

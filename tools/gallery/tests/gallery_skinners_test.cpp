@@ -120,7 +120,7 @@ const DialogCase kDialogCases[] = {
     {IDC_COMBO_SIMPLE, "none", "3 simple combo box left alone"},
     {IDC_COMBO_DROPDOWN, "TSkinComBox", "3 combo box"},
     {IDC_COMBO_DROPDOWNLIST, "TSkinComBox", "3"},
-    {IDC_LIST_BOX, "none", "no rule for list boxes"},
+    {IDC_LIST_BOX, "none", "no rule for list boxes: their bars stay the system's"},
     {IDC_SCROLL_HORZ, "none", "5 only size boxes"},
     {IDC_SIZE_GRIP, "TSkinSizer", "5 size grip"},
     {IDC_TAB, "TSkinTab", "14 tab control"},
