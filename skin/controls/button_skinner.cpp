@@ -452,11 +452,14 @@ bool TSkinSpeedButton::BeforeMessage(fw::TMessage& message) {
       message.Result = 1;
       return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      CallDefault(message);  // the control's own down and group logic
+    case WM_LBUTTONDBLCLK: {
+      const fw::TLifeToken life = LifeToken();
+      CallDefault(message);  // the control's own down and group logic; its handlers may free it
+      if (!life.Alive()) return false;
       FState |= scDown;
       PaintControl(nullptr);
       return false;
+    }
     case WM_LBUTTONUP:
       return true;
     case WM_ERASEBKGND:

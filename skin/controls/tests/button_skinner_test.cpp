@@ -14,6 +14,7 @@
 #include "framework/application.h"
 #include "framework/buttons.h"
 #include "framework/form.h"
+#include "framework/rtti.h"
 #include "framework/stdctrls.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/check_skinner.h"
@@ -462,6 +463,137 @@ TEST_F(ButtonSkinnerTest, CheckBoxRemembersBmSetCheck) {
   EXPECT_EQ(skinner->FCheckValue, 0);
   SendMessageA(box->Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
   EXPECT_EQ(skinner->FCheckValue, 3);
+}
+
+// ---- A control freed by its own click ----------------------------------------------------------
+
+enum class SelfFreeingKind { Button, BitBtn, CheckBox, RadioButton, SpeedButton };
+
+struct SelfFreeingCase {
+  const char* name;
+  SelfFreeingKind kind;
+  bool skinned;
+  bool byClickMessage;  // BM_CLICK (the dialog manager's way) instead of the mouse
+};
+
+class SelfFreeingClickTest : public ButtonSkinnerTest {
+ protected:
+  // The control of the case, skinned when asked, whose click handler deletes it.
+  fw::TControl* NewSelfFreeing(const SelfFreeingCase& c) {
+    fw::TControl* control = nullptr;
+    switch (c.kind) {
+      case SelfFreeingKind::Button:
+        control = new fw::TButton(form);
+        break;
+      case SelfFreeingKind::BitBtn: {
+        auto* button = new fw::TBitBtn(form);
+        button->Glyph()->SetData(GlyphFile(16, 8, kGlyph));
+        button->SetNumGlyphs(2);
+        control = button;
+        break;
+      }
+      case SelfFreeingKind::CheckBox:
+        control = new fw::TCheckBox(form);
+        break;
+      case SelfFreeingKind::RadioButton:
+        control = new fw::TRadioButton(form);
+        break;
+      case SelfFreeingKind::SpeedButton:
+        control = new fw::TSpeedButton(form);
+        break;
+    }
+    control->SetParent(form);
+    control->SetBounds(10, 10, 75, 25);
+    control->SetCaption("Free me");
+    // Whatever the handler touches after the delete must not be the control's.
+    control->OnClick = {"", fw::TNotifyEvent([this](fw::TObject* sender) {
+                          ++clicks;
+                          delete static_cast<fw::TControl*>(sender);
+                          ++handlerFinished;
+                        })};
+    if (c.skinned) {
+      switch (c.kind) {
+        case SelfFreeingKind::Button:
+          Attach<skin::TSkinButton>(static_cast<fw::TButton*>(control));
+          break;
+        case SelfFreeingKind::BitBtn:
+          Attach<skin::TSkinBitButton>(static_cast<fw::TBitBtn*>(control));
+          break;
+        case SelfFreeingKind::CheckBox:
+          Attach<skin::TSkinCheckBox>(static_cast<fw::TCheckBox*>(control));
+          break;
+        case SelfFreeingKind::RadioButton:
+          Attach<skin::TSkinRadioButton>(static_cast<fw::TRadioButton*>(control));
+          break;
+        case SelfFreeingKind::SpeedButton:
+          (new skin::TSkinSpeedButton(control))->InitSpeedButton(&host, skinData.get(), &canvas);
+          break;
+      }
+    }
+    testutil::PumpMessages(5);
+    return control;
+  }
+
+  // Clicks the control as the case says; the control is gone afterwards.
+  void ClickAway(const SelfFreeingCase& c, fw::TControl* control) {
+    if (c.kind == SelfFreeingKind::SpeedButton) {
+      // A windowless button gets the mouse through its parent's window.
+      const HWND parent = form->Handle();
+      SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 15));
+      SendMessageA(parent, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
+    } else {
+      const HWND window = static_cast<fw::TWinControl*>(control)->Handle();
+      if (c.byClickMessage) {
+        SendMessageA(window, BM_CLICK, 0, 0);
+      } else {
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+      }
+      EXPECT_FALSE(IsWindow(window)) << "the window went with the control";
+    }
+    ReleaseCapture();
+    testutil::PumpMessages(10);
+  }
+
+  int clicks = 0;
+  int handlerFinished = 0;
+};
+
+TEST_F(SelfFreeingClickTest, ControlFreedByItsOwnClickLeavesNothingBehind) {
+  const SelfFreeingCase cases[] = {
+      {"button", SelfFreeingKind::Button, false, false},
+      {"button by BM_CLICK", SelfFreeingKind::Button, false, true},
+      {"skinned button", SelfFreeingKind::Button, true, false},
+      {"skinned button by BM_CLICK", SelfFreeingKind::Button, true, true},
+      {"bit button", SelfFreeingKind::BitBtn, false, false},
+      {"skinned bit button", SelfFreeingKind::BitBtn, true, false},
+      {"skinned bit button by BM_CLICK", SelfFreeingKind::BitBtn, true, true},
+      {"check box", SelfFreeingKind::CheckBox, false, false},
+      {"skinned check box", SelfFreeingKind::CheckBox, true, false},
+      {"skinned check box by BM_CLICK", SelfFreeingKind::CheckBox, true, true},
+      {"skinned radio button", SelfFreeingKind::RadioButton, true, false},
+      {"speed button", SelfFreeingKind::SpeedButton, false, false},
+      {"skinned speed button", SelfFreeingKind::SpeedButton, true, false},
+  };
+  auto round = [&] {
+    for (const SelfFreeingCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      clicks = handlerFinished = 0;
+      const int before = form->ControlCount();
+      ClickAway(c, NewSelfFreeing(c));
+      EXPECT_EQ(clicks, 1);
+      EXPECT_EQ(handlerFinished, 1);
+      EXPECT_EQ(form->ControlCount(), before) << "the control left its parent";
+      EXPECT_TRUE(host.list.empty()) << "the skinner left its form skinner's list";
+    }
+  };
+  round();  // the first round makes what the system keeps (fonts, caches)
+  const auto gdi = test_support::CountGdiObjects();
+  const auto user = test_support::CountUserObjects();
+  for (int i = 0; i < 5; ++i) round();
+  if (!gdi || !user) GTEST_SKIP() << "no object counts here";
+  EXPECT_EQ(test_support::CountGdiObjects(), gdi);
+  EXPECT_EQ(test_support::CountUserObjects(), user);
 }
 
 // ---- Resources ---------------------------------------------------------------------------------
