@@ -42,6 +42,12 @@ TComponent::~TComponent() {
     Free(child);
   }
   if (owner_) owner_->RemoveComponent(this);
+  if (alive_) *alive_ = false;
+}
+
+TLifeToken TComponent::LifeToken() const {
+  if (!alive_) alive_ = std::make_shared<bool>(true);
+  return TLifeToken(alive_);
 }
 
 TComponent* TComponent::FindComponent(std::string_view name) const {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "framework/rtti.h"
@@ -41,6 +42,20 @@ enum class ComponentState : uint32_t {
 constexpr ComponentState operator|(ComponentState a, ComponentState b) {
   return static_cast<ComponentState>(static_cast<uint32_t>(a) | static_cast<uint32_t>(b));
 }
+
+// Tells whether a component still exists. Taken before a call that may free the component (an
+// event handler may free its own sender, a button its click came from), asked afterwards: code
+// after the call touches the component only while it is alive.
+class TLifeToken {
+ public:
+  TLifeToken() = default;
+  [[nodiscard]] bool Alive() const noexcept { return alive_ && *alive_; }
+
+ private:
+  friend class TComponent;
+  explicit TLifeToken(std::shared_ptr<const bool> alive) : alive_(std::move(alive)) {}
+  std::shared_ptr<const bool> alive_;
+};
 
 class TComponent : public TPersistent {
   FW_DECLARE_CLASS()
@@ -86,6 +101,8 @@ class TComponent : public TPersistent {
   // Links this component and another that refers to it (or that it refers to): whichever goes
   // first, the other hears of it through Notification and forgets it.
   void FreeNotification(TComponent* other);
+  // The token of this component: alive until its destruction ends.
+  [[nodiscard]] TLifeToken LifeToken() const;
 
  protected:
   void MarkDestroying();
@@ -102,6 +119,7 @@ class TComponent : public TPersistent {
   std::string name_;
   int32_t tag_ = 0;
   ComponentState state_ = ComponentState::None;
+  mutable std::shared_ptr<bool> alive_;  // made by the first LifeToken; false once destroyed
 };
 
 // Frees a component the way its owner does: BeforeDestruction, then delete.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "framework/application.h"
 #include "framework/menus.h"
@@ -12,8 +13,8 @@
 namespace fw {
 
 const EnumType kAlignType{"TAlign", {"alNone", "alTop", "alBottom", "alLeft", "alRight", "alClient"}};
-const EnumType kBiDiModeType{
-    "TBiDiMode", {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
+const EnumType kBiDiModeType{"TBiDiMode",
+                             {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign", "bdRightToLeftReadingOnly"}};
 const EnumType kAnchorKindType{"TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"}};
 
 // ---- The framework's window tag -------------------------------------------------------------
@@ -63,12 +64,26 @@ std::map<std::string, WNDPROC>& DefaultProcs() {
 // and, for the full mode, right alignment.
 DWORD BiDiExStyle(TBiDiMode mode) {
   switch (mode) {
-    case TBiDiMode::bdRightToLeft: return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
-    case TBiDiMode::bdRightToLeftNoAlign: return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
-    case TBiDiMode::bdRightToLeftReadingOnly: return WS_EX_RTLREADING;
-    default: return 0;
+    case TBiDiMode::bdRightToLeft:
+      return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
+    case TBiDiMode::bdRightToLeftNoAlign:
+      return WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR;
+    case TBiDiMode::bdRightToLeftReadingOnly:
+      return WS_EX_RTLREADING;
+    default:
+      return 0;
   }
 }
+
+// The controls of the framework windows this thread made: the same pairs as the windows' control
+// property (set and removed together with it), looked up without asking the system for the
+// property, which the window procedure would otherwise do for every message.
+std::unordered_map<HWND, TWinControl*>& ControlsOfWindows() {
+  thread_local std::unordered_map<HWND, TWinControl*> controls;
+  return controls;
+}
+
+void ForgetControlOf(HWND window) { ControlsOfWindows().erase(window); }
 
 POINT PointFromLParam(LPARAM lParam) {
   return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -81,37 +96,39 @@ UINT ControlMessage() { return Tag().message; }
 
 TWinControl* FindControl(HWND window) {
   if (!window) return nullptr;
+  const auto& controls = ControlsOfWindows();
+  if (const auto found = controls.find(window); found != controls.end()) return found->second;
+  // Another thread's window, or none of the framework's.
   return static_cast<TWinControl*>(GetPropA(window, MAKEINTATOM(ControlAtom())));
 }
 
 // ---- TControl -------------------------------------------------------------------------------
 
 const ClassInfo& TControl::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TControl>("TControl", &TComponent::StaticClass())
-          .Integer("Left", &TControl::Left, &TControl::SetLeft)
-          .Integer("Top", &TControl::Top, &TControl::SetTop)
-          .Integer("Width", &TControl::Width, &TControl::SetWidth)
-          .Integer("Height", &TControl::Height, &TControl::SetHeight)
-          .Enumeration("Align", kAlignType, &TControl::Align, &TControl::SetAlign)
-          .Set("Anchors", kAnchorKindType, &TControl::Anchors, &TControl::SetAnchors)
-          .String("Caption", &TControl::Caption, &TControl::SetCaption)
-          .Integer("Color", &TControl::Color, &TControl::SetColor, &kColorIdents)
-          .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, &kCursorIdents)
-          .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled)
-          .SubObject("Font", TFont::StaticClass(), &TControl::Font)
-          .String("Hint", &TControl::Hint, &TControl::SetHint)
-          .Enumeration("BiDiMode", kBiDiModeType, &TControl::BiDiMode, &TControl::SetBiDiMode)
-          .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
-          .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
-          .Reference<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
-          .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
-          .Event("OnClick", &TControl::OnClick)
-          .Event("OnDblClick", &TControl::OnDblClick)
-          .Event("OnMouseEnter", &TControl::OnMouseEnter)
-          .Event("OnMouseLeave", &TControl::OnMouseLeave)
-          .Event("OnMouseDown", &TControl::OnMouseDown, kMouseEventSignature)
-          .Build();
+  static const ClassInfo info = ClassBuilder<TControl>("TControl", &TComponent::StaticClass())
+                                    .Integer("Left", &TControl::Left, &TControl::SetLeft)
+                                    .Integer("Top", &TControl::Top, &TControl::SetTop)
+                                    .Integer("Width", &TControl::Width, &TControl::SetWidth)
+                                    .Integer("Height", &TControl::Height, &TControl::SetHeight)
+                                    .Enumeration("Align", kAlignType, &TControl::Align, &TControl::SetAlign)
+                                    .Set("Anchors", kAnchorKindType, &TControl::Anchors, &TControl::SetAnchors)
+                                    .String("Caption", &TControl::Caption, &TControl::SetCaption)
+                                    .Integer("Color", &TControl::Color, &TControl::SetColor, &kColorIdents)
+                                    .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, &kCursorIdents)
+                                    .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled)
+                                    .SubObject("Font", TFont::StaticClass(), &TControl::Font)
+                                    .String("Hint", &TControl::Hint, &TControl::SetHint)
+                                    .Enumeration("BiDiMode", kBiDiModeType, &TControl::BiDiMode, &TControl::SetBiDiMode)
+                                    .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
+                                    .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+                                    .Reference<TPopupMenu>("PopupMenu", &TControl::PopupMenu, &TControl::SetPopupMenu)
+                                    .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
+                                    .Event("OnClick", &TControl::OnClick)
+                                    .Event("OnDblClick", &TControl::OnDblClick)
+                                    .Event("OnMouseEnter", &TControl::OnMouseEnter)
+                                    .Event("OnMouseLeave", &TControl::OnMouseLeave)
+                                    .Event("OnMouseDown", &TControl::OnMouseDown, kMouseEventSignature)
+                                    .Build();
   return info;
 }
 
@@ -149,8 +166,10 @@ void TControl::WndProc(TMessage& message) {
         clicking_ = false;
         POINT p = PointFromLParam(message.LParam);
         RECT client = ClientRect();
+        // A native button clicks from its own handling: the click's handler may free this control.
+        const TLifeToken life = LifeToken();
         DefaultHandler(message);
-        if (PtInRect(&client, p) && !dynamic_cast<TWinControl*>(this)) Click();
+        if (life.Alive() && PtInRect(&client, p) && !dynamic_cast<TWinControl*>(this)) Click();
         return;
       }
       break;
@@ -186,8 +205,10 @@ void TControl::WndProc(TMessage& message) {
 
 void TControl::Click() { FireNotify(OnClick, this); }
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (const auto* handler = OnMouseDown.As<void(TObject*, TMouseButton, TShiftState, int, int)>())
-    (*handler)(this, button, shift, x, y);
+  const auto* handler = OnMouseDown.As<void(TObject*, TMouseButton, TShiftState, int, int)>();
+  if (!handler || !*handler) return;
+  const TMouseEvent run = *handler;  // a copy: the handler may free the control
+  run(this, button, shift, x, y);
 }
 
 void TControl::DblClick() { FireNotify(OnDblClick, this); }
@@ -226,12 +247,18 @@ void TControl::ApplyAnchors(int parentWidth, int parentHeight) {
   int dy = parentHeight - anchorOrigin_.parentHeight;
   auto has = [this](TAnchorKind k) { return (anchors_ & (1u << k)) != 0; };
   int left = o.left, width = o.right - o.left, top = o.top, height = o.bottom - o.top;
-  if (has(akLeft) && has(akRight)) width += dx;
-  else if (has(akRight)) left += dx;
-  else if (!has(akLeft)) left += dx / 2;
-  if (has(akTop) && has(akBottom)) height += dy;
-  else if (has(akBottom)) top += dy;
-  else if (!has(akTop)) top += dy / 2;
+  if (has(akLeft) && has(akRight))
+    width += dx;
+  else if (has(akRight))
+    left += dx;
+  else if (!has(akLeft))
+    left += dx / 2;
+  if (has(akTop) && has(akBottom))
+    height += dy;
+  else if (has(akBottom))
+    top += dy;
+  else if (!has(akTop))
+    top += dy / 2;
   anchoring_ = true;
   SetBounds(left, top, width, height);
   anchoring_ = false;
@@ -402,7 +429,10 @@ void TWinControl::Loaded() {
 }
 
 TWinControl::~TWinControl() {
+  const HWND window = handle_;
   DestroyHandle();
+  // A window that outlived DestroyWindow no longer leads to this control.
+  if (window && FindControl(window) == this) ForgetControlOf(window);
   for (TControl* child : controls_) child->parent_ = nullptr;
   controls_.clear();
   tabList_.clear();
@@ -498,9 +528,12 @@ LRESULT CALLBACK TWinControl::StandardWindowProc(HWND window, UINT msg, WPARAM w
     control->handle_ = window;
     control->defaultProc_ = DefaultProcs()[control->ClassName()];
     SetPropA(window, MAKEINTATOM(ControlAtom()), control);
+    ControlsOfWindows()[window] = control;
   }
 
   TMessage message{msg, wParam, lParam, 0};
+  // Any message may end in a handler that frees the control (a button's click frees the button).
+  const TLifeToken life = control->LifeToken();
   if (msg == ControlMessage()) {
     message.Result = reinterpret_cast<LRESULT>(control);
   } else {
@@ -516,8 +549,11 @@ LRESULT CALLBACK TWinControl::StandardWindowProc(HWND window, UINT msg, WPARAM w
   }
   if (msg == WM_NCDESTROY) {
     RemovePropA(window, MAKEINTATOM(ControlAtom()));
-    if (control->handle_ == window) control->handle_ = nullptr;
-    if (control->captureControl_) control->captureControl_ = nullptr;
+    ForgetControlOf(window);
+    if (life.Alive()) {
+      if (control->handle_ == window) control->handle_ = nullptr;
+      if (control->captureControl_) control->captureControl_ = nullptr;
+    }
   }
   return message.Result;
 }
@@ -817,7 +853,8 @@ void TWinControl::SetBiDiMode(TBiDiMode mode) {
   constexpr DWORD kBiDiBits = WS_EX_RTLREADING | WS_EX_LEFTSCROLLBAR | WS_EX_RIGHT;
   DWORD exStyle = static_cast<DWORD>(GetWindowLongA(handle_, GWL_EXSTYLE));
   SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>((exStyle & ~kBiDiBits) | BiDiExStyle(mode)));
-  SetWindowPos(handle_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   InvalidateRect(handle_, nullptr, TRUE);
 }
 
@@ -915,11 +952,16 @@ void TWinControl::AlignControls() {
       if (c->Visible() && c->Align() == align) group.push_back(c);
     auto key = [align](const TControl* c) {
       switch (align) {
-        case TAlign::alTop: return c->Top();
-        case TAlign::alBottom: return -(c->Top() + c->Height());
-        case TAlign::alLeft: return c->Left();
-        case TAlign::alRight: return -(c->Left() + c->Width());
-        default: return 0;
+        case TAlign::alTop:
+          return c->Top();
+        case TAlign::alBottom:
+          return -(c->Top() + c->Height());
+        case TAlign::alLeft:
+          return c->Left();
+        case TAlign::alRight:
+          return -(c->Left() + c->Width());
+        default:
+          return 0;
       }
     };
     std::stable_sort(group.begin(), group.end(), [&](TControl* a, TControl* b) { return key(a) < key(b); });

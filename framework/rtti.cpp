@@ -11,8 +11,7 @@ namespace fw {
 bool SameText(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
   }
   return true;
 }
@@ -47,7 +46,11 @@ const char* IntegerIdents::ToName(int32_t value) const {
 }
 
 void FireNotify(const TMethod& event, TObject* sender) {
-  if (const auto* handler = event.As<void(TObject*)>(); handler && *handler) (*handler)(sender);
+  const auto* handler = event.As<void(TObject*)>();
+  if (!handler || !*handler) return;
+  // A copy runs: the handler may free its sender, and the event with it.
+  const TNotifyEvent run = *handler;
+  run(sender);
 }
 
 const PropInfo* ClassInfo::FindProperty(std::string_view wanted) const {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/form.h"
+
 namespace fw {
 
 // ---- TLabel ---------------------------------------------------------------------------------
@@ -83,9 +85,12 @@ void TCustomPanel::PaintWindow(HDC dc) {
   RECT r = ClientRect();
   FillRect(dc, &r, ColorBrush());
   auto edge = [&](TBevelCut cut) {
-    if (cut == TBevelCut::bvRaised) DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
-    else if (cut == TBevelCut::bvLowered) DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
-    else if (cut == TBevelCut::bvSpace) InflateRect(&r, -1, -1);
+    if (cut == TBevelCut::bvRaised)
+      DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT | BF_ADJUST);
+    else if (cut == TBevelCut::bvLowered)
+      DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+    else if (cut == TBevelCut::bvSpace)
+      InflateRect(&r, -1, -1);
   };
   edge(bevelOuter_);
   edge(bevelInner_);
@@ -233,10 +238,43 @@ void TButtonGlyph::SetSpacing(int value) {
   GlyphChanged();
 }
 
+const EnumType kBitBtnKindType{
+    "TBitBtnKind",
+    {"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry", "bkIgnore"}};
+
 const ClassInfo& TBitBtn::StaticClass() {
   static const ClassInfo info =
-      PublishButtonGlyph(ClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass()).Creatable()).Build();
+      PublishButtonGlyph(ClassBuilder<TBitBtn>("TBitBtn", &TButton::StaticClass()).Creatable())
+          .Enumeration("Kind", kBitBtnKindType, &TBitBtn::Kind, &TBitBtn::SetKind)
+          .Build();
   return info;
+}
+
+void TBitBtn::SetKind(TBitBtnKind value) {
+  kind_ = value;
+  if (value == TBitBtnKind::bkCustom) return;
+  struct KindTraits {
+    int32_t modalResult;
+    const char* caption;
+  };
+  static constexpr KindTraits kTraits[] = {
+      {0, ""},       {IDOK, "OK"},  {IDCANCEL, "Cancel"}, {0, "&Help"},        {IDYES, "&Yes"},
+      {IDNO, "&No"}, {0, "&Close"}, {IDABORT, "Abort"},   {IDRETRY, "&Retry"}, {IDIGNORE, "&Ignore"}};
+  const KindTraits& traits = kTraits[static_cast<size_t>(value)];
+  SetModalResult(traits.modalResult);
+  SetDefault(value == TBitBtnKind::bkOK || value == TBitBtnKind::bkYes);
+  SetCancel(value == TBitBtnKind::bkCancel || value == TBitBtnKind::bkNo);
+  if (Caption().empty()) SetCaption(traits.caption);
+}
+
+void TBitBtn::Click() {
+  if (kind_ != TBitBtnKind::bkClose) {
+    TButton::Click();
+    return;
+  }
+  TWinControl* form = Parent();
+  while (form && !dynamic_cast<TForm*>(form)) form = form->Parent();
+  if (auto* closing = dynamic_cast<TForm*>(form)) closing->Close();
 }
 
 // ---- TCustomCheckBox, TCheckBox -------------------------------------------------------------
@@ -378,7 +416,8 @@ const ClassInfo& TCustomGroupBox::StaticClass() {
 }
 
 const ClassInfo& TGroupBox::StaticClass() {
-  static const ClassInfo info = ClassBuilder<TGroupBox>("TGroupBox", &TCustomGroupBox::StaticClass()).Creatable().Build();
+  static const ClassInfo info =
+      ClassBuilder<TGroupBox>("TGroupBox", &TCustomGroupBox::StaticClass()).Creatable().Build();
   return info;
 }
 
@@ -459,8 +498,7 @@ const ClassInfo& TRadioGroup::StaticClass() {
   return info;
 }
 
-TCustomRadioGroup::TCustomRadioGroup(TComponent* owner)
-    : TCustomGroupBox(owner), items_(std::make_unique<TStrings>()) {
+TCustomRadioGroup::TCustomRadioGroup(TComponent* owner) : TCustomGroupBox(owner), items_(std::make_unique<TStrings>()) {
   items_->OnChange = [this] { UpdateButtons(); };
 }
 
@@ -662,7 +700,8 @@ const ClassInfo& TCustomComboBox::StaticClass() {
 }
 
 const ClassInfo& TComboBox::StaticClass() {
-  static const ClassInfo info = ClassBuilder<TComboBox>("TComboBox", &TCustomComboBox::StaticClass()).Creatable().Build();
+  static const ClassInfo info =
+      ClassBuilder<TComboBox>("TComboBox", &TCustomComboBox::StaticClass()).Creatable().Build();
   return info;
 }
 
@@ -680,10 +719,18 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
   params.superclassOf = "COMBOBOX";
   params.style |= WS_VSCROLL | CBS_AUTOHSCROLL;
   switch (style_) {
-    case TComboBoxStyle::csDropDown: params.style |= CBS_DROPDOWN; break;
-    case TComboBoxStyle::csSimple: params.style |= CBS_SIMPLE; break;
-    case TComboBoxStyle::csDropDownList: params.style |= CBS_DROPDOWNLIST; break;
-    case TComboBoxStyle::csOwnerDrawFixed: params.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS; break;
+    case TComboBoxStyle::csDropDown:
+      params.style |= CBS_DROPDOWN;
+      break;
+    case TComboBoxStyle::csSimple:
+      params.style |= CBS_SIMPLE;
+      break;
+    case TComboBoxStyle::csDropDownList:
+      params.style |= CBS_DROPDOWNLIST;
+      break;
+    case TComboBoxStyle::csOwnerDrawFixed:
+      params.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+      break;
     case TComboBoxStyle::csOwnerDrawVariable:
       params.style |= CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS;
       break;
@@ -936,12 +983,24 @@ void TScrollBar::WndProc(TMessage& message) {
   if (message.Msg == CN_HSCROLL || message.Msg == CN_VSCROLL) {
     int position = position_ = Position();
     switch (LOWORD(message.WParam)) {
-      case SB_LINEUP: position -= smallChange_; break;
-      case SB_LINEDOWN: position += smallChange_; break;
-      case SB_PAGEUP: position -= largeChange_; break;
-      case SB_PAGEDOWN: position += largeChange_; break;
-      case SB_TOP: position = min_; break;
-      case SB_BOTTOM: position = max_; break;
+      case SB_LINEUP:
+        position -= smallChange_;
+        break;
+      case SB_LINEDOWN:
+        position += smallChange_;
+        break;
+      case SB_PAGEUP:
+        position -= largeChange_;
+        break;
+      case SB_PAGEDOWN:
+        position += largeChange_;
+        break;
+      case SB_TOP:
+        position = min_;
+        break;
+      case SB_BOTTOM:
+        position = max_;
+        break;
       case SB_THUMBTRACK:
       case SB_THUMBPOSITION: {
         SCROLLINFO info{sizeof info, SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -949,7 +1008,8 @@ void TScrollBar::WndProc(TMessage& message) {
         position = info.nTrackPos;
         break;
       }
-      default: break;
+      default:
+        break;
     }
     SetPosition(position);
     message.Result = 0;
@@ -988,11 +1048,20 @@ TControl* TSplitter::FindResizedControl() const {
     TControl* c = parent->Controls(i);
     if (c == this || !c->Visible() || c->Align() != Align()) continue;
     switch (Align()) {
-      case TAlign::alTop: if (c->Top() + c->Height() == Top()) return c; break;
-      case TAlign::alBottom: if (c->Top() == Top() + Height()) return c; break;
-      case TAlign::alLeft: if (c->Left() + c->Width() == Left()) return c; break;
-      case TAlign::alRight: if (c->Left() == Left() + Width()) return c; break;
-      default: break;
+      case TAlign::alTop:
+        if (c->Top() + c->Height() == Top()) return c;
+        break;
+      case TAlign::alBottom:
+        if (c->Top() == Top() + Height()) return c;
+        break;
+      case TAlign::alLeft:
+        if (c->Left() + c->Width() == Left()) return c;
+        break;
+      case TAlign::alRight:
+        if (c->Left() == Left() + Width()) return c;
+        break;
+      default:
+        break;
     }
   }
   return nullptr;
@@ -1036,8 +1105,10 @@ void TSplitter::WndProc(TMessage& message) {
         wanted = std::min(wanted, current + SpaceAfter() - minSize_);
         wanted = std::max(wanted, std::min(current, minSize_));
         if (wanted != current) {
-          if (vertical) resized_->SetHeight(wanted);
-          else resized_->SetWidth(wanted);
+          if (vertical)
+            resized_->SetHeight(wanted);
+          else
+            resized_->SetWidth(wanted);
           if (Parent()) UpdateWindow(Parent()->Handle());
         }
       }

@@ -146,6 +146,12 @@ ClassBuilder<T>& PublishButtonGlyph(ClassBuilder<T>& builder) {
       .Integer("Spacing", &T::Spacing, &T::SetSpacing);
 }
 
+// What a bit button is for. A kind other than bkCustom gives the button its dialog result, its
+// Default or Cancel role and, while the caption is empty, the kind's caption; bkClose closes the
+// button's form when clicked. A kind brings no picture: the glyph is always the Glyph property.
+enum class TBitBtnKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore };
+extern const EnumType kBitBtnKindType;
+
 // A push button that also carries a glyph. The native button shows the caption; the glyph is
 // published for painters that draw the whole button.
 class TBitBtn : public TButton, public TButtonGlyph {
@@ -153,9 +159,15 @@ class TBitBtn : public TButton, public TButtonGlyph {
 
  public:
   explicit TBitBtn(TComponent* owner) : TButton(owner) {}
+  [[nodiscard]] TBitBtnKind Kind() const { return kind_; }
+  void SetKind(TBitBtnKind value);
+  void Click() override;
 
  protected:
   void GlyphChanged() override { Invalidate(); }
+
+ private:
+  TBitBtnKind kind_ = TBitBtnKind::bkCustom;
 };
 
 enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -79,6 +79,27 @@ TEST_F(ControlTest, EveryFrameworkWindowIsTaggedWithItsControl) {
   }
   EXPECT_EQ(fw::FindControl(GetDesktopWindow()), nullptr);
   EXPECT_EQ(fw::FindControl(nullptr), nullptr);
+
+  // A control whose window was made again, and one that is gone: no lookup leads to the old ones.
+  const HWND first = form->Button1->Handle();
+  form->Button1->DestroyHandle();
+  EXPECT_EQ(fw::FindControl(first), nullptr);
+  EXPECT_EQ(fw::FindControl(form->Button1->Handle()), form->Button1);
+  const HWND last = form->Button1->Handle();
+  delete form->Button1;
+  EXPECT_EQ(fw::FindControl(last), nullptr);
+}
+
+TEST_F(ControlTest, LifeTokenTellsWhetherTheComponentStillExists) {
+  auto* owner = new fw::TComponent(nullptr);
+  auto* owned = new fw::TComponent(owner);
+  const fw::TLifeToken ownerLife = owner->LifeToken(), ownedLife = owned->LifeToken();
+  EXPECT_TRUE(ownerLife.Alive());
+  EXPECT_TRUE(ownedLife.Alive());
+  delete owner;
+  EXPECT_FALSE(ownerLife.Alive());
+  EXPECT_FALSE(ownedLife.Alive()) << "freed with its owner";
+  EXPECT_FALSE(fw::TLifeToken().Alive());
 }
 
 TEST_F(ControlTest, AReplacedWindowMethodSeesMessagesFirstAndPassesThemOn) {
@@ -158,9 +179,9 @@ TEST_F(ControlTest, AlignmentAndAnchorsFollowTheParentsSize) {
   testutil::PumpMessages(10);
   EXPECT_EQ(form->Panel1->Top(), 300 + 50 - 40);
   EXPECT_EQ(form->Panel1->Width(), 500);
-  EXPECT_EQ(form->Button1->Left(), 410);   // right anchor: keeps its distance
-  EXPECT_EQ(form->Button1->Top(), 8);      // the panel's height did not change
-  EXPECT_EQ(form->Label1->Left(), 8);      // left and right anchors: stretches
+  EXPECT_EQ(form->Button1->Left(), 410);  // right anchor: keeps its distance
+  EXPECT_EQ(form->Button1->Top(), 8);     // the panel's height did not change
+  EXPECT_EQ(form->Label1->Left(), 8);     // left and right anchors: stretches
   EXPECT_EQ(form->Label1->Width(), 200);
 }
 

@@ -355,6 +355,61 @@ TEST_F(StandardControls, EveryKindReadsFromADescriptionAndPublishesItsProperties
   fw::Free(form);
 }
 
+TEST_F(StandardControls, BitButtonKindGivesItsRoleAndCaption) {
+  auto* form = NewForm(R"(object KindsForm: TForm
+  ClientWidth = 320
+  ClientHeight = 120
+  object OkBtn: TBitBtn
+    Kind = bkOK
+  end
+  object StopBtn: TBitBtn
+    Caption = 'Stop'
+    Kind = bkCancel
+  end
+  object CloseBtn: TBitBtn
+    Top = 40
+    Kind = bkClose
+  end
+  object PlainBtn: TBitBtn
+    Top = 80
+    Caption = 'Plain'
+  end
+end
+)");
+  struct Case {
+    const char* name;
+    const char* kind;
+    const char* caption;
+    const char* isDefault;
+    const char* cancel;
+    int32_t modalResult;
+  };
+  for (const Case& c : {Case{"OkBtn", "bkOK", "OK", "True", "False", IDOK},
+                        Case{"StopBtn", "bkCancel", "Stop", "False", "True", IDCANCEL},
+                        Case{"CloseBtn", "bkClose", "&Close", "False", "False", 0},
+                        Case{"PlainBtn", "bkCustom", "Plain", "False", "False", 0}}) {
+    SCOPED_TRACE(c.name);
+    auto* button = form->Find<fw::TBitBtn>(c.name);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(PropertyText(*button, "Kind"), c.kind);
+    EXPECT_EQ(button->Caption(), c.caption);
+    EXPECT_EQ(PropertyText(*button, "Default"), c.isDefault);
+    EXPECT_EQ(PropertyText(*button, "Cancel"), c.cancel);
+    EXPECT_EQ(button->ModalResult(), c.modalResult);
+    EXPECT_TRUE(button->Glyph()->Empty()) << "a kind brings no picture";
+  }
+  // A close button closes its form instead of reporting a click.
+  form->Show();
+  int clicks = 0;
+  auto* closer = form->Find<fw::TBitBtn>("CloseBtn");
+  closer->OnClick = {"", fw::TNotifyEvent([&](fw::TObject*) { ++clicks; })};
+  SendMessageA(closer->Handle(), BM_CLICK, 0, 0);
+  testutil::PumpUntil([&] { return !IsWindowVisible(form->Handle()); }, 2000);
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(clicks, 0);
+  fw::Free(form);
+}
+
 TEST_F(StandardControls, PublishedValuesReachTheNativeWindows) {
   auto* form = NewForm();
   auto style = [](fw::TWinControl* c) { return static_cast<DWORD>(GetWindowLongA(c->Handle(), GWL_STYLE)); };

@@ -102,19 +102,25 @@ fw::TBitmap MakeDisabledGlyph(const fw::TBitmap& glyph) {
   return result;
 }
 
-void DrawGlyph(HDC dc, POINT at, int count, int index, const fw::TBitmap& glyph) {
+fw::TBitmap GlyphFramePicture(int count, int index, const fw::TBitmap& glyph) {
   count = std::max(count, 1);
   const int width = glyph.Width() / count, height = glyph.Height();
-  if (width <= 0 || height <= 0) return;
+  if (width <= 0 || height <= 0) return {};
+  if (index == 2 && count == 1) return MakeDisabledGlyph(glyph);
   const int used = count < index ? 0 : index - 1;
-  fw::TBitmap picture;
-  if (index == 2 && count == 1) {
-    picture = MakeDisabledGlyph(glyph);
-  } else {
-    picture.SetSize(width, height);
-    BitBlt(picture.DC(), 0, 0, width, height, glyph.DC(), used * width, 0, SRCCOPY);
-  }
+  fw::TBitmap picture(width, height);
+  BitBlt(picture.DC(), 0, 0, width, height, glyph.DC(), used * width, 0, SRCCOPY);
+  return picture;
+}
+
+void DrawGlyphPicture(HDC dc, POINT at, const fw::TBitmap& picture) {
+  if (picture.Empty()) return;
+  const int width = picture.Width(), height = picture.Height();
   GdiTransparentBlt(dc, at.x, at.y, width, height, picture.DC(), 0, 0, width, height, picture.Pixel(0, height - 1));
+}
+
+void DrawGlyph(HDC dc, POINT at, int count, int index, const fw::TBitmap& glyph) {
+  DrawGlyphPicture(dc, at, GlyphFramePicture(count, index, glyph));
 }
 
 // ---- TSkinButton ------------------------------------------------------------------------------
@@ -225,13 +231,17 @@ int TSkinButton::StateFrame() {
   return kButtonFrameNormal;
 }
 
-void TSkinButton::PrepareBitmap(const RECT& rect) {
+void TSkinButton::ComposeFace(const RECT& rect, int frame, bool withFrame) {
   FBitmap.SetSize(rect.right - rect.left, rect.bottom - rect.top);
-  const RECT all{0, 0, FBitmap.Width(), FBitmap.Height()};
+  const SIZE size{FBitmap.Width(), FBitmap.Height()};
+  const SkinElementImage element = ElementImage(*FSkinData->Buttons);
   if (FTransparent && FControl) {
     DrawParentBackground(*FControl, FBitmap.DC());
+    if (withFrame) FFaces.DrawFrame(FBitmap.DC(), element, kButtonFrameFocused, frame, size);
+  } else if (withFrame) {
+    FFaces.DrawFrameOnFace(FBitmap.DC(), element, kButtonFrameFocused, frame, size, fw::ColorToRGB(FaceColor()));
   } else {
-    FillFace(FBitmap.DC(), all);
+    FillFace(FBitmap.DC(), RECT{0, 0, size.cx, size.cy});
   }
 }
 
@@ -259,9 +269,8 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect) {
   if (!HasButtonImage()) return;
   const int frame = StateFrame();
   FCaption = FControl ? GetStrPropByName(FControl, "Caption") : GetWindowCaption(FHandle);
-  PrepareBitmap(rect);
+  ComposeFace(rect, frame);
   const RECT all{0, 0, FBitmap.Width(), FBitmap.Height()};
-  DrawSkinElement(FBitmap.DC(), all, kButtonFrameFocused, frame, *FSkinData->Buttons);
   HDC canvas = FBitmap.DC();
   fw::SelectObjectGuard font(canvas, ButtonFont());
   SetTextColor(canvas, fw::ColorToRGB(TextColor(frame, FontColor())));
@@ -303,9 +312,8 @@ void TSkinBitButton::DrawControl(HDC dc, const RECT& rect) {
   if (!FImageProperty.empty() && frame == kButtonFrameFocused && !FFocused) frame = kButtonFrameNormal;
   FCaption = FControl ? GetStrPropByName(FControl, "Caption") : GetWindowCaption(FHandle);
   const int glyphFrame = frame == kButtonFramePressed ? 3 : frame == kButtonFrameDisabled ? 2 : 1;
-  PrepareBitmap(rect);
+  ComposeFace(rect, frame);
   const RECT all{0, 0, FBitmap.Width(), FBitmap.Height()};
-  DrawSkinElement(FBitmap.DC(), all, kButtonFrameFocused, frame, *FSkinData->Buttons);
   DrawGlyphAndCaption(frame, glyphFrame, FEnabled, false);
   BitBlt(dc, rect.left, rect.top, all.right, all.bottom, FBitmap.DC(), 0, 0, SRCCOPY);
 }
@@ -336,7 +344,7 @@ void TSkinBitButton::DrawGlyphAndCaption(int frame, int glyphFrame, bool enabled
   const ButtonLayout place = LayOutGlyphButton(in);
   if (in.glyph.cx > 0) {
     if (FImageProperty.empty()) {
-      DrawGlyph(dc, place.glyph, numGlyphs, glyphFrame, *picture);
+      FFaces.DrawGlyph(dc, place.glyph, numGlyphs, glyphFrame, *picture);
     } else {
       GdiTransparentBlt(dc, place.glyph.x, place.glyph.y, in.glyph.cx, in.glyph.cy, picture->DC(), 0, 0, in.glyph.cx,
                         in.glyph.cy, picture->Pixel(0, in.glyph.cy - 1));
@@ -377,10 +385,9 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
   if (!HasButtonImage()) return;
   const int frame = StateFrame();
   FCaption = ReplaceFirst(FControl ? GetStrPropByName(FControl, "Caption") : GetWindowCaption(FHandle), L"||", L"\r\n");
-  PrepareBitmap(rect);
+  ComposeFace(rect, frame);
   const RECT all{0, 0, FBitmap.Width(), FBitmap.Height()};
   HDC canvas = FBitmap.DC();
-  DrawSkinElement(canvas, all, kButtonFrameFocused, frame, *FSkinData->Buttons);
   fw::SelectObjectGuard font(canvas, ButtonFont());
   const fw::TBitmap* glyph = BitmapProp(FControl, "Glyph");
   MenuButtonInput in;
@@ -392,7 +399,7 @@ void TSkinMenuButton::DrawControl(HDC dc, const RECT& rect) {
   RECT area{2, 2, in.client.cx - in.glyph.cx - in.arrow.cx - 2, in.client.cy - 2};
   in.text = MeasureText(canvas, FCaption, area, DT_WORDBREAK);
   const MenuButtonLayout place = LayOutMenuButton(in);
-  if (glyph) DrawGlyph(canvas, place.glyph, 1, 1, *glyph);
+  if (glyph) FFaces.DrawGlyph(canvas, place.glyph, 1, 1, *glyph);
   const TDataSkinButton& buttons = *FSkinData->Buttons;
   fw::TColor color = FontColor();
   if (frame == kButtonFrameNormal && buttons.HasNormalColour2) color = buttons.NormalColour2;
@@ -452,11 +459,14 @@ bool TSkinSpeedButton::BeforeMessage(fw::TMessage& message) {
       message.Result = 1;
       return false;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      CallDefault(message);  // the control's own down and group logic
+    case WM_LBUTTONDBLCLK: {
+      const fw::TLifeToken life = LifeToken();
+      CallDefault(message);  // the control's own down and group logic; its handlers may free it
+      if (!life.Alive()) return false;
       FState |= scDown;
       PaintControl(nullptr);
       return false;
+    }
     case WM_LBUTTONUP:
       return true;
     case WM_ERASEBKGND:
@@ -540,10 +550,8 @@ void TSkinSpeedButton::DrawSpeedButton(HDC dc) {
   const bool flat = ReadsTrue(FControl, "Flat");
   const RECT client = FControl->ClientRect();
   if (client.right <= client.left || client.bottom <= client.top) return;
-  PrepareBitmap(client);
+  ComposeFace(client, frame, frame == kButtonFramePressed || frame == kButtonFrameHot || !flat);
   const RECT all{0, 0, FBitmap.Width(), FBitmap.Height()};
-  if (frame == kButtonFramePressed || frame == kButtonFrameHot || !flat)
-    DrawSkinElement(FBitmap.DC(), all, kButtonFrameFocused, frame, *FSkinData->Buttons);
   FCaption = GetStrPropByName(FControl, "Caption");
   FFocused = false;
   const fw::TBitmap* picture = BitmapProp(FControl, FImageProperty.empty() ? "Glyph" : FImageProperty);

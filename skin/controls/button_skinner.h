@@ -12,6 +12,7 @@
 #include <string>
 
 #include "framework/graphics/bitmap.h"
+#include "skin/controls/button_face_cache.h"
 #include "skin/controls/skin_control.h"
 
 namespace skin {
@@ -30,6 +31,10 @@ inline constexpr int kButtonFrameFocused = 5;  // also the default button
 // Frame `index` (1-based) of a strip of `count` glyphs, drawn at `at` with the colour of its
 // bottom-left pixel transparent; a one-frame glyph asked for its disabled frame is embossed.
 void DrawGlyph(HDC dc, POINT at, int count, int index, const fw::TBitmap& glyph);
+// The two halves of DrawGlyph: the picture of the frame (empty for a glyph without pixels), and
+// the picture drawn with the colour of its bottom-left pixel transparent.
+[[nodiscard]] fw::TBitmap GlyphFramePicture(int count, int index, const fw::TBitmap& glyph);
+void DrawGlyphPicture(HDC dc, POINT at, const fw::TBitmap& picture);
 
 class TSkinButton : public TSkinControl {
   FW_DECLARE_CLASS()
@@ -49,11 +54,13 @@ class TSkinButton : public TSkinControl {
 
   fw::TBitmap FBitmap;        // the button composed at the window's size
   bool FTransparent = false;  // composed over the parent's background instead of ButtonFace
+  ButtonFaceCache FFaces;     // frames and glyph pictures kept between paints
 
  protected:
   [[nodiscard]] bool HasButtonImage() const;
-  // FBitmap sized to `rect` and filled with the background.
-  void PrepareBitmap(const RECT& rect);
+  // FBitmap sized to `rect` and filled with the background, with the state frame of the "Buttons"
+  // element on it unless `withFrame` is false.
+  void ComposeFace(const RECT& rect, int frame, bool withFrame = true);
   // The text colour the skin gives for the frame, over `base`; shadow when disabled.
   [[nodiscard]] fw::TColor TextColor(int frame, fw::TColor base) const;
   // The control's font selected into FBitmap (or the window's font for a bare window).

@@ -90,8 +90,11 @@ void TSkinControl::SkinWndProc(fw::TMessage& message) {
     return;
   }
   if (BeforeMessage(message)) {
+    // The control's own handling may end in a handler that frees the control and this skinner
+    // with it (a check box freed by its own click).
+    const fw::TLifeToken life = LifeToken();
     CallDefault(message);
-    AfterMessage(message);
+    if (life.Alive()) AfterMessage(message);
   }
 }
 

@@ -14,7 +14,10 @@
 #include "framework/application.h"
 #include "framework/buttons.h"
 #include "framework/form.h"
+#include "framework/handles.h"
+#include "framework/rtti.h"
 #include "framework/stdctrls.h"
+#include "skin/controls/button_face_cache.h"
 #include "skin/controls/button_layout.h"
 #include "skin/controls/check_skinner.h"
 #include "tests/support/resource_count.h"
@@ -275,6 +278,89 @@ TEST_F(ButtonSkinnerTest, BadGlyphsAndHugeCaptionsDrawWithoutFault) {
   }
 }
 
+// Every pixel of two bitmaps of one size equal.
+bool SamePixels(const fw::TBitmap& a, const fw::TBitmap& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    for (int x = 0; x < a.Width(); ++x)
+      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
+  return true;
+}
+
+TEST(ButtonFaceCacheTest, KeptFramesAndGlyphsDrawWhatTheRoutinesDraw) {
+  // A frame strip with magenta corners and a two-frame glyph with a magenta ground.
+  fw::TBitmap strip(5 * 12, 12);
+  for (int x = 0; x < strip.Width(); ++x)
+    for (int y = 0; y < 12; ++y)
+      strip.SetPixel(x, y, (x % 12 < 2 && y < 2) ? kMagenta : RGB(20 * (x / 12), 3 * y, 7 * (x % 12)));
+  fw::TBitmap glyph(16, 8);
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 8; ++y) glyph.SetPixel(x, y, (x + y) % 3 ? RGB(0, 10 * x, 20 * y) : kMagenta);
+  fw::TBitmap oneFrame(8, 8);
+  for (int x = 0; x < 8; ++x)
+    for (int y = 0; y < 8; ++y) oneFrame.SetPixel(x, y, (x == 0 || y == 7) ? kMagenta : RGB(0, 128, 0));
+  skin::ButtonFaceCache cache;
+  for (int trans : {0, 1}) {
+    const skin::SkinElementImage element{&strip, skin::FrameMargins{3, 3, 3, 3}, 0, trans};
+    for (int frame = 1; frame <= 5; ++frame) {
+      SCOPED_TRACE(testing::Message() << "trans " << trans << " frame " << frame);
+      fw::TBitmap expected(75, 25), kept(75, 25), expectedOnFace(75, 25), keptOnFace(75, 25);
+      for (fw::TBitmap* ground : {&expected, &kept})
+        for (int x = 0; x < 75; ++x) ground->SetPixel(x, x % 25, RGB(x, 1, 2));
+      skin::DrawSkinElement(expected.DC(), RECT{0, 0, 75, 25}, 5, frame, element);
+      for (int twice = 0; twice < 2; ++twice) cache.DrawFrame(kept.DC(), element, 5, frame, SIZE{75, 25});
+      EXPECT_TRUE(SamePixels(expected, kept));
+      const RECT all{0, 0, 75, 25};
+      fw::UniqueBrush face(CreateSolidBrush(kFace));
+      FillRect(expectedOnFace.DC(), &all, face.get());
+      skin::DrawSkinElement(expectedOnFace.DC(), all, 5, frame, element);
+      cache.DrawFrameOnFace(keptOnFace.DC(), element, 5, frame, SIZE{75, 25}, kFace);
+      EXPECT_TRUE(SamePixels(expectedOnFace, keptOnFace));
+    }
+  }
+  struct GlyphCase {
+    const fw::TBitmap* glyph;
+    int count, index;
+  };
+  for (const GlyphCase& c : {GlyphCase{&glyph, 2, 1}, GlyphCase{&glyph, 2, 2}, GlyphCase{&glyph, 2, 3},
+                             GlyphCase{&oneFrame, 1, 1}, GlyphCase{&oneFrame, 1, 2}}) {
+    SCOPED_TRACE(testing::Message() << "glyph of " << c.count << ", frame " << c.index);
+    fw::TBitmap expected(20, 12), kept(20, 12);
+    for (fw::TBitmap* ground : {&expected, &kept})
+      for (int x = 0; x < 20; ++x) ground->SetPixel(x, x % 12, RGB(x, 1, 2));
+    skin::DrawGlyph(expected.DC(), POINT{3, 2}, c.count, c.index, *c.glyph);
+    for (int twice = 0; twice < 2; ++twice) cache.DrawGlyph(kept.DC(), POINT{3, 2}, c.count, c.index, *c.glyph);
+    EXPECT_TRUE(SamePixels(expected, kept));
+  }
+}
+
+TEST_F(ButtonSkinnerTest, KeptPicturesFollowChangesOfTheSkinTheGlyphAndTheFace) {
+  auto* button = new fw::TBitBtn(form);
+  button->SetParent(form);
+  button->SetBounds(10, 10, 75, 25);
+  button->Glyph()->SetData(GlyphFile(16, 8, kGlyph));
+  button->SetNumGlyphs(2);
+  auto* skinner = Attach<skin::TSkinBitButton>(button);
+  SetFocus(form->Handle());
+  ASSERT_EQ(Render(*skinner, 75, 25).Pixel(34, 10), kGlyph);
+  // The glyph and the skin's image changed in place, the size and the face colour changed: each
+  // shows at the next paint.
+  for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 7; ++y) button->Glyph()->SetPixel(x, y, RGB(1, 2, 250));
+  EXPECT_EQ(Render(*skinner, 75, 25).Pixel(34, 10), RGB(1, 2, 250)) << "glyph changed in place";
+  for (int x = 0; x < 10; ++x)
+    for (int y = 0; y < 10; ++y) skinData->Buttons->Bitmap->SetPixel(x, y, RGB(9, 9, 9));
+  EXPECT_EQ(Render(*skinner, 75, 25).Pixel(5, 5), RGB(9, 9, 9)) << "skin image changed in place";
+  EXPECT_EQ(Render(*skinner, 90, 30).Pixel(85, 27), RGB(9, 9, 9)) << "another size";
+  skinData->Buttons->Bitmap->SetPixel(0, 0, kMagenta);
+  skinData->Buttons->Trans = 1;
+  EXPECT_EQ(Render(*skinner, 75, 25).Pixel(0, 0), kFace) << "keyed corner over the face";
+  skinData->Colours[skin::ciButtonFace] = static_cast<fw::TColor>(RGB(7, 77, 177));
+  EXPECT_EQ(Render(*skinner, 75, 25).Pixel(0, 0), RGB(7, 77, 177)) << "another face colour";
+  skinData->Buttons->Bitmap = SolidStrip(5, 10, 10, ButtonFrameColour);
+  EXPECT_EQ(Render(*skinner, 75, 25).Pixel(5, 5), ButtonFrameColour(1)) << "another skin image";
+}
+
 TEST(ButtonCaptionTest, OnlyTheFirstDoubleBarBreaksTheLine) {
   EXPECT_EQ(skin::ReplaceFirst(L"One||Two||Three", L"||", L"\r\n"), L"One\r\nTwo||Three");
   EXPECT_EQ(skin::ReplaceFirst(L"Plain", L"||", L"\r\n"), L"Plain");
@@ -455,6 +541,103 @@ TEST_F(ButtonSkinnerTest, RadioButtonFollowsCheckedAndWithoutImagesKeepsItsOwnLo
   EXPECT_EQ(skinner->FKind, 0) << "the control paints itself from now on";
 }
 
+// Check boxes of a data-aware kind: the framework has none, so these publish the property names
+// that such classes of other libraries have.
+class TDataFieldCheckBox : public fw::TCustomCheckBox {
+  FW_DECLARE_CLASS()
+
+ public:
+  using TCustomCheckBox::TCustomCheckBox;
+  [[nodiscard]] std::string DataField() const { return dataField_; }
+  void SetDataField(const std::string& value) { dataField_ = value; }
+
+ private:
+  std::string dataField_;
+};
+
+const fw::ClassInfo& TDataFieldCheckBox::StaticClass() {
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TDataFieldCheckBox>("TDataFieldCheckBox", &fw::TCustomCheckBox::StaticClass())
+          .String("DataField", &TDataFieldCheckBox::DataField, &TDataFieldCheckBox::SetDataField)
+          .Build();
+  return info;
+}
+
+class TDataBindingCheckBox : public fw::TCustomCheckBox {
+  FW_DECLARE_CLASS()
+
+ public:
+  using TCustomCheckBox::TCustomCheckBox;
+  [[nodiscard]] std::string DataBinding() const { return binding_; }
+  void SetDataBinding(const std::string& value) { binding_ = value; }
+
+ private:
+  std::string binding_;
+};
+
+const fw::ClassInfo& TDataBindingCheckBox::StaticClass() {
+  static const fw::ClassInfo info =
+      fw::ClassBuilder<TDataBindingCheckBox>("TDataBindingCheckBox", &fw::TCustomCheckBox::StaticClass())
+          .String("DataBinding", &TDataBindingCheckBox::DataBinding, &TDataBindingCheckBox::SetDataBinding)
+          .Build();
+  return info;
+}
+
+TEST_F(ButtonSkinnerTest, DataAwareCheckBoxesFollowTheirOwnRules) {
+  auto frameOf = [&](fw::TCustomCheckBox* box) {
+    auto* skinner = Attach<skin::TSkinCheckBox>(box);
+    return Render(*skinner, 97, 17).Pixel(6, 8);
+  };
+  auto place = [&](fw::TCustomCheckBox* box) {
+    box->SetParent(form);
+    box->SetBounds(10, 10, 97, 17);
+    return box;
+  };
+  // BM_SETCHECK with the indeterminate value: a two-state box shows the check state the window
+  // took, a data-aware one the remembered value, indeterminate.
+  auto* plain = place(new fw::TCheckBox(form));
+  auto* dataField = place(new TDataFieldCheckBox(form));
+  const COLORREF plainShown = frameOf(plain);
+  const COLORREF dataShown = frameOf(dataField);
+  EXPECT_EQ(plainShown, StripColour(1));
+  EXPECT_EQ(dataShown, StripColour(1)) << "nothing remembered yet: the window's state";
+  for (fw::TCustomCheckBox* box :
+       {static_cast<fw::TCustomCheckBox*>(plain), static_cast<fw::TCustomCheckBox*>(dataField)})
+    SendMessageA(box->Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
+  skin::TSkinCheckBox* dataSkinner = nullptr;
+  for (int i = 0; i < dataField->ComponentCount(); ++i)
+    if (auto* s = dynamic_cast<skin::TSkinCheckBox*>(dataField->Component(i))) dataSkinner = s;
+  ASSERT_NE(dataSkinner, nullptr);
+  EXPECT_EQ(Render(*dataSkinner, 97, 17).Pixel(6, 8), StripColour(4));
+  if (plain->State() == fw::TCheckBoxState::cbChecked) {
+    skin::TSkinCheckBox* plainSkinner = nullptr;
+    for (int i = 0; i < plain->ComponentCount(); ++i)
+      if (auto* s = dynamic_cast<skin::TSkinCheckBox*>(plain->Component(i))) plainSkinner = s;
+    ASSERT_NE(plainSkinner, nullptr);
+    EXPECT_EQ(Render(*plainSkinner, 97, 17).Pixel(6, 8), StripColour(2)) << "the window took checked";
+  }
+  SendMessageA(dataField->Handle(), BM_SETCHECK, BST_CHECKED, 0);
+  EXPECT_EQ(Render(*dataSkinner, 97, 17).Pixel(6, 8), StripColour(2));
+
+  // A box with DataBinding always shows unchecked, plus the disabled offset.
+  struct BindingCase {
+    fw::TCheckBoxState state;
+    bool enabled;
+    int frame;
+  };
+  for (const BindingCase& c :
+       {BindingCase{fw::TCheckBoxState::cbChecked, true, 1}, BindingCase{fw::TCheckBoxState::cbUnchecked, true, 1},
+        BindingCase{fw::TCheckBoxState::cbChecked, false, 3}}) {
+    auto* bound = place(new TDataBindingCheckBox(form));
+    bound->SetState(c.state);
+    bound->SetEnabled(c.enabled);
+    EXPECT_EQ(frameOf(bound), StripColour(c.frame)) << static_cast<int>(c.state) << " enabled " << c.enabled;
+    delete bound;
+  }
+  delete plain;
+  delete dataField;
+}
+
 TEST_F(ButtonSkinnerTest, CheckBoxRemembersBmSetCheck) {
   auto* box = new fw::TCheckBox(form);
   box->SetParent(form);
@@ -462,6 +645,137 @@ TEST_F(ButtonSkinnerTest, CheckBoxRemembersBmSetCheck) {
   EXPECT_EQ(skinner->FCheckValue, 0);
   SendMessageA(box->Handle(), BM_SETCHECK, BST_INDETERMINATE, 0);
   EXPECT_EQ(skinner->FCheckValue, 3);
+}
+
+// ---- A control freed by its own click ----------------------------------------------------------
+
+enum class SelfFreeingKind { Button, BitBtn, CheckBox, RadioButton, SpeedButton };
+
+struct SelfFreeingCase {
+  const char* name;
+  SelfFreeingKind kind;
+  bool skinned;
+  bool byClickMessage;  // BM_CLICK (the dialog manager's way) instead of the mouse
+};
+
+class SelfFreeingClickTest : public ButtonSkinnerTest {
+ protected:
+  // The control of the case, skinned when asked, whose click handler deletes it.
+  fw::TControl* NewSelfFreeing(const SelfFreeingCase& c) {
+    fw::TControl* control = nullptr;
+    switch (c.kind) {
+      case SelfFreeingKind::Button:
+        control = new fw::TButton(form);
+        break;
+      case SelfFreeingKind::BitBtn: {
+        auto* button = new fw::TBitBtn(form);
+        button->Glyph()->SetData(GlyphFile(16, 8, kGlyph));
+        button->SetNumGlyphs(2);
+        control = button;
+        break;
+      }
+      case SelfFreeingKind::CheckBox:
+        control = new fw::TCheckBox(form);
+        break;
+      case SelfFreeingKind::RadioButton:
+        control = new fw::TRadioButton(form);
+        break;
+      case SelfFreeingKind::SpeedButton:
+        control = new fw::TSpeedButton(form);
+        break;
+    }
+    control->SetParent(form);
+    control->SetBounds(10, 10, 75, 25);
+    control->SetCaption("Free me");
+    // Whatever the handler touches after the delete must not be the control's.
+    control->OnClick = {"", fw::TNotifyEvent([this](fw::TObject* sender) {
+                          ++clicks;
+                          delete static_cast<fw::TControl*>(sender);
+                          ++handlerFinished;
+                        })};
+    if (c.skinned) {
+      switch (c.kind) {
+        case SelfFreeingKind::Button:
+          Attach<skin::TSkinButton>(static_cast<fw::TButton*>(control));
+          break;
+        case SelfFreeingKind::BitBtn:
+          Attach<skin::TSkinBitButton>(static_cast<fw::TBitBtn*>(control));
+          break;
+        case SelfFreeingKind::CheckBox:
+          Attach<skin::TSkinCheckBox>(static_cast<fw::TCheckBox*>(control));
+          break;
+        case SelfFreeingKind::RadioButton:
+          Attach<skin::TSkinRadioButton>(static_cast<fw::TRadioButton*>(control));
+          break;
+        case SelfFreeingKind::SpeedButton:
+          (new skin::TSkinSpeedButton(control))->InitSpeedButton(&host, skinData.get(), &canvas);
+          break;
+      }
+    }
+    testutil::PumpMessages(5);
+    return control;
+  }
+
+  // Clicks the control as the case says; the control is gone afterwards.
+  void ClickAway(const SelfFreeingCase& c, fw::TControl* control) {
+    if (c.kind == SelfFreeingKind::SpeedButton) {
+      // A windowless button gets the mouse through its parent's window.
+      const HWND parent = form->Handle();
+      SendMessageA(parent, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(15, 15));
+      SendMessageA(parent, WM_LBUTTONUP, 0, MAKELPARAM(15, 15));
+    } else {
+      const HWND window = static_cast<fw::TWinControl*>(control)->Handle();
+      if (c.byClickMessage) {
+        SendMessageA(window, BM_CLICK, 0, 0);
+      } else {
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+      }
+      EXPECT_FALSE(IsWindow(window)) << "the window went with the control";
+    }
+    ReleaseCapture();
+    testutil::PumpMessages(10);
+  }
+
+  int clicks = 0;
+  int handlerFinished = 0;
+};
+
+TEST_F(SelfFreeingClickTest, ControlFreedByItsOwnClickLeavesNothingBehind) {
+  const SelfFreeingCase cases[] = {
+      {"button", SelfFreeingKind::Button, false, false},
+      {"button by BM_CLICK", SelfFreeingKind::Button, false, true},
+      {"skinned button", SelfFreeingKind::Button, true, false},
+      {"skinned button by BM_CLICK", SelfFreeingKind::Button, true, true},
+      {"bit button", SelfFreeingKind::BitBtn, false, false},
+      {"skinned bit button", SelfFreeingKind::BitBtn, true, false},
+      {"skinned bit button by BM_CLICK", SelfFreeingKind::BitBtn, true, true},
+      {"check box", SelfFreeingKind::CheckBox, false, false},
+      {"skinned check box", SelfFreeingKind::CheckBox, true, false},
+      {"skinned check box by BM_CLICK", SelfFreeingKind::CheckBox, true, true},
+      {"skinned radio button", SelfFreeingKind::RadioButton, true, false},
+      {"speed button", SelfFreeingKind::SpeedButton, false, false},
+      {"skinned speed button", SelfFreeingKind::SpeedButton, true, false},
+  };
+  auto round = [&] {
+    for (const SelfFreeingCase& c : cases) {
+      SCOPED_TRACE(c.name);
+      clicks = handlerFinished = 0;
+      const int before = form->ControlCount();
+      ClickAway(c, NewSelfFreeing(c));
+      EXPECT_EQ(clicks, 1);
+      EXPECT_EQ(handlerFinished, 1);
+      EXPECT_EQ(form->ControlCount(), before) << "the control left its parent";
+      EXPECT_TRUE(host.list.empty()) << "the skinner left its form skinner's list";
+    }
+  };
+  round();  // the first round makes what the system keeps (fonts, caches)
+  const auto gdi = test_support::CountGdiObjects();
+  const auto user = test_support::CountUserObjects();
+  for (int i = 0; i < 5; ++i) round();
+  if (!gdi || !user) GTEST_SKIP() << "no object counts here";
+  EXPECT_EQ(test_support::CountGdiObjects(), gdi);
+  EXPECT_EQ(test_support::CountUserObjects(), user);
 }
 
 // ---- Resources ---------------------------------------------------------------------------------

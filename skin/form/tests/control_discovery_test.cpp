@@ -46,6 +46,28 @@ const fw::ClassInfo& TRzButton::StaticClass() {
   return info;
 }
 
+// A button of another library whose Kind makes it a drop-down button.
+const fw::EnumType kCxButtonKindType{"TcxButtonKind", {"cxbkStandard", "cxbkDropDown", "cxbkDropDownButton"}};
+
+class TcxButton : public fw::TButton {
+  FW_DECLARE_CLASS()
+
+ public:
+  using TButton::TButton;
+  [[nodiscard]] int Kind() const { return kind_; }
+  void SetKind(int value) { kind_ = value; }
+
+ private:
+  int kind_ = 0;
+};
+
+const fw::ClassInfo& TcxButton::StaticClass() {
+  static const fw::ClassInfo info = fw::ClassBuilder<TcxButton>("TcxButton", &fw::TButton::StaticClass())
+                                        .Enumeration("Kind", kCxButtonKindType, &TcxButton::Kind, &TcxButton::SetKind)
+                                        .Build();
+  return info;
+}
+
 // A radio group of another library: its buttons follow its Tag.
 class TRzRadioGroup : public fw::TWinControl {
   FW_DECLARE_CLASS()
@@ -138,6 +160,20 @@ TEST_F(DiscoveryTest, TagOptsAControlOutAndAGroupTakesItsButtonsAlong) {
   EXPECT_EQ(KindOf(skinner, optedOut), "");
   EXPECT_EQ(KindOf(skinner, inGroup), "");
   EXPECT_EQ(inGroup->Tag(), skinData->DisableTag()) << "the group's buttons were opted out with it";
+}
+
+TEST_F(DiscoveryTest, ButtonKindDecidesOnlyForTheDropDownLookAlike) {
+  skinData->SetSkin3rd({"TcxButton=bitbtn"});
+  auto* dropDown = Add<TcxButton>(form, 10, 10);
+  dropDown->SetKind(2);
+  auto* standard = Add<TcxButton>(form, 10, 40);
+  auto* okButton = Add<fw::TBitBtn>(form, 10, 70);
+  okButton->SetKind(fw::TBitBtnKind::bkOK);
+  TWinSkinForm* skinner = ShowSkinned();
+  ASSERT_NE(skinner, nullptr);
+  EXPECT_EQ(KindOf(skinner, dropDown), "TSkinMenuButton");
+  EXPECT_EQ(KindOf(skinner, standard), "TSkinBitButton");
+  EXPECT_EQ(KindOf(skinner, okButton), "TSkinBitButton") << "a bit button's own Kind chooses nothing";
 }
 
 TEST_F(DiscoveryTest, Skin3rdLinesMatchWithoutCaseAndStopTheChainWhateverTheirKind) {
