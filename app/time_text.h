@@ -11,7 +11,7 @@ namespace pastelle {
 struct TimeFormatSettings {
   bool leadingZeroHours = false;  // "09:05:07" rather than "9:05:07"
   bool twelveHourClock = false;
-  bool designatorFirst = false;   // "PM 9:05:07" rather than "9:05:07 PM"
+  bool designatorFirst = false;  // "PM 9:05:07" rather than "9:05:07 PM"
   std::string separator = ":";
   std::string amDesignator;
   std::string pmDesignator;

@@ -45,12 +45,12 @@ void TApplication::Initialize() {
       wc.lpszClassName = "TApplication";
       RegisterClassA(&wc);
     }
-    window_.reset(CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
-                                  0, nullptr, nullptr, instance, nullptr));
+    window_.reset(CreateWindowExA(0, "TApplication", title_.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0, 0,
+                                  nullptr, nullptr, instance, nullptr));
     // The program's icon, when it has one, is the application's (the skin engine asks for it).
     for (auto [which, size] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
-      auto icon = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(size),
-                                                GetSystemMetrics(size), LR_SHARED));
+      auto icon = static_cast<HICON>(
+          LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(size), GetSystemMetrics(size), LR_SHARED));
       if (icon) SendMessageA(window_.get(), WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
     }
   }

@@ -3,8 +3,7 @@
 namespace fw {
 
 const ClassInfo& TCollectionItem::StaticClass() {
-  static const ClassInfo info =
-      ClassBuilder<TCollectionItem>("TCollectionItem", &TPersistent::StaticClass()).Build();
+  static const ClassInfo info = ClassBuilder<TCollectionItem>("TCollectionItem", &TPersistent::StaticClass()).Build();
   return info;
 }
 

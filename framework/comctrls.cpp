@@ -16,7 +16,6 @@ void InitCommonControlsOnce() {
   (void)done;
 }
 
-
 namespace {
 
 // Makes the window again, for values that live in its style.

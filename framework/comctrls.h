@@ -17,7 +17,6 @@ namespace fw {
 // Registers the common control classes once per process.
 void InitCommonControlsOnce();
 
-
 // ---- Progress bar ---------------------------------------------------------------------------
 
 enum class TProgressBarOrientation { pbHorizontal, pbVertical };

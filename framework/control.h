@@ -184,8 +184,8 @@ struct TCreateParams {
   DWORD exStyle = 0;
   int x = 0, y = 0, width = 0, height = 0;
   HWND parent = nullptr;
-  std::string className;       // the framework's window class, named after the control's class
-  std::string superclassOf;    // a native class whose behaviour the window keeps, e.g. "BUTTON"
+  std::string className;     // the framework's window class, named after the control's class
+  std::string superclassOf;  // a native class whose behaviour the window keeps, e.g. "BUTTON"
   UINT classStyle = CS_DBLCLKS;
 };
 

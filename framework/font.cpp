@@ -40,13 +40,24 @@ const IntegerIdents kCursorIdents{{
 HCURSOR CursorHandle(TCursor cursor) {
   const char* id = nullptr;
   switch (cursor) {
-    case crArrow: id = IDC_ARROW; break;
-    case crIBeam: id = IDC_IBEAM; break;
+    case crArrow:
+      id = IDC_ARROW;
+      break;
+    case crIBeam:
+      id = IDC_IBEAM;
+      break;
     case crSizeNS:
-    case crVSplit: id = IDC_SIZENS; break;
-    case crHSplit: id = IDC_SIZEWE; break;
-    case crHandPoint: id = IDC_HAND; break;
-    default: return nullptr;
+    case crVSplit:
+      id = IDC_SIZENS;
+      break;
+    case crHSplit:
+      id = IDC_SIZEWE;
+      break;
+    case crHandPoint:
+      id = IDC_HAND;
+      break;
+    default:
+      return nullptr;
   }
   return LoadCursorA(nullptr, id);
 }

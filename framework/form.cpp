@@ -11,10 +11,11 @@
 
 namespace fw {
 
-const EnumType kFormBorderStyleType{
-    "TFormBorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
-const EnumType kPositionType{"TPosition", {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly",
-                                           "poScreenCenter", "poDesktopCenter"}};
+const EnumType kFormBorderStyleType{"TFormBorderStyle",
+                                    {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
+const EnumType kPositionType{
+    "TPosition",
+    {"poDesigned", "poDefault", "poDefaultPosOnly", "poDefaultSizeOnly", "poScreenCenter", "poDesktopCenter"}};
 
 // ---- TIcon ----------------------------------------------------------------------------------
 
@@ -149,9 +150,15 @@ void TForm::CreateParams(TCreateParams& params) {
   params.style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
   params.exStyle = 0;
   switch (borderStyle_) {
-    case TFormBorderStyle::bsNone: params.style |= WS_POPUP; break;
-    case TFormBorderStyle::bsSingle: params.style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX; break;
-    case TFormBorderStyle::bsSizeable: params.style |= WS_OVERLAPPEDWINDOW; break;
+    case TFormBorderStyle::bsNone:
+      params.style |= WS_POPUP;
+      break;
+    case TFormBorderStyle::bsSingle:
+      params.style |= WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+      break;
+    case TFormBorderStyle::bsSizeable:
+      params.style |= WS_OVERLAPPEDWINDOW;
+      break;
     case TFormBorderStyle::bsDialog:
       params.style |= WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
       params.exStyle |= WS_EX_DLGMODALFRAME;

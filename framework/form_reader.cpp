@@ -21,8 +21,7 @@ class Builder {
   void Build(const FormObject& node) {
     bool matches = false;
     for (const ClassInfo* c = &root_.Class(); c && !matches; c = c->parent) matches = SameText(c->name, node.className);
-    if (!matches)
-      throw EReadError("Form description is for class " + node.className + ", not " + root_.ClassName());
+    if (!matches) throw EReadError("Form description is for class " + node.className + ", not " + root_.ClassName());
     root_.SetLoading(true);
     if (root_.Name().empty()) root_.SetName(node.name);
     Apply(root_, node);
@@ -134,8 +133,10 @@ class Builder {
       case PropKind::Class: {
         if (value.kind == K::Ident && prop.setObject) {
           // A reference may name a component that comes later in the description.
-          if (SameText(value.ident, "nil")) prop.setObject(target, nullptr);
-          else references_.push_back({&target, &prop, value.ident});
+          if (SameText(value.ident, "nil"))
+            prop.setObject(target, nullptr);
+          else
+            references_.push_back({&target, &prop, value.ident});
           return;
         }
         auto* collection = dynamic_cast<TCollection*>(prop.getObject ? prop.getObject(target) : nullptr);
@@ -183,8 +184,6 @@ class Builder {
 
 }  // namespace
 
-void ReadComponent(TComponent& root, std::string_view text) {
-  Builder(root).Build(ParseFormText(text));
-}
+void ReadComponent(TComponent& root, std::string_view text) { Builder(root).Build(ParseFormText(text)); }
 
 }  // namespace fw

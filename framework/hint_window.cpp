@@ -40,8 +40,8 @@ void THintWindow::ActivateHint(const RECT& screenRect, const std::string& text) 
       wc.lpszClassName = kHintClass;
       RegisterClassA(&wc);
     }
-    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER, 0, 0, 0,
-                                  0, nullptr, nullptr, instance, this));
+    window_.reset(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0,
+                                  nullptr, nullptr, instance, this));
     if (!window_) return;
     SetWindowLongPtrA(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }

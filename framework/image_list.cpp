@@ -8,8 +8,8 @@ const ClassInfo& TImageList::StaticClass() {
 }
 
 bool TImageList::LoadFromResource(const char* name, COLORREF maskColor) {
-  list_.reset(ImageList_LoadImageA(GetModuleHandleA(nullptr), name, width_, 0, maskColor, IMAGE_BITMAP,
-                                   LR_CREATEDIBSECTION));
+  list_.reset(
+      ImageList_LoadImageA(GetModuleHandleA(nullptr), name, width_, 0, maskColor, IMAGE_BITMAP, LR_CREATEDIBSECTION));
   return static_cast<bool>(list_);
 }
 

@@ -20,10 +20,9 @@ void RegisterFrameworkClasses() {
   RegisterComponentClass(TSplitter::StaticClass());
   RegisterComponentClass(TListView::StaticClass());
   for (const ClassInfo* standard :
-       {&TButton::StaticClass(), &TSpeedButton::StaticClass(), &TCheckBox::StaticClass(),
-        &TRadioButton::StaticClass(), &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TEdit::StaticClass(),
-        &TComboBox::StaticClass(), &TListBox::StaticClass(), &TScrollBar::StaticClass(), &TScrollBox::StaticClass(),
-        &TFrame::StaticClass()})
+       {&TButton::StaticClass(), &TSpeedButton::StaticClass(), &TCheckBox::StaticClass(), &TRadioButton::StaticClass(),
+        &TGroupBox::StaticClass(), &TRadioGroup::StaticClass(), &TEdit::StaticClass(), &TComboBox::StaticClass(),
+        &TListBox::StaticClass(), &TScrollBar::StaticClass(), &TScrollBox::StaticClass(), &TFrame::StaticClass()})
     RegisterComponentClass(*standard);
   for (const ClassInfo* info :
        {&TProgressBar::StaticClass(), &TTrackBar::StaticClass(), &TUpDown::StaticClass(),

@@ -64,10 +64,10 @@ enum class PropKind { Integer, Enumeration, Set, String, Class, Binary, StringLi
 struct PropInfo {
   std::string name;
   PropKind kind = PropKind::Integer;
-  const EnumType* enumType = nullptr;      // Enumeration: the type; Set: the element type
-  const IntegerIdents* idents = nullptr;   // Integer: named constants
-  const ClassInfo* classType = nullptr;    // Class: the class of the object held
-  std::string signature;                   // Method: the event's signature name
+  const EnumType* enumType = nullptr;     // Enumeration: the type; Set: the element type
+  const IntegerIdents* idents = nullptr;  // Integer: named constants
+  const ClassInfo* classType = nullptr;   // Class: the class of the object held
+  std::string signature;                  // Method: the event's signature name
 
   std::function<int32_t(const TObject&)> getOrdinal;  // Integer, Enumeration, Set (bit mask)
   std::function<void(TObject&, int32_t)> setOrdinal;
@@ -222,9 +222,8 @@ class ClassBuilder {
   ClassBuilder& NotifyMethod(std::string name, void (T::*method)(TObject*)) {
     info_.methods.push_back({std::move(name), kNotifyEventSignature, [method](TObject& instance) {
                                T* self = &Self(instance);
-                               return std::any(TNotifyEvent([self, method](TObject* sender) {
-                                 (self->*method)(sender);
-                               }));
+                               return std::any(
+                                   TNotifyEvent([self, method](TObject* sender) { (self->*method)(sender); }));
                              }});
     return *this;
   }
@@ -232,9 +231,8 @@ class ClassBuilder {
   // A published component field of this class, filled by the form reader.
   template <typename C>
   ClassBuilder& Field(std::string name, C* T::*field) {
-    info_.fields.push_back({std::move(name), &C::StaticClass(), [field](TObject& o, TComponent* c) {
-                              Self(o).*field = static_cast<C*>(c);
-                            }});
+    info_.fields.push_back({std::move(name), &C::StaticClass(),
+                            [field](TObject& o, TComponent* c) { Self(o).*field = static_cast<C*>(c); }});
     return *this;
   }
 

@@ -21,7 +21,6 @@ namespace {
 using testutil::Median;
 using testutil::Now;
 
-
 // Texts of one size that differ only in their last bytes: every comparison reads them whole.
 std::string Text(size_t size, int serial) {
   std::string text(size, 'a');
@@ -83,9 +82,10 @@ void BenchClipboardChange(size_t size) {
     floorFresh.push_back(Now() - t0);
   }
   double d = Median(duplicate), f = Median(fresh), fd = Median(floorDuplicate), ff = Median(floorFresh);
-  std::printf("change with 1000 records, %6zu-byte texts: duplicate %8.1f us (floor %7.1f us, x%.1f), "
-              "new %8.1f us (floor %7.1f us, x%.1f)\n",
-              size, d * 1e6, fd * 1e6, d / fd, f * 1e6, ff * 1e6, f / ff);
+  std::printf(
+      "change with 1000 records, %6zu-byte texts: duplicate %8.1f us (floor %7.1f us, x%.1f), "
+      "new %8.1f us (floor %7.1f us, x%.1f)\n",
+      size, d * 1e6, fd * 1e6, d / fd, f * 1e6, ff * 1e6, f / ff);
 }
 
 struct Child {
@@ -107,8 +107,7 @@ void BenchStartUp(const std::string& exe) {
     std::string command = "\"" + exe + "\"";
     STARTUPINFOA startup{sizeof startup};
     double t0 = Now();
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &child.info)) {
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &child.info)) {
       std::printf("cannot start %s\n", exe.c_str());
       return;
     }

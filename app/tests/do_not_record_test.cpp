@@ -1,5 +1,7 @@
 // "Do not record" markers on the real clipboard: a marked change is passed along the viewer chain
 // but never becomes a record.
+#include "app/do_not_record.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <thread>
 #include <vector>
 
-#include "app/do_not_record.h"
 #include "app/tests/main_window_fixture.h"
 #include "tests/support/win_test_util.h"
 

@@ -1,7 +1,8 @@
 // Opening and closing the main window and its message boxes many times leaves no GDI or USER
 // object behind.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "app/main_form.h"
 #include "framework/application.h"

@@ -56,9 +56,8 @@ TEST_F(MainWindowTest, LayoutFollowsTheStoredDescription) {
     RECT bounds;
   };
   const Expected table[] = {
-      {form->Panel1, {0, 0, 655, 41}},        {form->BitBtn1, {7, 7, 123, 32}},
-      {form->BitBtn2, {130, 7, 246, 32}},     {form->ListView1, {0, 41, 655, 273}},
-      {form->Memo1, {0, 276, 655, 444}},      {form->Panel2, {0, 444, 655, 485}},
+      {form->Panel1, {0, 0, 655, 41}},      {form->BitBtn1, {7, 7, 123, 32}},  {form->BitBtn2, {130, 7, 246, 32}},
+      {form->ListView1, {0, 41, 655, 273}}, {form->Memo1, {0, 276, 655, 444}}, {form->Panel2, {0, 444, 655, 485}},
       {form->BitBtn6, {551, 7, 645, 32}},
   };
   for (const auto& row : table) {
@@ -100,7 +99,7 @@ TEST_F(MainWindowTest, ControlsCarryTheirStoredLook) {
   EXPECT_EQ(form->Memo1->Color(), fw::clWhite);
 
   for (fw::TControl* c : std::initializer_list<fw::TControl*>{form, form->ListView1, form->Memo1, form->Label1,
-                                                               form->BitBtn6, form->Label_url}) {
+                                                              form->BitBtn6, form->Label_url}) {
     EXPECT_EQ(c->Font()->Name(), fw::Ansi("微软雅黑")) << c->Name();
     EXPECT_EQ(c->Font()->Height(), -12) << c->Name();
     EXPECT_EQ(c->Font()->Color(), 0x00804000) << c->Name();
@@ -168,12 +167,12 @@ TEST_F(MainWindowTest, DuplicatesAreByteForByteEqualTexts) {
     bool added;
   };
   const Case cases[] = {
-      {"Hello", false},      // equal to the oldest record
-      {"hello", true},       // letter case differs
-      {"Hello ", true},      // trailing blank
-      {"Hello\r\n", true},   // final line break
-      {"", true},            // an empty text is a record
-      {"", false},           // and a second empty text is its duplicate
+      {"Hello", false},     // equal to the oldest record
+      {"hello", true},      // letter case differs
+      {"Hello ", true},     // trailing blank
+      {"Hello\r\n", true},  // final line break
+      {"", true},           // an empty text is a record
+      {"", false},          // and a second empty text is its duplicate
       {"second", false},
   };
   for (const Case& c : cases) {
@@ -348,8 +347,7 @@ TEST_F(MainWindowTest, LinkUnderlinesUnderTheMouseAndOpensTheHomePage) {
 TEST_F(MainWindowTest, ResizingFitsTheFirstColumn) {
   RECT r;
   GetWindowRect(form->Handle(), &r);
-  SetWindowPos(form->Handle(), nullptr, 0, 0, r.right - r.left + 120, r.bottom - r.top + 40,
-               SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(form->Handle(), nullptr, 0, 0, r.right - r.left + 120, r.bottom - r.top + 40, SWP_NOMOVE | SWP_NOZORDER);
   PumpMessages(20);
   EXPECT_EQ(form->ListView1->Width(), 775);
   EXPECT_EQ(form->ListView1->Column(0)->Width(), 775 - 80 - 5);
@@ -377,7 +375,8 @@ TEST_F(MainWindowTest, DraggingTheSplitterResizesTheListAndThePreview) {
 
 TEST_F(MainWindowTest, LongAndEmptyTextsAreKeptWhole) {
   std::string big;
-  while (big.size() < 4 * 1024 * 1024) big += "A line of text as people copy it, with words and blanks; then a break.\r\n";
+  while (big.size() < 4 * 1024 * 1024)
+    big += "A line of text as people copy it, with words and blanks; then a break.\r\n";
   big[123456] = 'y';  // the texts differ only deep inside
   Copy(big);
   ASSERT_EQ(RowCount(), 1);

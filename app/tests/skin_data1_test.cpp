@@ -25,20 +25,18 @@ TEST_F(MainWindowTest, SkinData1CarriesTheStoredConfigurationAndTheDefaultSkin) 
   EXPECT_EQ(data->SkinStore(), "(none)");  // what the getter says at run time
   EXPECT_TRUE(data->MenuUpdate());
   EXPECT_FALSE(data->MenuMerge());
-  EXPECT_EQ(data->SkinControls(),
-            SkinControlSet({xcMainMenu, xcPopupMenu,   xcToolbar,     xcControlbar, xcCombo,
-                            xcCheckBox, xcRadioButton, xcProgress,    xcScrollbar,  xcEdit,
-                            xcButton,   xcBitBtn,      xcSpeedButton, xcSpin,       xcPanel,
-                            xcGroupBox, xcStatusBar,   xcTab,         xcTrackBar,   xcSystemMenu}));
-  EXPECT_EQ(data->Options(),
-            SkinOptionSet({xoPreview, xoNoFocusRect, xoToolbarBK, xoCaptionButtonHint}));
+  EXPECT_EQ(
+      data->SkinControls(),
+      SkinControlSet({xcMainMenu, xcPopupMenu, xcToolbar,   xcControlbar, xcCombo,    xcCheckBox,    xcRadioButton,
+                      xcProgress, xcScrollbar, xcEdit,      xcButton,     xcBitBtn,   xcSpeedButton, xcSpin,
+                      xcPanel,    xcGroupBox,  xcStatusBar, xcTab,        xcTrackBar, xcSystemMenu}));
+  EXPECT_EQ(data->Options(), SkinOptionSet({xoPreview, xoNoFocusRect, xoToolbarBK, xoCaptionButtonHint}));
   EXPECT_EQ(data->Skin3rd(), DefaultSkin3rd());
   EXPECT_EQ(data->Skin3rd().size(), 118u);
 
   // The stored skin is the default skin, decoded when the description was read.
   std::ifstream stored(testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN), std::ios::binary);
-  const std::vector<uint8_t> expected{std::istreambuf_iterator<char>(stored),
-                                      std::istreambuf_iterator<char>()};
+  const std::vector<uint8_t> expected{std::istreambuf_iterator<char>(stored), std::istreambuf_iterator<char>()};
   ASSERT_FALSE(expected.empty());
   EXPECT_EQ(data->SkinStream(), expected);
   EXPECT_FALSE(data->SkinEmpty());

@@ -1,8 +1,9 @@
 // The main window under the skin manager: its skin component starts the manager, the window gets
 // a form skinner at its first activation, and switching the component off and on goes through
 // the manager's commands.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>

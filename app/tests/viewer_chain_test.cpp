@@ -1,5 +1,7 @@
 // The main window mends a clipboard-viewer chain that a viewer broke by ending without leaving
 // it, with real second viewer processes (bare_viewer.exe) that are killed.
+#include "app/viewer_chain.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -13,7 +15,6 @@
 #include <thread>
 
 #include "app/tests/main_window_fixture.h"
-#include "app/viewer_chain.h"
 #include "tests/support/bare_viewer.h"
 #include "tests/support/child_process.h"
 #include "tests/support/remote_list_view.h"

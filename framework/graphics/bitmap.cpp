@@ -12,9 +12,7 @@ namespace {
 
 int BitsPerPixel(TPixelFormat format) { return format == pf24bit ? 24 : 32; }
 
-int StrideOf(int width, TPixelFormat format) {
-  return ((width * BitsPerPixel(format) + 31) / 32) * 4;
-}
+int StrideOf(int width, TPixelFormat format) { return ((width * BitsPerPixel(format) + 31) / 32) * 4; }
 
 std::uint32_t ReadU32(const std::uint8_t* p) {
   return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
@@ -48,9 +46,7 @@ struct TBitmap::Surface {
 
 TBitmap::TBitmap() noexcept = default;
 
-TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) {
-  SetSize(width, height);
-}
+TBitmap::TBitmap(int width, int height, TPixelFormat format) : format_(format) { SetSize(width, height); }
 
 TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
 
@@ -159,9 +155,7 @@ std::uint8_t* TBitmap::ScanLine(int row) noexcept {
   return bits_ + static_cast<std::ptrdiff_t>(row) * RowBytes();
 }
 
-const std::uint8_t* TBitmap::ScanLine(int row) const noexcept {
-  return const_cast<TBitmap*>(this)->ScanLine(row);
-}
+const std::uint8_t* TBitmap::ScanLine(int row) const noexcept { return const_cast<TBitmap*>(this)->ScanLine(row); }
 
 COLORREF TBitmap::Pixel(int x, int y) const noexcept {
   if (x < 0 || x >= width_) return CLR_INVALID;
@@ -232,7 +226,8 @@ bool TBitmap::LoadFromBitmapFile(std::span<const std::uint8_t> file) {
   if (width <= 0 || height == 0 || height == INT32_MIN) return false;
   const std::int64_t rows = height < 0 ? -static_cast<std::int64_t>(height) : height;
   if (static_cast<std::int64_t>(width) * rows > kMaxFilePixels) return false;
-  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) return false;
+  if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32)
+    return false;
   // What follows the 40-byte header: the colour masks of a bit-field file or the palette.
   std::size_t extra = 0;
   if (compression == BI_BITFIELDS) {
@@ -245,8 +240,8 @@ bool TBitmap::LoadFromBitmapFile(std::span<const std::uint8_t> file) {
     if (colorsUsed > most) return false;
     extra = (colorsUsed ? colorsUsed : most) * 4;
   }
-  const std::size_t tableStart = compression == BI_BITFIELDS ? kFileHeaderSize + kInfoHeaderSize
-                                                             : kFileHeaderSize + headerSize;
+  const std::size_t tableStart =
+      compression == BI_BITFIELDS ? kFileHeaderSize + kInfoHeaderSize : kFileHeaderSize + headerSize;
   const std::int64_t stride = ((static_cast<std::int64_t>(width) * bitCount + 31) / 32) * 4;
   if (tableStart + extra > offBits || offBits > file.size() ||
       stride * rows > static_cast<std::int64_t>(file.size() - offBits))
@@ -260,9 +255,9 @@ bool TBitmap::LoadFromBitmapFile(std::span<const std::uint8_t> file) {
   reinterpret_cast<BITMAPINFOHEADER*>(bytes)->biSize = kInfoHeaderSize;
 
   TBitmap loaded(width, static_cast<int>(rows), pf24bit);
-  const int copied = ::StretchDIBits(loaded.DC(), 0, 0, width, static_cast<int>(rows), 0, 0, width,
-                                     static_cast<int>(rows), file.data() + offBits,
-                                     reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS, SRCCOPY);
+  const int copied =
+      ::StretchDIBits(loaded.DC(), 0, 0, width, static_cast<int>(rows), 0, 0, width, static_cast<int>(rows),
+                      file.data() + offBits, reinterpret_cast<const BITMAPINFO*>(bytes), DIB_RGB_COLORS, SRCCOPY);
   if (copied <= 0) return false;  // 0 or GDI_ERROR
   ::GdiFlush();
   loaded.transparent_ = transparent_;

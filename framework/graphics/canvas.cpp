@@ -65,8 +65,8 @@ void TCanvas::StretchDraw(const RECT& rect, const TBitmap& bitmap) {
   const int height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
   if (bitmap.Transparent()) {
-    ::GdiTransparentBlt(dc_, rect.left, rect.top, width, height, bitmap.DC(), 0, 0, bitmap.Width(),
-                        bitmap.Height(), ColorToRGB(bitmap.TransparentColor()));
+    ::GdiTransparentBlt(dc_, rect.left, rect.top, width, height, bitmap.DC(), 0, 0, bitmap.Width(), bitmap.Height(),
+                        ColorToRGB(bitmap.TransparentColor()));
   } else {
     CopyRect(rect, bitmap.DC(), RECT{0, 0, bitmap.Width(), bitmap.Height()});
   }
@@ -75,9 +75,8 @@ void TCanvas::StretchDraw(const RECT& rect, const TBitmap& bitmap) {
 void TCanvas::CopyRect(const RECT& dest, HDC source, const RECT& source_rect) {
   if (!dc_ || !source) return;
   const int previous_mode = ::SetStretchBltMode(dc_, COLORONCOLOR);
-  ::StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source,
-               source_rect.left, source_rect.top, source_rect.right - source_rect.left,
-               source_rect.bottom - source_rect.top, SRCCOPY);
+  ::StretchBlt(dc_, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, source_rect.left,
+               source_rect.top, source_rect.right - source_rect.left, source_rect.bottom - source_rect.top, SRCCOPY);
   if (previous_mode) ::SetStretchBltMode(dc_, previous_mode);
 }
 

@@ -1,8 +1,9 @@
 // Reading stored form descriptions: values of every kind, nesting, events, and clear errors.
+#include "framework/form_reader.h"
+
 #include <gtest/gtest.h>
 
 #include "framework/application.h"
-#include "framework/form_reader.h"
 #include "framework/form_writer.h"
 #include "framework/tests/test_classes.h"
 #include "framework/text.h"

@@ -19,7 +19,7 @@ TEST(PublishedProperties, AreFoundByNameAlongTheClassChain) {
     fw::PropKind kind;
   };
   const Case cases[] = {
-      {"Left", fw::PropKind::Integer},     {"color", fw::PropKind::Integer},
+      {"Left", fw::PropKind::Integer},      {"color", fw::PropKind::Integer},
       {"Align", fw::PropKind::Enumeration}, {"Transparent", fw::PropKind::Enumeration},
       {"Anchors", fw::PropKind::Set},       {"Caption", fw::PropKind::String},
       {"Font", fw::PropKind::Class},        {"OnClick", fw::PropKind::Method},

@@ -13,8 +13,7 @@ namespace skin {
 bool LoadBitmapFile(fw::TBitmap& target, std::span<const uint8_t> file) {
   target = fw::TBitmap();
   std::string reason;
-  const std::optional<BitmapLayout> layout =
-      ReadBitmapLayout(file, BitmapChecks::kTolerant, reason);
+  const std::optional<BitmapLayout> layout = ReadBitmapLayout(file, BitmapChecks::kTolerant, reason);
   if (!layout) return false;
   const bool deep = layout->bits_per_pixel == 32;
   fw::TBitmap image(layout->width, layout->height, deep ? fw::pf32bit : fw::pf24bit);
@@ -34,12 +33,11 @@ bool LoadBitmapFile(fw::TBitmap& target, std::span<const uint8_t> file) {
 
 bool LoadBitmapResource(fw::TBitmap& target, const char* name) {
   target = fw::TBitmap();
-  fw::UniqueBitmap resource(static_cast<HBITMAP>(
-      LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  fw::UniqueBitmap resource(
+      static_cast<HBITMAP>(LoadImageA(GetModuleHandleA(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!resource) return false;
   BITMAP info{};
-  if (!GetObjectA(resource.get(), sizeof info, &info) || info.bmWidth < 1 || info.bmHeight < 1)
-    return false;
+  if (!GetObjectA(resource.get(), sizeof info, &info) || info.bmWidth < 1 || info.bmHeight < 1) return false;
   fw::TBitmap image(info.bmWidth, info.bmHeight, fw::pf24bit);
   fw::UniqueMemoryDC source(CreateCompatibleDC(nullptr));
   if (!source) return false;

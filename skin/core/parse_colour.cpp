@@ -30,8 +30,7 @@ int32_t ParseColour(std::string_view text, int32_t fallback) {
     }
   }
   if (has_pending && stored == 2) components[stored++] = pending;
-  return static_cast<int32_t>((components[0] & 0xFF) | ((components[1] & 0xFF) << 8) |
-                              ((components[2] & 0xFF) << 16));
+  return static_cast<int32_t>((components[0] & 0xFF) | ((components[1] & 0xFF) << 8) | ((components[2] & 0xFF) << 16));
 }
 
 }  // namespace skin

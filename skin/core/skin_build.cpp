@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "framework/handles.h"
-#include "skin/paint/skin_paint.h"
 #include "skin/core/bitmap_file.h"
 #include "skin/core/parse_colour.h"
 #include "skin/core/skin_data.h"
+#include "skin/paint/skin_paint.h"
 #include "skin/resources/element_frames.h"
 #include "skin/resources/imgutil.h"
 #include "skin/resources/quick_ini.h"
@@ -56,8 +56,7 @@ fw::TBitmap Copy24(const fw::TBitmap& source) {
 FrameImageSize SizeOf(const fw::TBitmap& bitmap) { return {bitmap.Width(), bitmap.Height()}; }
 
 FrameMargins MarginsOf(const TDataSkinObject& element) {
-  return FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth,
-                      element.BottomHeight};
+  return FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight};
 }
 
 // One build: the definition, the archive, the work stream the bitmaps pass through, and the
@@ -73,9 +72,7 @@ class SkinBuilder {
   int32_t Int(std::string_view section, std::string_view key, int32_t fallback) const {
     return ini_.ReadInteger(section, key, fallback);
   }
-  std::string Str(std::string_view section, std::string_view key) const {
-    return ini_.ReadString(section, key, "");
-  }
+  std::string Str(std::string_view section, std::string_view key) const { return ini_.ReadString(section, key, ""); }
 
   // Fills `bitmap` from the archive entry a definition value names (its file-name part, when
   // the extension is exactly ".bmp"); anything else leaves it empty.
@@ -109,8 +106,8 @@ class SkinBuilder {
   }
 
   template <typename Record>
-  bool StartElement(std::unique_ptr<Record>& slot, std::string_view section,
-                    std::string_view image_key, std::string& image) {
+  bool StartElement(std::unique_ptr<Record>& slot, std::string_view section, std::string_view image_key,
+                    std::string& image) {
     slot.reset();
     image = Str(section, image_key);
     if (image.empty()) return false;
@@ -128,8 +125,7 @@ class SkinBuilder {
     if (slot->Tile > 1) slot->Tile = 0;
   }
 
-  void TwoImage(std::unique_ptr<TDataSkinBorder>& slot, std::string_view section,
-                std::string_view second_key) {
+  void TwoImage(std::unique_ptr<TDataSkinBorder>& slot, std::string_view section, std::string_view second_key) {
     std::string image;
     if (!StartElement(slot, section, "Image", image)) return;
     ReadMarginsAndFlags(*slot, section, false);
@@ -310,9 +306,7 @@ void SkinBuilder::LoadCaptionButtons() {
   std::vector<std::string> buttons;
   for (const std::string& section : sections_) {
     const std::string upper = UpperAscii(section);
-    if (upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" ||
-        upper == "BUTTON")
-      continue;
+    if (upper == "BUTTONS" || upper == "BUTTON.RADIO" || upper == "BUTTON.CHECKBOX" || upper == "BUTTON") continue;
     if (upper.rfind("BUTTON", 0) != 0) continue;
     if (Int(section, "Action", 0) == -1 && Int(section, "Visibility", -1) != 0) continue;
     buttons.push_back(upper);
@@ -340,8 +334,7 @@ void SkinBuilder::LoadCaptionButtons() {
     LoadSkinBitmap(*b.Bitmap, Str(section, frames.image_key));
     b.Frame = BuildFrameCount(frames, ini_, section, SizeOf(*b.Bitmap));
     // Icon buttons without a frame count draw the window's icon instead of their image.
-    if (Int(section, frames.count_key, 0) == 0 && (b.Action == 3 || b.Action == 11))
-      *b.Bitmap = fw::TBitmap();
+    if (Int(section, frames.count_key, 0) == 0 && (b.Action == 3 || b.Action == 11)) *b.Bitmap = fw::TBitmap();
     d_.SysButtons.push_back(std::move(button));
   }
 
@@ -358,9 +351,7 @@ void SkinBuilder::LoadCaptionButtons() {
     button->Align = button->Visibility = button->Visibility1 = 100;
     button->Frame = kStates;
     if (!strip.Empty()) {
-      if (w > 0)
-        *button->Bitmap =
-            CopyPart(strip, RECT{kStates * w * k, 0, kStates * w * (k + 1), strip.Height()});
+      if (w > 0) *button->Bitmap = CopyPart(strip, RECT{kStates * w * k, 0, kStates * w * (k + 1), strip.Height()});
       button->Xcoord = (w + 4) * (MdiFrames::kButtons - k);
     }
     d_.SysButtons.push_back(std::move(button));
@@ -438,14 +429,13 @@ void SkinBuilder::ComposeCombo() {
   for (int f = 1; f <= n; ++f) {
     DrawSkinFrame(scratch.DC(), whole, *edge.Bitmap, FrameStrip::SideBySide, CentreFill::Stretch,
                   edge.Trans != 0 ? Keying::Transparent : Keying::Opaque, n, f, MarginsOf(edge));
-    DrawSkinFrame(scratch.DC(), button_rect, *button.Bitmap, FrameStrip::SideBySide,
-                  CentreFill::Stretch, Keying::Transparent, button.Frame, f, MarginsOf(button));
+    DrawSkinFrame(scratch.DC(), button_rect, *button.Bitmap, FrameStrip::SideBySide, CentreFill::Stretch,
+                  Keying::Transparent, button.Frame, f, MarginsOf(button));
     if (d_.ExtraImages)
-      DrawFrameCentered(scratch.DC(), button_rect, *d_.ExtraImages->Bitmap, Keying::Transparent,
-                        d_.ExtraImages->Frame, f);
+      DrawFrameCentered(scratch.DC(), button_rect, *d_.ExtraImages->Bitmap, Keying::Transparent, d_.ExtraImages->Frame,
+                        f);
     FillRectWith(scratch.DC(), RECT{2, 2, kComboWidth - 1 - b, kComboHeight - 3}, kMagenta);
-    BitBlt(composed.DC(), kComboWidth * (f - 1), 0, kComboWidth, kComboHeight, scratch.DC(), 0, 0,
-           SRCCOPY);
+    BitBlt(composed.DC(), kComboWidth * (f - 1), 0, kComboWidth, kComboHeight, scratch.DC(), 0, 0, SRCCOPY);
   }
   GdiFlush();
 
@@ -476,8 +466,8 @@ void SkinBuilder::MakeComboxArrow() {
     fw::TBitmap image(kComboArrowSide * n, kComboArrowSide, fw::pf24bit);
     const int fw_ = n > 0 ? source.Width() / n : 0;
     for (int i = 0; i < n; ++i)
-      BitBlt(image.DC(), kComboArrowSide * i, 0, kComboArrowSide, kComboArrowSide, source.DC(),
-             fw_ * (i + 1) - 19, 2, SRCCOPY);
+      BitBlt(image.DC(), kComboArrowSide * i, 0, kComboArrowSide, kComboArrowSide, source.DC(), fw_ * (i + 1) - 19, 2,
+             SRCCOPY);
     GdiFlush();
     *arrow.Bitmap = std::move(image);
     arrow.Frame = n;
@@ -496,8 +486,7 @@ void SkinBuilder::MakeToolbar() {
   const TColor top = MixColors(d_.Colours[ciButtonFace], fw::clWhite, 150);
   TColor bottom = MixColors(0x808080, sample, 150);
   const int saturation = ColorSaturation(sample);
-  if (saturation > 110)
-    bottom = MixColors(sample, fw::clWhite, (5625 - 25 * saturation) / 140 + 50);
+  if (saturation > 110) bottom = MixColors(sample, fw::clWhite, (5625 - 25 * saturation) / 140 + 50);
   if (!d_.Toolbar) d_.Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   fw::TBitmap gradient(10, 40, fw::pf24bit);
   FillGradient(gradient.DC(), RECT{0, 0, 10, 40}, top, GradientDirection::Vertical, bottom);
@@ -526,8 +515,8 @@ void SkinBuilder::Run() {
   Generic(d_.StatusBarEdges, "StatusBarEdges");
   Generic(d_.TabPane, "Tab.Pane");
   if (d_.TabPane) {
-    for (int32_t* margin : {&d_.TabPane->LeftWidth, &d_.TabPane->TopHeight, &d_.TabPane->RightWidth,
-                            &d_.TabPane->BottomHeight})
+    for (int32_t* margin :
+         {&d_.TabPane->LeftWidth, &d_.TabPane->TopHeight, &d_.TabPane->RightWidth, &d_.TabPane->BottomHeight})
       *margin = std::min(*margin, 4);
   }
   Generic(d_.ToolBars, "ToolBars");

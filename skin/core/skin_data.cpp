@@ -23,20 +23,17 @@ constexpr const char* kMenuGlyphsResource = "SKINKITMENU";
 }  // namespace
 
 const fw::EnumType kSkinControlTypeType{
-    "TSkinControlType",
-    {"xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
-     "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
-     "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
-     "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"}};
+    "TSkinControlType", {"xcMainMenu", "xcPopupMenu",   "xcMenuItem",   "xcToolbar",   "xcControlbar", "xcCombo",
+                         "xcCheckBox", "xcRadioButton", "xcProgress",   "xcScrollbar", "xcEdit",       "xcButton",
+                         "xcBitBtn",   "xcSpeedButton", "xcSpin",       "xcPanel",     "xcGroupBox",   "xcStatusBar",
+                         "xcTab",      "xcTrackBar",    "xcSystemMenu", "xcFastReport"}};
 
 const fw::EnumType kSkinOptionType{
     "TSkinOption",
-    {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview", "xoParentBackGround",
-     "xoNoFocusRect", "xoToolbarBK", "xoToolbarButton", "xoMDIChildBorder", "xoMenuBG",
-     "xoCaptionButtonHint", "xoFormScrollbar"}};
+    {"xoMDIScrollbar", "xoMenuMerge", "xoTransparent", "xoPreview", "xoParentBackGround", "xoNoFocusRect",
+     "xoToolbarBK", "xoToolbarButton", "xoMDIChildBorder", "xoMenuBG", "xoCaptionButtonHint", "xoFormScrollbar"}};
 
-const fw::EnumType kSkinFormTypeType{"TSkinFormType",
-                                     {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"}};
+const fw::EnumType kSkinFormTypeType{"TSkinFormType", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"}};
 
 const fw::ClassInfo& TSkinData::StaticClass() {
   static const fw::ClassInfo info =
@@ -44,14 +41,12 @@ const fw::ClassInfo& TSkinData::StaticClass() {
           .Creatable()
           .Boolean("Active", &TSkinData::Active, &TSkinData::SetActive)
           .Integer("DisableTag", &TSkinData::DisableTag, &TSkinData::SetDisableTag)
-          .Set("SkinControls", kSkinControlTypeType, &TSkinData::SkinControls,
-               &TSkinData::SetSkinControls)
+          .Set("SkinControls", kSkinControlTypeType, &TSkinData::SkinControls, &TSkinData::SetSkinControls)
           .Set("Options", kSkinOptionType, &TSkinData::Options, &TSkinData::SetOptions)
           .StringList("Skin3rd", &TSkinData::Skin3rd, &TSkinData::SetSkin3rd)
           .String("SkinFile", &TSkinData::SkinFile, &TSkinData::SetSkinFile)
           .String("SkinStore", &TSkinData::SkinStore, &TSkinData::SetSkinStore)
-          .Enumeration("SkinFormtype", kSkinFormTypeType, &TSkinData::SkinFormtype,
-                       &TSkinData::SetSkinFormtype)
+          .Enumeration("SkinFormtype", kSkinFormTypeType, &TSkinData::SkinFormtype, &TSkinData::SetSkinFormtype)
           .String("Version", &TSkinData::Version, &TSkinData::SetVersion)
           .Boolean("MenuUpdate", &TSkinData::MenuUpdate, &TSkinData::SetMenuUpdate)
           .Boolean("MenuMerge", &TSkinData::MenuMerge, &TSkinData::SetMenuMerge)
@@ -162,9 +157,9 @@ std::vector<uint8_t> TSkinData::SkinStream() const {
 
 void TSkinData::SetSkinStream(const std::vector<uint8_t>& value) {
   if (value.size() < 4) return;
-  const auto length = static_cast<int32_t>(
-      static_cast<uint32_t>(value[0]) | (static_cast<uint32_t>(value[1]) << 8) |
-      (static_cast<uint32_t>(value[2]) << 16) | (static_cast<uint32_t>(value[3]) << 24));
+  const auto length =
+      static_cast<int32_t>(static_cast<uint32_t>(value[0]) | (static_cast<uint32_t>(value[1]) << 8) |
+                           (static_cast<uint32_t>(value[2]) << 16) | (static_cast<uint32_t>(value[3]) << 24));
   if (length <= 0) return;
   // A description cut short keeps what it holds; decoding then decides whether that is a skin.
   const size_t count = std::min(static_cast<size_t>(length), value.size() - 4);
@@ -201,8 +196,7 @@ void TSkinData::ApplySkin() {
   if (!manager) return;
   manager->SetPendingSkinData(this);
   manager->ReloadSkinData(this);
-  if (manager->RunState() == kRunStateRunning)
-    manager->PostCommand(kSkinCommandRefresh, kSkinCommandDelayMs);
+  if (manager->RunState() == kRunStateRunning) manager->PostCommand(kSkinCommandRefresh, kSkinCommandDelayMs);
 }
 
 void TSkinData::Loaded() {
@@ -299,8 +293,8 @@ void TSkinData::DoAfterSkinForm(fw::TObject* sender, HWND window, const std::str
 
 void TSkinData::DoSkinControl(fw::TComponent* sender, fw::TControl* form, fw::TControl* control,
                               const std::string& controlClass, fw::TComponent*& skinnedControl) {
-  using Signature = void(fw::TComponent*, TSkinData*, fw::TControl*, fw::TControl*,
-                         const std::string&, fw::TComponent*&);
+  using Signature =
+      void(fw::TComponent*, TSkinData*, fw::TControl*, fw::TControl*, const std::string&, fw::TComponent*&);
   if (const auto* handler = OnSkinControl.As<Signature>())
     (*handler)(sender, this, form, control, controlClass, skinnedControl);
 }

@@ -87,25 +87,22 @@ constexpr TSkinOptions SkinOptionSet(std::initializer_list<TSkinOption> members)
   return bits;
 }
 
-inline constexpr TSkinControlTypes kDefaultSkinControls =
-    0x1FFFFB;  // all but xcMenuItem, xcFastReport
-inline constexpr TSkinOptions kDefaultSkinOptions =
-    0x448;  // xoPreview, xoToolbarBK, xoCaptionButtonHint
+inline constexpr TSkinControlTypes kDefaultSkinControls = 0x1FFFFB;  // all but xcMenuItem, xcFastReport
+inline constexpr TSkinOptions kDefaultSkinOptions = 0x448;           // xoPreview, xoToolbarBK, xoCaptionButtonHint
 inline constexpr int32_t kDefaultDisableTag = 99;
 inline constexpr const char* kSkinDataVersion = "5.40.07.15";
 
 // Events. OnFormSkin: Sender is the component, aName the window's class name; DoSkin arrives
 // holding the current decision and leaves holding the final one.
-using TOnFormSkin =
-    std::function<void(fw::TObject* Sender, const std::string& aName, bool& DoSkin)>;
+using TOnFormSkin = std::function<void(fw::TObject* Sender, const std::string& aName, bool& DoSkin)>;
 inline constexpr const char* kOnFormSkinSignature = "TOnFormSkin";
 // OnBeforeSkinForm / OnAfterSkinForm: Sender is the window's framework form (or nil).
 using TOnSkinForm = std::function<void(fw::TObject* Sender, HWND ahwnd, const std::string& aName)>;
 inline constexpr const char* kOnSkinFormSignature = "TOnSkinForm";
 // OnSkinControl: asked for each control before a skinner is chosen for it.
-using TOnSkinControl = std::function<void(
-    fw::TComponent* Sender, TSkinData* SkinData, fw::TControl* Form, fw::TControl* Control,
-    const std::string& ControlClass, fw::TComponent*& SkinnedControl)>;
+using TOnSkinControl =
+    std::function<void(fw::TComponent* Sender, TSkinData* SkinData, fw::TControl* Form, fw::TControl* Control,
+                       const std::string& ControlClass, fw::TComponent*& SkinnedControl)>;
 inline constexpr const char* kOnSkinControlSignature = "TOnSkinControl";
 
 // Indexes of the skin colour table.
@@ -166,9 +163,7 @@ class TSkinData : public fw::TComponent {
   [[nodiscard]] bool MenuMerge() const { return menuMerge_; }
   void SetMenuMerge(bool value) { menuMerge_ = value; }
 
-  [[nodiscard]] bool HasControl(TSkinControlType kind) const {
-    return (skinControls_ >> kind) & 1u;
-  }
+  [[nodiscard]] bool HasControl(TSkinControlType kind) const { return (skinControls_ >> kind) & 1u; }
   [[nodiscard]] bool HasOption(TSkinOption option) const { return (options_ >> option) & 1u; }
 
   fw::TMethod OnFormSkin;        // TOnFormSkin
@@ -243,8 +238,8 @@ class TSkinData : public fw::TComponent {
   std::unique_ptr<TDataSkinObject> Scrollbar;
   std::unique_ptr<TDataSkinObject> HorzScroll, VertScroll;
   std::unique_ptr<TDataSkinObject> HorzScrollThumb, VertScrollThumb;
-  std::unique_ptr<TDataSkinObject> TrackbarThumbHorz, TrackbarThumbVert, TrackbarThumbLeft,
-      TrackbarThumbRight, TrackbarThumbUp, TrackbarThumbDown;
+  std::unique_ptr<TDataSkinObject> TrackbarThumbHorz, TrackbarThumbVert, TrackbarThumbLeft, TrackbarThumbRight,
+      TrackbarThumbUp, TrackbarThumbDown;
   std::unique_ptr<TDataSkinBorder> UpDownHorz, UpDownVert;
   std::unique_ptr<TDataSkinObject> Track, TrackVert;
   std::unique_ptr<TDataSkinObject> ComboxArrow;

@@ -4,8 +4,7 @@
 
 namespace skin {
 
-TDataSkinObject::TDataSkinObject(std::string name)
-    : Bitmap(std::make_unique<fw::TBitmap>()), Name(std::move(name)) {}
+TDataSkinObject::TDataSkinObject(std::string name) : Bitmap(std::make_unique<fw::TBitmap>()), Name(std::move(name)) {}
 
 TDataSkinObject::~TDataSkinObject() = default;
 

@@ -30,7 +30,6 @@ enum TFormLifeState : int32_t {
   lsDestroyed = 6,   // the window is gone; the manager frees the object at its next purge
 };
 
-
 class IFormSkinner {
  public:
   virtual ~IFormSkinner() = default;

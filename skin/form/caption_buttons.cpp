@@ -294,8 +294,8 @@ void TWinSkinForm::HoverTick() {
   POINT cursor{};
   GetCursorPos(&cursor);
   const POINT point = ScreenToFrame(cursor.x, cursor.y);
-  const bool listed = std::any_of(FButtons.begin(), FButtons.end(),
-                                  [this](const auto& button) { return button.get() == FHotObject; });
+  const bool listed =
+      std::any_of(FButtons.begin(), FButtons.end(), [this](const auto& button) { return button.get() == FHotObject; });
   if (!PtInRect(&FHotObject->BoundsRect, point)) {
     if (listed) FHotObject->MouseLeave();
     FHotObject = nullptr;

@@ -6,6 +6,7 @@
 // bases carries the role's class name, so a control of a class the engine never saw still gets
 // the skinner of the framework class it derives from.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -184,7 +185,8 @@ void TWinSkinForm::SkinChildren(fw::TWinControl* control) {
 
 bool TWinSkinForm::HasSkinner(fw::TControl* control) {
   if (control->Perform(SKM_ISSKINNED) == 1) return true;
-  return std::any_of(FSkinners.begin(), FSkinners.end(), [control](TSkinControl* s) { return s->Control() == control; });
+  return std::any_of(FSkinners.begin(), FSkinners.end(),
+                     [control](TSkinControl* s) { return s->Control() == control; });
 }
 
 bool TWinSkinForm::IsSkipped(fw::TWinControl* control) {
@@ -250,11 +252,13 @@ void TWinSkinForm::SkinToolBar(fw::TWinControl* toolBar) {
             const auto form = self.lock();
             if (!form || !(*form)->FSkinData) return;
             RECT bounds{};
-            if (!SendMessageA(sender->Handle(), TB_GETRECT, button->Command(), reinterpret_cast<LPARAM>(&bounds))) return;
+            if (!SendMessageA(sender->Handle(), TB_GETRECT, button->Command(), reinterpret_cast<LPARAM>(&bounds)))
+              return;
             const HDC dc = sender->Canvas()->Handle();
             std::optional<COLORREF> text;
             const bool active = (*form)->FLifeState == lsActive;
-            if (PaintToolBarButton(*(*form)->FSkinData, active, dc, bounds, state, text) && text) SetTextColor(dc, *text);
+            if (PaintToolBarButton(*(*form)->FSkinData, active, dc, bounds, state, text) && text)
+              SetTextColor(dc, *text);
           });
     }
   }
@@ -318,8 +322,7 @@ void TWinSkinForm::SkinControl(fw::TControl* control, fw::TControl* parent) {
   }
   // 7.2, a control carrying a menu bar of its own, has no framework control in this program.
   if (has(xcToolbar) && IsA(control, role::kBandContainer)) {  // 7.3
-    auto* bands = dynamic_cast<fw::TCollection*>(
-        GetObjectPropByName(control, "Bands", fw::TCollection::StaticClass()));
+    auto* bands = dynamic_cast<fw::TCollection*>(GetObjectPropByName(control, "Bands", fw::TCollection::StaticClass()));
     for (int i = 0; bands && i < bands->Count(); ++i) {
       SetPropByName(bands->Item(i), "Color", std::to_string(skin.Colours[ciButtonFace]));
       SetPropByName(bands->Item(i), "ParentColor", "False");
@@ -454,7 +457,7 @@ void TWinSkinForm::SkinControl(fw::TControl* control, fw::TControl* parent) {
     return;
   }
   if (has(xcScrollbar) && IsA(control, role::kListView)) {  // 7.34
-    AttachScrollSkinner<TSkinListView>(*this, control);  // and its header
+    AttachScrollSkinner<TSkinListView>(*this, control);     // and its header
     return;
   }
   if (has(xcScrollbar) && (IsA(control, role::kMemo) || IsA(control, role::kScrollingControl) ||

@@ -11,8 +11,8 @@
 #include "skin/form/caption_buttons.h"
 #include "skin/form/form_skinner.h"
 #include "skin/paint/plane_win32.h"
-#include "skin/paint/skin_paint.h"
 #include "skin/paint/platform_family.h"
+#include "skin/paint/skin_paint.h"
 #include "skin/paint/skin_text.h"
 
 namespace skin {
@@ -260,8 +260,8 @@ void TWinSkinForm::DrawCaptionText(fw::TCanvas& canvas, const RECT& area, const 
     kept.Image.Draw(dc, plate);
   }
   const int oldMode = SetBkMode(dc, TRANSPARENT);
-  const COLORREF oldColour = SetTextColor(
-      dc, fw::ColorToRGB(FSkinData->Colours[FActive ? ciTitleTextActive : ciTitleTextNoActive]));
+  const COLORREF oldColour =
+      SetTextColor(dc, fw::ColorToRGB(FSkinData->Colours[FActive ? ciTitleTextActive : ciTitleTextNoActive]));
   RECT drawRect = ToRECT(FCaptionLayout.Text.DrawRect);
   DrawSkinText(dc, text, drawRect, FRightToLeft ? kCaptionRightToLeftFlags : kCaptionDrawFlags);
   SetTextColor(dc, oldColour);

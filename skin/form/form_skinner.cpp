@@ -275,15 +275,16 @@ void TWinSkinForm::CaptureFrameSizes() {
   RECT window{};
   GetWindowRect(FHandle, &window);
   GetClientRect(FHandle, &FClientRect);
-  FNativeFrame = RECT{0, 0, (window.right - window.left) - FClientRect.right,
-                      (window.bottom - window.top) - FClientRect.bottom};
+  FNativeFrame =
+      RECT{0, 0, (window.right - window.left) - FClientRect.right, (window.bottom - window.top) - FClientRect.bottom};
 }
 
 void TWinSkinForm::Activate() {
   FActivated = 1;
   FSystemMenu = GetSystemMenu(FHandle, FALSE);
-  if (FSystemMenu) FBorderIcons = BorderIconsOf(FStyle, GetWindowLongA(FHandle, GWL_EXSTYLE), true) |
-                                  (FBorderIcons & biKeepSystemMenuStyle);
+  if (FSystemMenu)
+    FBorderIcons =
+        BorderIconsOf(FStyle, GetWindowLongA(FHandle, GWL_EXSTYLE), true) | (FBorderIcons & biKeepSystemMenuStyle);
   LoadIconBitmap();
   CaptureFrameSizes();
   if (TSkinManage* manager = Manager(); manager && manager->HideWhileSkinning()) {
@@ -442,8 +443,9 @@ void TWinSkinForm::OnNcCalcSize(fw::TMessage& message) {
     window.Width = position->cx;
     window.Height = position->cy;
   }
-  const Rect proposed = position ? Rect{position->x, position->y, position->x + position->cx, position->y + position->cy}
-                                 : FromRECT(params->rgrc[0]);
+  const Rect proposed = position
+                            ? Rect{position->x, position->y, position->x + position->cx, position->y + position->cy}
+                            : FromRECT(params->rgrc[0]);
   if (const std::optional<Rect> client = SkinnedClientRect(window, Metrics(), proposed)) {
     params->rgrc[0] = ToRECT(*client);
     params->rgrc[1] = params->rgrc[0];
@@ -587,8 +589,7 @@ void TWinSkinForm::Detach() {
     GetWindowRect(FHandle, &bounds);
     const int width = bounds.right - bounds.left + FNativeFrame.right - FBorderLeft - FBorderRight;
     const int height = bounds.bottom - bounds.top + FNativeFrame.bottom - FBorderTop - FBorderBottom - FMenuBarHeight;
-    SetWindowPos(FHandle, nullptr, 0, 0, width, height,
-                 SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER | SWP_NOMOVE);
   } else if (!destroying) {
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kFrameChanged);
   }
@@ -640,8 +641,8 @@ void TWinSkinForm::RemoveSkinner(TSkinControl* skinner) {
 }
 
 TSkinControl* TWinSkinForm::FindSkinnerByHandle(HWND window) const {
-  auto it = std::find_if(FSkinners.rbegin(), FSkinners.rend(),
-                         [window](TSkinControl* s) { return s->Handle() == window; });
+  auto it =
+      std::find_if(FSkinners.rbegin(), FSkinners.rend(), [window](TSkinControl* s) { return s->Handle() == window; });
   return it == FSkinners.rend() ? nullptr : *it;
 }
 

@@ -104,55 +104,55 @@ class TWinSkinForm : public fw::TComponent, public SkinnerBase, public IFormSkin
   [[nodiscard]] FrameMetrics Metrics() const;
 
   // --- State read by the skin manager, the caption buttons and the control and menu skinners. ---
-  fw::UniqueFont FTitleFont;              // caption font of the system's non-client metrics
-  uint8_t FActivated = 0;                 // SKM_ACTIVATE has been received
-  TThreadTimer FHoverTimer;               // 250 ms caption-button hover and hints, while active
-  std::wstring FCaptionSuffix = L"  ";    // appended to the caption text
-  std::wstring FCaptionPrefix = L" ";     // put before the caption text
-  std::string FClassName;                 // window class name (at most 100 characters)
-  uint8_t FMenuUpdateSaved = 0;           // the component's MenuUpdate, kept for an MDI frame
-  uint8_t FSkinFrame = 0;                 // borders, caption and menu bar are skinned
-  RECT FClientRect{};                     // last client rectangle
-  uint32_t FLastRightClick = 0;           // tick of the last system menu by right click or icon
-  int FDoubleClickTime = 0;               // GetDoubleClickTime at creation
-  int FCaptionTextWidth = 0;              // measured caption width of a dialog-class window
-  HWND FOwnerWnd = nullptr;               // GW_OWNER at attach
-  HICON FIcon = nullptr;                  // icon last read (not owned)
-  int FIconSize = 0;                      // small-icon width used to draw it
-  std::wstring FDialogCaption;            // caption text of a dialog-class window, as measured
-  int FBorderLeft = 0, FBorderTop = 0;    // skin frame thicknesses; FBorderTop is the caption's
+  fw::UniqueFont FTitleFont;            // caption font of the system's non-client metrics
+  uint8_t FActivated = 0;               // SKM_ACTIVATE has been received
+  TThreadTimer FHoverTimer;             // 250 ms caption-button hover and hints, while active
+  std::wstring FCaptionSuffix = L"  ";  // appended to the caption text
+  std::wstring FCaptionPrefix = L" ";   // put before the caption text
+  std::string FClassName;               // window class name (at most 100 characters)
+  uint8_t FMenuUpdateSaved = 0;         // the component's MenuUpdate, kept for an MDI frame
+  uint8_t FSkinFrame = 0;               // borders, caption and menu bar are skinned
+  RECT FClientRect{};                   // last client rectangle
+  uint32_t FLastRightClick = 0;         // tick of the last system menu by right click or icon
+  int FDoubleClickTime = 0;             // GetDoubleClickTime at creation
+  int FCaptionTextWidth = 0;            // measured caption width of a dialog-class window
+  HWND FOwnerWnd = nullptr;             // GW_OWNER at attach
+  HICON FIcon = nullptr;                // icon last read (not owned)
+  int FIconSize = 0;                    // small-icon width used to draw it
+  std::wstring FDialogCaption;          // caption text of a dialog-class window, as measured
+  int FBorderLeft = 0, FBorderTop = 0;  // skin frame thicknesses; FBorderTop is the caption's
   int FBorderRight = 0, FBorderBottom = 0;
-  RECT FWindowRect{};                     // window rectangle (screen) at the last frame paint
-  RECT FCaptionTextRect{};                // where the caption text was last placed
-  RECT FNativeFrame{};                    // native frame sizes at activation (Right, Bottom)
-  int FMenuBarHeight = 0;                 // height of the skinned menu band, 0 when none
-  int FButtonCount = 0;                   // caption-button objects
-  uint8_t FInMenuLoop = 0;                // a menu-bar popup is being tracked
-  uint8_t FRightToLeft = 0;               // WS_EX_LEFTSCROLLBAR
-  uint8_t FSizable = 0;                   // WS_THICKFRAME
-  uint8_t FUnicode = 0;                   // IsWindowUnicode
-  uint8_t FDialogClass = 0;               // class "#32770" or "TMessageForm"
-  uint8_t FIsChild = 0;                   // WS_CHILD
-  HWND FMdiClient = nullptr;              // the MDI client child of an MDI frame
-  HMENU FNativeMenu = nullptr;            // GetMenu at attach
-  HMENU FSystemMenu = nullptr;            // GetSystemMenu (FALSE) at activation
-  HMENU FTrackedMenu = nullptr;           // menu of the menu-bar item being tracked
-  fw::TColor FSavedColor = fw::clBtnFace;  // the form's Color before skinning
-  DWORD FStyle = 0;                       // last read window style
-  int FRightButtonsWidth = 0;             // widest right-aligned caption-button zone
-  TNCObject* FHotObject = nullptr;        // caption or menu-bar button under the mouse or pressed
-  uint8_t FOwnRegion = 0;                 // FRegion was set by this object
-  fw::TForm* FForm = nullptr;             // the framework form, nullptr for another window
-  HWND FHandle = nullptr;                 // the skinned window
-  fw::TCanvas FCanvas, FControlCanvas;    // scratch canvases; the second is lent to control skinners
-  TSkinData* FSkinData = nullptr;         // the skin component
+  RECT FWindowRect{};                                    // window rectangle (screen) at the last frame paint
+  RECT FCaptionTextRect{};                               // where the caption text was last placed
+  RECT FNativeFrame{};                                   // native frame sizes at activation (Right, Bottom)
+  int FMenuBarHeight = 0;                                // height of the skinned menu band, 0 when none
+  int FButtonCount = 0;                                  // caption-button objects
+  uint8_t FInMenuLoop = 0;                               // a menu-bar popup is being tracked
+  uint8_t FRightToLeft = 0;                              // WS_EX_LEFTSCROLLBAR
+  uint8_t FSizable = 0;                                  // WS_THICKFRAME
+  uint8_t FUnicode = 0;                                  // IsWindowUnicode
+  uint8_t FDialogClass = 0;                              // class "#32770" or "TMessageForm"
+  uint8_t FIsChild = 0;                                  // WS_CHILD
+  HWND FMdiClient = nullptr;                             // the MDI client child of an MDI frame
+  HMENU FNativeMenu = nullptr;                           // GetMenu at attach
+  HMENU FSystemMenu = nullptr;                           // GetSystemMenu (FALSE) at activation
+  HMENU FTrackedMenu = nullptr;                          // menu of the menu-bar item being tracked
+  fw::TColor FSavedColor = fw::clBtnFace;                // the form's Color before skinning
+  DWORD FStyle = 0;                                      // last read window style
+  int FRightButtonsWidth = 0;                            // widest right-aligned caption-button zone
+  TNCObject* FHotObject = nullptr;                       // caption or menu-bar button under the mouse or pressed
+  uint8_t FOwnRegion = 0;                                // FRegion was set by this object
+  fw::TForm* FForm = nullptr;                            // the framework form, nullptr for another window
+  HWND FHandle = nullptr;                                // the skinned window
+  fw::TCanvas FCanvas, FControlCanvas;                   // scratch canvases; the second is lent to control skinners
+  TSkinData* FSkinData = nullptr;                        // the skin component
   std::vector<std::unique_ptr<TWinSysButton>> FButtons;  // one per SysButtons record
-  fw::TBitmap FIconBitmap;                // the small icon on magenta
-  fw::TBitmap FCaptionBitmap;             // off-screen image of the caption bar
-  std::vector<TSkinControl*> FSkinners;   // control skinners attached to this window (owned)
-  int FWindowWidth = 0, FWindowHeight = 0;  // window size at the last frame paint
-  int FRegionWidth = 0, FRegionHeight = 0;  // size the current transparent region was built for
-  uint8_t FActive = 1;                    // the window is active
+  fw::TBitmap FIconBitmap;                               // the small icon on magenta
+  fw::TBitmap FCaptionBitmap;                            // off-screen image of the caption bar
+  std::vector<TSkinControl*> FSkinners;                  // control skinners attached to this window (owned)
+  int FWindowWidth = 0, FWindowHeight = 0;               // window size at the last frame paint
+  int FRegionWidth = 0, FRegionHeight = 0;               // size the current transparent region was built for
+  uint8_t FActive = 1;                                   // the window is active
   TMdiKind FMdiKind = TMdiKind::mkNone;
   TBorderKind FBorderKind = TBorderKind::bkSingle;
   TBorderIcons FBorderIcons = 0;

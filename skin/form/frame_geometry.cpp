@@ -70,20 +70,14 @@ CaptionCommand CommandOf(int32_t action) {
 
 bool DrawnAsWindowIcon(int32_t action) { return action == acSystemMenu || action == acWindowIcon; }
 
-Size CaptionButtonRecord::FrameSize() const {
-  return Size{Image.Width / std::max(Frames, 1), Image.Height};
-}
+Size CaptionButtonRecord::FrameSize() const { return Size{Image.Width / std::max(Frames, 1), Image.Height}; }
 
 // ---- Frame metrics and pieces ----------------------------------------------------------------
 
 namespace {
 
-int FrameWidth(const BorderImage& border) {
-  return border.Image.Width / std::max(border.Frames, 1);
-}
-int FrameHeight(const BorderImage& border) {
-  return border.Image.Height / std::max(border.Frames, 1);
-}
+int FrameWidth(const BorderImage& border) { return border.Image.Width / std::max(border.Frames, 1); }
+int FrameHeight(const BorderImage& border) { return border.Image.Height / std::max(border.Frames, 1); }
 
 }  // namespace
 
@@ -106,25 +100,21 @@ FramePieces PiecesOf(const FrameWindow& window, const FrameMetrics& m) {
   pieces.RightBorder = Rect{w - m.BorderRight, 0, w, h};
   pieces.BottomBorder = Rect{m.BorderLeft, h - m.BorderBottom, w - m.BorderRight, h};
   pieces.CaptionStrip = Rect{0, 0, w, m.BorderTop};
-  pieces.MenuBand =
-      Rect{m.BorderLeft, m.BorderTop, w - m.BorderRight, m.BorderTop + m.MenuBarHeight};
-  pieces.Client =
-      Rect{m.BorderLeft, m.BorderTop + m.MenuBarHeight, w - m.BorderRight, h - m.BorderBottom};
+  pieces.MenuBand = Rect{m.BorderLeft, m.BorderTop, w - m.BorderRight, m.BorderTop + m.MenuBarHeight};
+  pieces.Client = Rect{m.BorderLeft, m.BorderTop + m.MenuBarHeight, w - m.BorderRight, h - m.BorderBottom};
   pieces.PaintBorders = window.State != TWindowState::wsMinimized;
-  pieces.CaptionArea = pieces.PaintBorders ? Rect{m.BorderLeft, 0, w - m.BorderRight, m.BorderTop}
-                                           : pieces.CaptionStrip;
+  pieces.CaptionArea =
+      pieces.PaintBorders ? Rect{m.BorderLeft, 0, w - m.BorderRight, m.BorderTop} : pieces.CaptionStrip;
   return pieces;
 }
 
 // ---- Client area and hit-testing -------------------------------------------------------------
 
-std::optional<Rect> SkinnedClientRect(const FrameWindow& window, const FrameMetrics& m,
-                                      const Rect& proposed) {
+std::optional<Rect> SkinnedClientRect(const FrameWindow& window, const FrameMetrics& m, const Rect& proposed) {
   if (window.BorderKind == TBorderKind::bkNone) return std::nullopt;
-  if (window.Mdi == TMdiKind::mkChild && window.State != TWindowState::wsNormal)
-    return std::nullopt;
+  if (window.Mdi == TMdiKind::mkChild && window.State != TWindowState::wsNormal) return std::nullopt;
   Rect client{proposed.Left + m.BorderLeft, proposed.Top + m.BorderTop + m.MenuBarHeight,
-               proposed.Right - m.BorderRight, proposed.Bottom - m.BorderBottom};
+              proposed.Right - m.BorderRight, proposed.Bottom - m.BorderBottom};
   // Borders wider than the window leave an empty client, never one of negative size.
   client.Right = std::max(client.Right, client.Left);
   client.Bottom = std::max(client.Bottom, client.Top);
@@ -147,8 +137,8 @@ int RefineHitTest(const FrameMetrics& metrics, int default_code, Point point) {
 
 // ---- Caption buttons and caption text --------------------------------------------------------
 
-bool ButtonConditionHolds(int32_t value, VisibilityColumn column, const FrameWindow& window,
-                          int32_t action, AskButtonVisible ask, bool visibility_result) {
+bool ButtonConditionHolds(int32_t value, VisibilityColumn column, const FrameWindow& window, int32_t action,
+                          AskButtonVisible ask, bool visibility_result) {
   const bool first = column == VisibilityColumn::Visibility;
   const bool maximized = window.State == TWindowState::wsMaximized;
   const bool max_box = window.HasIcon(biMaximize);
@@ -176,8 +166,7 @@ bool ButtonConditionHolds(int32_t value, VisibilityColumn column, const FrameWin
       return window.HasIcon(biHelp) && (!first || (!min_box && !max_box));
     case bvMdiChildMaximized:
       if (!first) return visibility_result;
-      return window.Mdi == TMdiKind::mkFrame && window.Has(ffActiveMdiChildMaximized) &&
-             window.Has(ffMenuBarSkinner);
+      return window.Mdi == TMdiKind::mkFrame && window.Has(ffActiveMdiChildMaximized) && window.Has(ffMenuBarSkinner);
     case bvDialogFrame:
       return !window.Has(ffDialogClass) && window.BorderKind == TBorderKind::bkDialog;
     default:
@@ -188,13 +177,12 @@ bool ButtonConditionHolds(int32_t value, VisibilityColumn column, const FrameWin
   return false;  // bvNever, bvHidden and every other value
 }
 
-CaptionButtonState CaptionButtonStateOf(const CaptionButtonRecord& button,
-                                        const FrameWindow& window, AskButtonVisible ask) {
+CaptionButtonState CaptionButtonStateOf(const CaptionButtonRecord& button, const FrameWindow& window,
+                                        AskButtonVisible ask) {
   CaptionButtonState state;
-  const bool shown = ButtonConditionHolds(button.Visibility, VisibilityColumn::Visibility, window,
-                                          button.Action, ask);
-  state.Visible = shown && ButtonConditionHolds(button.Visibility1, VisibilityColumn::Visibility1,
-                                                window, button.Action, ask, shown);
+  const bool shown = ButtonConditionHolds(button.Visibility, VisibilityColumn::Visibility, window, button.Action, ask);
+  state.Visible = shown && ButtonConditionHolds(button.Visibility1, VisibilityColumn::Visibility1, window,
+                                                button.Action, ask, shown);
   const bool system_menu = window.HasIcon(biSystemMenu);
   switch (button.Action) {
     case acClose:
@@ -218,12 +206,11 @@ CaptionButtonState CaptionButtonStateOf(const CaptionButtonRecord& button,
   return state;
 }
 
-CaptionTextLayout LayoutCaptionText(const FrameWindow& window, const CaptionTextStyle& title,
-                                    const Rect& area, Size text_size, int right_buttons_width) {
+CaptionTextLayout LayoutCaptionText(const FrameWindow& window, const CaptionTextStyle& title, const Rect& area,
+                                    Size text_size, int right_buttons_width) {
   CaptionTextLayout layout;
   layout.RightButtonsWidth = right_buttons_width;
-  Rect r{area.Left, area.Top,
-         area.Left + text_size.Width + title.TextBackLeft + title.TextBackRight,
+  Rect r{area.Left, area.Top, area.Left + text_size.Width + title.TextBackLeft + title.TextBackRight,
          area.Top + text_size.Height};
   const int aw = area.Width();
   const int rw = r.Width();
@@ -279,8 +266,7 @@ CaptionTextLayout LayoutCaptionText(const FrameWindow& window, const CaptionText
 
   layout.TextRect = r;
   layout.BackgroundRect = Rect{r.Left, area.Top, r.Right, area.Bottom};
-  layout.DrawRect =
-      Rect{r.Left + title.TextBackLeft, r.Top, r.Right - title.TextBackRight, r.Bottom};
+  layout.DrawRect = Rect{r.Left + title.TextBackLeft, r.Top, r.Right - title.TextBackRight, r.Bottom};
   return layout;
 }
 
@@ -314,14 +300,12 @@ Rect PlaceCaptionButton(const CaptionButtonRecord& button, Size size, const Fram
   return Rect::At(at, size);
 }
 
-CaptionLayout LayoutCaption(const FrameWindow& window, const FrameSkin& skin,
-                            const FrameMetrics& metrics, Size text_size, AskButtonVisible ask,
-                            std::span<const Rect> previous) {
+CaptionLayout LayoutCaption(const FrameWindow& window, const FrameSkin& skin, const FrameMetrics& metrics,
+                            Size text_size, AskButtonVisible ask, std::span<const Rect> previous) {
   CaptionLayout layout;
   const size_t count = skin.Buttons.size();
   layout.Buttons.resize(count);
-  for (size_t i = 0; i < count; ++i)
-    layout.Buttons[i].State = CaptionButtonStateOf(skin.Buttons[i], window, ask);
+  for (size_t i = 0; i < count; ++i) layout.Buttons[i].State = CaptionButtonStateOf(skin.Buttons[i], window, ask);
 
   std::optional<int> right_zone;
   for (size_t i = 0; i < count; ++i) {
@@ -331,16 +315,15 @@ CaptionLayout LayoutCaption(const FrameWindow& window, const FrameSkin& skin,
   }
 
   const FramePieces pieces = PiecesOf(window, metrics);
-  layout.Text =
-      LayoutCaptionText(window, skin.Title, pieces.CaptionArea, text_size, right_zone.value_or(0));
+  layout.Text = LayoutCaptionText(window, skin.Title, pieces.CaptionArea, text_size, right_zone.value_or(0));
 
   for (size_t i = 0; i < count; ++i) {
     const CaptionButtonRecord& button = skin.Buttons[i];
     CaptionButtonLayout& placed = layout.Buttons[i];
     const Rect before = i < previous.size() ? previous[i] : Rect{};
     placed.LaidOut = placed.State.Visible && button.HasImage();
-    placed.Bounds = placed.LaidOut ? PlaceCaptionButton(button, button.FrameSize(), window, metrics,
-                                                        skin, layout.Text.TextRect, before)
+    placed.Bounds = placed.LaidOut ? PlaceCaptionButton(button, button.FrameSize(), window, metrics, skin,
+                                                        layout.Text.TextRect, before)
                                    : before;
   }
   return layout;
@@ -358,8 +341,7 @@ int CaptionButtonAt(const FrameSkin& skin, const CaptionLayout& layout, Point po
 
 // ---- Window size -----------------------------------------------------------------------------
 
-SkinnedWindowSize SkinnedWindowSizeFor(const FrameMetrics& m, Size client,
-                                       const CaptionTextStyle& title,
+SkinnedWindowSize SkinnedWindowSizeFor(const FrameMetrics& m, Size client, const CaptionTextStyle& title,
                                        std::optional<int> dialog_caption_width) {
   SkinnedWindowSize result;
   result.Window.Width = client.Width + m.BorderLeft + m.BorderRight;
@@ -376,13 +358,11 @@ SkinnedWindowSize SkinnedWindowSizeFor(const FrameMetrics& m, Size client,
 
 // ---- Window region ---------------------------------------------------------------------------
 
-std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetrics& m,
-                                     const FrameSkin& skin) {
+std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetrics& m, const FrameSkin& skin) {
   const int w = window.Width;
   const int h = window.Height;
   if (w <= 0 || h <= 0) return std::nullopt;
-  if (window.Mdi == TMdiKind::mkChild && window.State != TWindowState::wsNormal)
-    return std::nullopt;
+  if (window.Mdi == TMdiKind::mkChild && window.State != TWindowState::wsNormal) return std::nullopt;
 
   RegionPlan plan;
   plan.Window = Rect{0, 0, w, h};
@@ -394,9 +374,7 @@ std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetri
   }
   if (window.BorderKind == TBorderKind::bkNone) return plan;
 
-  const auto fill = [](bool from_bitmap) {
-    return from_bitmap ? StripFill::FromBitmap : StripFill::Plain;
-  };
+  const auto fill = [](bool from_bitmap) { return from_bitmap ? StripFill::FromBitmap : StripFill::Plain; };
   const Rect top{m.BorderLeft, 0, w - m.BorderRight, m.BorderTop};
   // Pieces too thin to hold a shape enter whole.
   plan.Strips = {

@@ -64,13 +64,13 @@ struct FrameWindow {
 };
 
 // Style bits the frame depends on.
-inline constexpr uint32_t kStylePopup = 0x80000000;        // WS_POPUP
-inline constexpr uint32_t kStyleCaption = 0x00C00000;      // WS_CAPTION (border and dialog frame)
-inline constexpr uint32_t kStyleSystemMenu = 0x00080000;   // WS_SYSMENU
-inline constexpr uint32_t kStyleThickFrame = 0x00040000;   // WS_THICKFRAME
-inline constexpr uint32_t kStyleMinimizeBox = 0x00020000;  // WS_MINIMIZEBOX
-inline constexpr uint32_t kStyleMaximizeBox = 0x00010000;  // WS_MAXIMIZEBOX
-inline constexpr uint32_t kStyleModalFrame = 0x00000080;   // DS_MODALFRAME
+inline constexpr uint32_t kStylePopup = 0x80000000;               // WS_POPUP
+inline constexpr uint32_t kStyleCaption = 0x00C00000;             // WS_CAPTION (border and dialog frame)
+inline constexpr uint32_t kStyleSystemMenu = 0x00080000;          // WS_SYSMENU
+inline constexpr uint32_t kStyleThickFrame = 0x00040000;          // WS_THICKFRAME
+inline constexpr uint32_t kStyleMinimizeBox = 0x00020000;         // WS_MINIMIZEBOX
+inline constexpr uint32_t kStyleMaximizeBox = 0x00010000;         // WS_MAXIMIZEBOX
+inline constexpr uint32_t kStyleModalFrame = 0x00000080;          // DS_MODALFRAME
 inline constexpr uint32_t kExStyleDialogModalFrame = 0x00000001;  // WS_EX_DLGMODALFRAME
 inline constexpr uint32_t kExStyleContextHelp = 0x00000400;       // WS_EX_CONTEXTHELP
 inline constexpr uint32_t kExStyleLeftScrollBar = 0x00004000;     // WS_EX_LEFTSCROLLBAR
@@ -167,7 +167,7 @@ enum TCaptionButtonVisibility : int32_t {
   bvNoMaxBox = 7,
   bvMinOrMaxBoxToo = 8,
   bvNoMinBox = 9,
-  bvHelpBox = 10,  // the context-help box, and (Visibility only) neither minimize nor maximize
+  bvHelpBox = 10,             // the context-help box, and (Visibility only) neither minimize nor maximize
   bvMdiChildMaximized = 100,  // MDI frame with a maximized active child and a menu-bar skinner
   bvDialogFrame = 200,        // a dialog frame on a window of no dialog class
   bvAlwaysFirst = 201,        // 201 … 999: always
@@ -239,8 +239,7 @@ struct FramePieces {
 // coordinates of the proposal), empty but never of negative size when the borders take more
 // than the window; nothing when the default procedure's rectangle stays: for a frame without
 // caption, and for an MDI child that is not in its normal state.
-[[nodiscard]] std::optional<Rect> SkinnedClientRect(const FrameWindow& window,
-                                                    const FrameMetrics& metrics,
+[[nodiscard]] std::optional<Rect> SkinnedClientRect(const FrameWindow& window, const FrameMetrics& metrics,
                                                     const Rect& proposed_window);
 
 // What ScreenToFrame adds to a client point to make it relative to the window's top-left corner;
@@ -264,9 +263,8 @@ using AskButtonVisible = FunctionRef<bool(int32_t visibility, int32_t action)>;
 enum class VisibilityColumn : uint8_t { Visibility, Visibility1 };
 // The condition of one visibility value. `visibility_result` is what the Visibility column gave:
 // value 100 of the Visibility1 column repeats it.
-[[nodiscard]] bool ButtonConditionHolds(int32_t value, VisibilityColumn column,
-                                        const FrameWindow& window, int32_t action,
-                                        AskButtonVisible ask, bool visibility_result = true);
+[[nodiscard]] bool ButtonConditionHolds(int32_t value, VisibilityColumn column, const FrameWindow& window,
+                                        int32_t action, AskButtonVisible ask, bool visibility_result = true);
 
 struct CaptionButtonState {
   bool Visible = false;
@@ -276,8 +274,7 @@ struct CaptionButtonState {
 // Both visibility conditions, then: a close button is hidden without a system menu, a
 // system-menu button on a dialog frame; the maximize (minimize) button is enabled only with the
 // maximize (minimize) box and a system menu.
-[[nodiscard]] CaptionButtonState CaptionButtonStateOf(const CaptionButtonRecord& button,
-                                                      const FrameWindow& window,
+[[nodiscard]] CaptionButtonState CaptionButtonStateOf(const CaptionButtonRecord& button, const FrameWindow& window,
                                                       AskButtonVisible ask);
 
 struct CaptionButtonLayout {
@@ -305,20 +302,16 @@ struct CaptionLayout {
 // Everything the caption shows, for a caption text of `text_size` (as measured with DT_CALCRECT
 // in the caption font; without the text background parts). A button that is not laid out keeps
 // its bounds from `previous` (in the skin's order; missing ones are empty).
-[[nodiscard]] CaptionLayout LayoutCaption(const FrameWindow& window, const FrameSkin& skin,
-                                          const FrameMetrics& metrics, Size text_size,
-                                          AskButtonVisible ask,
-                                          std::span<const Rect> previous = {});
+[[nodiscard]] CaptionLayout LayoutCaption(const FrameWindow& window, const FrameSkin& skin, const FrameMetrics& metrics,
+                                          Size text_size, AskButtonVisible ask, std::span<const Rect> previous = {});
 
 // The caption text's place inside `area` (FramePieces::CaptionArea) for a given right button zone.
-[[nodiscard]] CaptionTextLayout LayoutCaptionText(const FrameWindow& window,
-                                                  const CaptionTextStyle& title, const Rect& area,
-                                                  Size text_size, int right_buttons_width);
+[[nodiscard]] CaptionTextLayout LayoutCaptionText(const FrameWindow& window, const CaptionTextStyle& title,
+                                                  const Rect& area, Size text_size, int right_buttons_width);
 
 // The place of a button of one frame `size` by its Align.
-[[nodiscard]] Rect PlaceCaptionButton(const CaptionButtonRecord& button, Size size,
-                                      const FrameWindow& window, const FrameMetrics& metrics,
-                                      const FrameSkin& skin, const Rect& text_rect,
+[[nodiscard]] Rect PlaceCaptionButton(const CaptionButtonRecord& button, Size size, const FrameWindow& window,
+                                      const FrameMetrics& metrics, const FrameSkin& skin, const Rect& text_rect,
                                       const Rect& previous);
 
 // The first button (in the skin's order) that is shown, can be hit (Action 0 or more) and
@@ -360,8 +353,7 @@ struct RegionPlan {
   std::vector<RegionStrip> Strips;
 };
 // Nothing for a window without area or an MDI child that is not in its normal state.
-[[nodiscard]] std::optional<RegionPlan> PlanRegion(const FrameWindow& window,
-                                                   const FrameMetrics& metrics,
+[[nodiscard]] std::optional<RegionPlan> PlanRegion(const FrameWindow& window, const FrameMetrics& metrics,
                                                    const FrameSkin& skin);
 // The region of a minimized MDI child, which shows its caption bar alone across its whole width
 // (PlanRegion gives none): the top piece's shape there when it is transparent, and the rest of

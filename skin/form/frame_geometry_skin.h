@@ -3,8 +3,8 @@
 // geometry (frame_geometry.h) of each window it paints.
 #pragma once
 
-#include "skin/paint/plane.h"
 #include "skin/form/frame_geometry.h"
+#include "skin/paint/plane.h"
 
 namespace skin {
 
@@ -17,8 +17,7 @@ class TDataSkinTitle;
 [[nodiscard]] CaptionTextStyle CaptionTextStyleOf(const TDataSkinTitle& title);
 // A button drawn as the window icon (Action 3 or 11) is one frame: its own image when it has one,
 // else the window's small icon of `window_icon` size, which the form skinner draws in its place.
-[[nodiscard]] CaptionButtonRecord CaptionButtonOf(const TDataSkinSysButton& button,
-                                                  Size window_icon = {});
+[[nodiscard]] CaptionButtonRecord CaptionButtonOf(const TDataSkinSysButton& button, Size window_icon = {});
 // Everything the frame geometry reads of the skin; an empty skin gives an empty frame.
 [[nodiscard]] FrameSkin FrameSkinOf(const TSkinData& skin, Size window_icon = {});
 

@@ -17,8 +17,8 @@ bool PaintToolBarBackground(const TSkinData& skin, HDC dc, const RECT& rect) {
   if (!element || !element->Bitmap || element->Bitmap->Empty() || skin.HasOption(xoToolbarBK)) return false;
   const fw::TBitmap& image = *element->Bitmap;
   const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-  StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, image.DC(), 0, 0,
-             image.Width(), image.Height(), SRCCOPY);
+  StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, image.DC(), 0, 0, image.Width(),
+             image.Height(), SRCCOPY);
   SetStretchBltMode(dc, oldMode);
   return true;
 }

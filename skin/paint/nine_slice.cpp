@@ -50,8 +50,7 @@ class Splitter {
 
 }  // namespace
 
-SliceList NineSliceParts(Size target, const Rect& frame, const FrameMargins& margins,
-                         CentreFill centre) {
+SliceList NineSliceParts(Size target, const Rect& frame, const FrameMargins& margins, CentreFill centre) {
   Splitter add(target, frame);
   if (!add.usable) return add.parts;
   const int w = add.w, h = add.h, fw = add.fw, fh = add.fh;
@@ -67,8 +66,7 @@ SliceList NineSliceParts(Size target, const Rect& frame, const FrameMargins& mar
   add({w - r, 0, w, t}, {fw - r, 0, fw, t});
   add({0, t, l, h - b}, {0, t, l, fh - b});
   add({l, 0, w - r, t}, {l, 0, fw - r, t});
-  add({l, t, w - r, h - b}, {l, t, fw - r, fh - b},
-      centre == CentreFill::Tile ? PartFill::Tile : PartFill::Stretch);
+  add({l, t, w - r, h - b}, {l, t, fw - r, fh - b}, centre == CentreFill::Tile ? PartFill::Tile : PartFill::Stretch);
   add({w - r, h - b, w, h}, {fw - r, fh - b, fw, fh});
   add({w - r, t, w, h - b}, {fw - r, t, fw, fh - b});
   add({l, h - b, w - r, h}, {l, fh - b, fw - r, fh});

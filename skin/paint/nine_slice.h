@@ -70,21 +70,18 @@ class SliceList {
 // bottom when it is shorter. Painting order: top-left, bottom-left and top-right corner, left and
 // top edge, centre, bottom-right corner, right and bottom edge, so that the parts after the
 // centre cover whatever its tiles drew past it.
-[[nodiscard]] SliceList NineSliceParts(Size target, const Rect& frame, const FrameMargins& margins,
-                                       CentreFill centre);
+[[nodiscard]] SliceList NineSliceParts(Size target, const Rect& frame, const FrameMargins& margins, CentreFill centre);
 
 // The frame in three columns: the left part (left_width wide), the middle stretched across, the
 // right part (right_width wide) at the right edge, all stretched to the target's height; the
 // widths are held within the frame. A target narrower than the frame gets the whole frame
 // stretched into it instead.
-[[nodiscard]] SliceList ThreeColumnParts(Size target, const Rect& frame, int left_width,
-                                         int right_width);
+[[nodiscard]] SliceList ThreeColumnParts(Size target, const Rect& frame, int left_width, int right_width);
 
 // The frame's left part (LeftWidth wide), then its middle repeated from x = LeftWidth while
 // x < width - RightWidth, then its right part (RightWidth wide) at the right edge, each stretched
 // to the target's height; top and bottom margins are unused. A frame whose margins leave no
 // middle is stretched whole across the target instead.
-[[nodiscard]] SliceList RepeatedMiddleParts(Size target, const Rect& frame,
-                                            const FrameMargins& margins);
+[[nodiscard]] SliceList RepeatedMiddleParts(Size target, const Rect& frame, const FrameMargins& margins);
 
 }  // namespace skin

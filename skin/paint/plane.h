@@ -47,12 +47,8 @@ struct Rect {
 };
 
 // Test failures and diagnostics print these readably.
-inline std::ostream& operator<<(std::ostream& out, const Point& p) {
-  return out << "(" << p.X << ", " << p.Y << ")";
-}
-inline std::ostream& operator<<(std::ostream& out, const Size& s) {
-  return out << s.Width << " x " << s.Height;
-}
+inline std::ostream& operator<<(std::ostream& out, const Point& p) { return out << "(" << p.X << ", " << p.Y << ")"; }
+inline std::ostream& operator<<(std::ostream& out, const Size& s) { return out << s.Width << " x " << s.Height; }
 inline std::ostream& operator<<(std::ostream& out, const Rect& r) {
   return out << "(" << r.Left << ", " << r.Top << ", " << r.Right << ", " << r.Bottom << ")";
 }

@@ -8,8 +8,7 @@ PlatformVersion QueryPlatform() noexcept {
   info.dwOSVersionInfoSize = sizeof info;
   PlatformVersion version;
   if (::GetVersionExA(&info)) {
-    version.Family = info.dwPlatformId == VER_PLATFORM_WIN32_NT ? PlatformFamily::WindowsNT
-                                                                : PlatformFamily::Windows9x;
+    version.Family = info.dwPlatformId == VER_PLATFORM_WIN32_NT ? PlatformFamily::WindowsNT : PlatformFamily::Windows9x;
     version.Major = info.dwMajorVersion;
     version.Minor = info.dwMinorVersion;
   }
@@ -37,8 +36,7 @@ PlatformVersion RunningPlatform() noexcept {
 
 bool IsWindowsNT() noexcept { return RunningPlatform().Family == PlatformFamily::WindowsNT; }
 
-ScopedPlatformFamily::ScopedPlatformFamily(PlatformFamily family) noexcept
-    : previous_(forced_family) {
+ScopedPlatformFamily::ScopedPlatformFamily(PlatformFamily family) noexcept : previous_(forced_family) {
   forced_family = static_cast<int>(family);
 }
 

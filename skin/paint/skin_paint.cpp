@@ -27,13 +27,12 @@ fw::TBitmap NewImage(int width, int height) {
 // so that a negative size never mirrors a part.
 void StretchPart(HDC to, const RECT& dest, HDC from, const RECT& source) {
   if (Width(dest) <= 0 || Height(dest) <= 0 || Width(source) <= 0 || Height(source) <= 0) return;
-  ::StretchBlt(to, dest.left, dest.top, Width(dest), Height(dest), from, source.left, source.top,
-               Width(source), Height(source), SRCCOPY);
+  ::StretchBlt(to, dest.left, dest.top, Width(dest), Height(dest), from, source.left, source.top, Width(source),
+               Height(source), SRCCOPY);
 }
 
 // The frame stretched to (width, height) in a new image; empty when there is no frame.
-fw::TBitmap StretchedFrameCopy(const fw::TBitmap& bitmap, const RECT& frame, int width,
-                               int height) {
+fw::TBitmap StretchedFrameCopy(const fw::TBitmap& bitmap, const RECT& frame, int width, int height) {
   if (width <= 0 || height <= 0 || ::IsRectEmpty(&frame)) return {};
   fw::TBitmap image = NewImage(width, height);
   StretchPart(image.DC(), RECT{0, 0, width, height}, bitmap.DC(), frame);
@@ -94,8 +93,7 @@ void PaintParts(fw::TBitmap& image, const fw::TBitmap& bitmap, const SliceList& 
       case PartFill::RepeatAcross: {
         // One copy of the source's width, then copies of it to the right.
         const int tile = Width(source);
-        StretchPart(to, RECT{target.left, target.top, target.left + tile, target.bottom}, from,
-                    source);
+        StretchPart(to, RECT{target.left, target.top, target.left + tile, target.bottom}, from, source);
         RepeatAcross(image, target.left, target.top, tile, Height(target), target.right);
         break;
       }
@@ -119,8 +117,8 @@ fw::UniqueBitmap KeyMask(const fw::TBitmap& bitmap, int width, int height, COLOR
   info.header.biCompression = BI_RGB;
   info.colours[1] = RGBQUAD{255, 255, 255, 0};
   void* bits = nullptr;
-  fw::UniqueBitmap mask(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info),
-                                           DIB_RGB_COLORS, &bits, nullptr, 0));
+  fw::UniqueBitmap mask(
+      ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!mask || !bits) throw fw::EOutOfResources("cannot create a transparency mask");
 
   const int stride = ((width + 31) / 32) * 4;
@@ -201,44 +199,39 @@ RECT FrameRect(const fw::TBitmap& bitmap, FrameStrip strip, int count, int index
   return ToRECT(FrameRect(Size{bitmap.Width(), bitmap.Height()}, strip, count, index));
 }
 
-fw::TBitmap StretchFrame(const RECT& dest, const fw::TBitmap& bitmap, const FrameMargins& margins,
-                         FrameStrip strip, CentreFill centre, int frame_count, int frame_index) {
+fw::TBitmap StretchFrame(const RECT& dest, const fw::TBitmap& bitmap, const FrameMargins& margins, FrameStrip strip,
+                         CentreFill centre, int frame_count, int frame_index) {
   const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  const SliceList parts =
-      NineSliceParts(Size{Width(dest), Height(dest)}, FromRECT(frame), margins, centre);
+  const SliceList parts = NineSliceParts(Size{Width(dest), Height(dest)}, FromRECT(frame), margins, centre);
   if (parts.size() == 0) return {};
   fw::TBitmap result = NewImage(Width(dest), Height(dest));
   PaintParts(result, bitmap, parts);
   return result;
 }
 
-void DrawSkinFrame(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip,
-                   CentreFill centre, Keying keying, int frame_count, int frame_index,
-                   const FrameMargins& margins) {
+void DrawSkinFrame(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, CentreFill centre,
+                   Keying keying, int frame_count, int frame_index, const FrameMargins& margins) {
   if (!dc || Inverted(rect)) return;
-  const fw::TBitmap image =
-      StretchFrame(rect, bitmap, margins, strip, centre, frame_count, frame_index);
+  const fw::TBitmap image = StretchFrame(rect, bitmap, margins, strip, centre, frame_count, frame_index);
   PutImage(dc, rect, image, keying);
 }
 
-void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                     const SkinElementImage& element) {
+void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index, const SkinElementImage& element) {
   if (!element.Bitmap) return;
   DrawSkinFrame(dc, rect, *element.Bitmap, FrameStrip::SideBySide,
                 element.Tile ? CentreFill::Tile : CentreFill::Stretch,
-                element.Trans == 1 ? Keying::Transparent : Keying::Opaque, frame_count, frame_index,
-                element.Margins);
+                element.Trans == 1 ? Keying::Transparent : Keying::Opaque, frame_count, frame_index, element.Margins);
 }
 
-void DrawFrameStretched(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying,
-                        int frame_count, int frame_index) {
+void DrawFrameStretched(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying, int frame_count,
+                        int frame_index) {
   if (!dc || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, FrameStrip::SideBySide, frame_count, frame_index);
   PutImage(dc, rect, StretchedFrameCopy(bitmap, frame, Width(rect), Height(rect)), keying);
 }
 
-void DrawFrameCentered(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying,
-                       int frame_count, int frame_index) {
+void DrawFrameCentered(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying, int frame_count,
+                       int frame_index) {
   if (!dc || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, FrameStrip::SideBySide, frame_count, frame_index);
   const fw::TBitmap image = StretchedFrameCopy(bitmap, frame, Width(frame), Height(frame));
@@ -247,21 +240,19 @@ void DrawFrameCentered(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keyi
   PutImage(dc, RECT{x, y, x + Width(frame), y + Height(frame)}, image, keying);
 }
 
-void DrawFrameThreePart(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip,
-                        int frame_count, int frame_index, int left_width, int right_width) {
+void DrawFrameThreePart(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, int frame_count,
+                        int frame_index, int left_width, int right_width) {
   if (!dc || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, strip, frame_count, frame_index);
-  const SliceList parts =
-      ThreeColumnParts(Size{Width(rect), Height(rect)}, FromRECT(frame), left_width, right_width);
+  const SliceList parts = ThreeColumnParts(Size{Width(rect), Height(rect)}, FromRECT(frame), left_width, right_width);
   if (parts.size() == 0) return;
   fw::TBitmap image = NewImage(Width(rect), Height(rect));
   PaintParts(image, bitmap, parts);
   PutImage(dc, rect, image, Keying::Opaque);
 }
 
-void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bitmap,
-                   FrameStrip strip, Keying keying, int frame_count, int frame_index,
-                   const FrameMargins& margins) {
+void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, Keying keying,
+                   int frame_count, int frame_index, const FrameMargins& margins) {
   if (!canvas.Handle() || Inverted(rect)) return;
   fw::TBitmap image = RepeatedMiddleImage(Width(rect), Height(rect), bitmap, strip, frame_count, frame_index, margins);
   if (image.Empty()) return;
@@ -277,8 +268,7 @@ KeyedImage KeyedFrameHorz(int width, int height, const fw::TBitmap& bitmap, Fram
   return KeyedImage(RepeatedMiddleImage(width, height, bitmap, strip, frame_count, frame_index, margins), kKeyColor);
 }
 
-void TileRect(fw::TCanvas& canvas, const RECT& dest, const fw::TBitmap& bitmap,
-              const RECT& source) {
+void TileRect(fw::TCanvas& canvas, const RECT& dest, const fw::TBitmap& bitmap, const RECT& source) {
   HDC dc = canvas.Handle();
   const int tile_width = Width(source);
   const int tile_height = Height(source);
@@ -303,8 +293,7 @@ void TileRect(fw::TCanvas& canvas, const RECT& dest, const fw::TBitmap& bitmap,
   const int width = (last_column - first_column + 1) * tile_width;
   const int height = (last_row - first_row + 1) * tile_height;
   fw::TBitmap tiles = NewImage(width, height);
-  ::BitBlt(tiles.DC(), 0, 0, tile_width, tile_height, bitmap.DC(), source.left, source.top,
-           SRCCOPY);
+  ::BitBlt(tiles.DC(), 0, 0, tile_width, tile_height, bitmap.DC(), source.left, source.top, SRCCOPY);
   RepeatAcross(tiles, 0, 0, tile_width, tile_height, width);
   RepeatDown(tiles, 0, 0, width, tile_height, height);
   canvas.Draw(dest.left + first_column * tile_width, dest.top + first_row * tile_height, tiles);
@@ -357,15 +346,13 @@ void DrawFrameKeyed(fw::TCanvas& canvas, const RECT& rect, int frame_count, int 
   canvas.Draw(rect.left, rect.top, image);
 }
 
-void DrawFrameKeyedDC(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                      const fw::TBitmap& bitmap) {
+void DrawFrameKeyedDC(HDC dc, const RECT& rect, int frame_count, int frame_index, const fw::TBitmap& bitmap) {
   if (!dc) return;
   fw::TCanvas canvas(dc);
   DrawFrameKeyed(canvas, rect, frame_count, frame_index, bitmap);
 }
 
-void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                     const fw::TBitmap& bitmap) {
+void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index, const fw::TBitmap& bitmap) {
   if (!dc || Inverted(rect)) return;
   const RECT frame = FrameRect(bitmap, FrameStrip::SideBySide, frame_count, frame_index);
   const fw::TBitmap image = StretchedFrameCopy(bitmap, frame, Width(rect), Height(rect));
@@ -374,9 +361,8 @@ void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index,
 
 void DrawParentBackground(const ParentPaintTarget& control, HDC dc) {
   if (!control.Parent || !dc) return;
-  PaintParentUnder(control.Left, control.Top, control.ClientRect, dc, [&](UINT message) {
-    ::SendMessageW(control.Parent, message, reinterpret_cast<WPARAM>(dc), 0);
-  });
+  PaintParentUnder(control.Left, control.Top, control.ClientRect, dc,
+                   [&](UINT message) { ::SendMessageW(control.Parent, message, reinterpret_cast<WPARAM>(dc), 0); });
 }
 
 void DrawParentBackground(HWND control, HDC dc) {
@@ -396,9 +382,8 @@ void DrawParentBackground(HWND control, HDC dc) {
 void DrawParentBackground(fw::TControl& control, HDC dc) {
   fw::TWinControl* parent = control.Parent();
   if (!parent || !dc) return;
-  PaintParentUnder(control.Left(), control.Top(), control.ClientRect(), dc, [&](UINT message) {
-    parent->Perform(message, reinterpret_cast<WPARAM>(dc), 0);
-  });
+  PaintParentUnder(control.Left(), control.Top(), control.ClientRect(), dc,
+                   [&](UINT message) { parent->Perform(message, reinterpret_cast<WPARAM>(dc), 0); });
 }
 
 }  // namespace skin

@@ -35,14 +35,12 @@ enum class Keying { Opaque, Transparent };
 // centre stretched (the centre tiled with CentreFill::Tile). Margins that do not fit the
 // destination are dropped: left and right when it is narrower than both, top and bottom when it
 // is shorter. Empty when the destination or the frame is.
-[[nodiscard]] fw::TBitmap StretchFrame(const RECT& dest, const fw::TBitmap& bitmap,
-                                       const FrameMargins& margins, FrameStrip strip,
-                                       CentreFill centre, int frame_count, int frame_index);
+[[nodiscard]] fw::TBitmap StretchFrame(const RECT& dest, const fw::TBitmap& bitmap, const FrameMargins& margins,
+                                       FrameStrip strip, CentreFill centre, int frame_count, int frame_index);
 
 // StretchFrame into the rectangle, then keyed with kKeyColor or copied.
-void DrawSkinFrame(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip,
-                   CentreFill centre, Keying keying, int frame_count, int frame_index,
-                   const FrameMargins& margins);
+void DrawSkinFrame(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, CentreFill centre,
+                   Keying keying, int frame_count, int frame_index, const FrameMargins& margins);
 
 // What DrawSkinElement reads of a skin element: its bitmap (frames side by side), margins, Tile
 // (non-zero tiles the centre) and Trans (1 keys out magenta).
@@ -54,51 +52,45 @@ struct SkinElementImage {
 };
 
 // Draws frame `frame_index` of `frame_count` of the element into the rectangle.
-void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                     const SkinElementImage& element);
+void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index, const SkinElementImage& element);
 
 // The same for any element record with the fields LeftWidth, TopHeight, RightWidth,
 // BottomHeight, Bitmap (a TBitmap, a pointer to one or a unique_ptr), Tile and Trans.
 inline const fw::TBitmap* BitmapOf(const fw::TBitmap& bitmap) { return &bitmap; }
 inline const fw::TBitmap* BitmapOf(const fw::TBitmap* bitmap) { return bitmap; }
-inline const fw::TBitmap* BitmapOf(const std::unique_ptr<fw::TBitmap>& bitmap) {
-  return bitmap.get();
-}
+inline const fw::TBitmap* BitmapOf(const std::unique_ptr<fw::TBitmap>& bitmap) { return bitmap.get(); }
 template <typename Element>
 SkinElementImage ElementImage(const Element& element) {
-  return SkinElementImage{
-      BitmapOf(element.Bitmap),
-      FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
-      element.Tile, element.Trans};
+  return SkinElementImage{BitmapOf(element.Bitmap),
+                          FrameMargins{element.LeftWidth, element.TopHeight, element.RightWidth, element.BottomHeight},
+                          element.Tile, element.Trans};
 }
 template <typename Element>
-void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                     const Element& element) {
+void DrawSkinElement(HDC dc, const RECT& rect, int frame_count, int frame_index, const Element& element) {
   DrawSkinElement(dc, rect, frame_count, frame_index, ElementImage(element));
 }
 
 // The whole frame (frames side by side) stretched into the rectangle, keyed or copied.
-void DrawFrameStretched(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying,
-                        int frame_count, int frame_index);
+void DrawFrameStretched(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying, int frame_count,
+                        int frame_index);
 
 // The frame unscaled, centred in the rectangle (offsets (width - frame width) div 2 and
 // (height - frame height) div 2; a frame larger than the rectangle reaches past it).
-void DrawFrameCentered(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying,
-                       int frame_count, int frame_index);
+void DrawFrameCentered(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, Keying keying, int frame_count,
+                       int frame_index);
 
 // The frame in three columns: the left part (left_width wide), the middle stretched across, the
 // right part (right_width wide) at the right edge, all stretched to the rectangle's height. Into
 // a rectangle narrower than one frame the whole frame is stretched instead.
-void DrawFrameThreePart(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip,
-                        int frame_count, int frame_index, int left_width, int right_width);
+void DrawFrameThreePart(HDC dc, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, int frame_count,
+                        int frame_index, int left_width, int right_width);
 
 // The frame's left part (LeftWidth wide), then its middle repeated from x = LeftWidth while
 // x < width - RightWidth, then its right part (RightWidth wide) at the right edge, each stretched
 // to the rectangle's height; keyed with kKeyColor when Transparent. A frame whose margins leave
 // no middle is stretched whole across the rectangle instead. Top and bottom margins are unused.
-void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bitmap,
-                   FrameStrip strip, Keying keying, int frame_count, int frame_index,
-                   const FrameMargins& margins);
+void TileFrameHorz(fw::TCanvas& canvas, const RECT& rect, const fw::TBitmap& bitmap, FrameStrip strip, Keying keying,
+                   int frame_count, int frame_index, const FrameMargins& margins);
 
 // Repeats the source rectangle of the bitmap from the destination's top-left corner, column by
 // column, while the position is inside the destination (the last tiles may reach past its
@@ -140,14 +132,11 @@ class KeyedImage {
 
 // The frame (frames side by side) stretched into the rectangle and drawn onto the canvas with
 // kKeyColor as its transparent colour.
-void DrawFrameKeyed(fw::TCanvas& canvas, const RECT& rect, int frame_count, int frame_index,
-                    const fw::TBitmap& bitmap);
+void DrawFrameKeyed(fw::TCanvas& canvas, const RECT& rect, int frame_count, int frame_index, const fw::TBitmap& bitmap);
 // The same onto a DC, through a temporary canvas.
-void DrawFrameKeyedDC(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                      const fw::TBitmap& bitmap);
+void DrawFrameKeyedDC(HDC dc, const RECT& rect, int frame_count, int frame_index, const fw::TBitmap& bitmap);
 // The same frame copy, put onto the DC with DrawTransparent and kKeyColor.
-void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index,
-                     const fw::TBitmap& bitmap);
+void DrawFrameMasked(HDC dc, const RECT& rect, int frame_count, int frame_index, const fw::TBitmap& bitmap);
 
 // What DrawParentBackground needs of a control: the window it sits in (none for a control
 // without a parent), its position there (Left, Top) and its client rectangle.

@@ -67,8 +67,7 @@ struct DecodedBitmap {
 
 // Checks the headers, the colour table and that the rows lie inside the file; on failure returns
 // nothing and sets `error` to a one-line reason.
-std::optional<BitmapLayout> ReadBitmapLayout(std::span<const uint8_t> file, BitmapChecks checks,
-                                             std::string& error);
+std::optional<BitmapLayout> ReadBitmapLayout(std::span<const uint8_t> file, BitmapChecks checks, std::string& error);
 
 // Calls `row` once per row, in the order the file stores them, with y counted from the top and
 // the row's width pixels in the layout of DecodedBitmap. `layout` must come from ReadBitmapLayout
@@ -77,7 +76,6 @@ void DecodeBitmapRows(std::span<const uint8_t> file, const BitmapLayout& layout,
                       FunctionRef<void(int y, std::span<const uint32_t> pixels)> row);
 
 // ReadBitmapLayout and DecodeBitmapRows into one image.
-std::optional<DecodedBitmap> DecodeBitmapFile(std::span<const uint8_t> file, BitmapChecks checks,
-                                              std::string& error);
+std::optional<DecodedBitmap> DecodeBitmapFile(std::span<const uint8_t> file, BitmapChecks checks, std::string& error);
 
 }  // namespace skin

@@ -40,10 +40,7 @@ struct CheckFrames {
   // pressed and disabled.
   static constexpr int kLongMixed = 9, kLongMixedDisabled = 12;
   static constexpr int LongFrame(int state) {
-    return state == kChecked             ? 5
-           : state == kUncheckedDisabled ? 4
-           : state == kCheckedDisabled   ? 8
-                                         : state;
+    return state == kChecked ? 5 : state == kUncheckedDisabled ? 4 : state == kCheckedDisabled ? 8 : state;
   }
 };
 
@@ -243,8 +240,8 @@ struct FrameImageSize {
 
 // The frame count the element build stores for `element`, read from `section` of the definition
 // (the element's own section unless it is a caption button).
-int32_t BuildFrameCount(const ElementFrames& element, const TQuickIni& definition,
-                        std::string_view section, FrameImageSize image = {});
+int32_t BuildFrameCount(const ElementFrames& element, const TQuickIni& definition, std::string_view section,
+                        FrameImageSize image = {});
 
 // The frame count of a caption button image of that size without a "frame" key.
 int32_t CaptionButtonFrameCount(FrameImageSize image, int32_t action);

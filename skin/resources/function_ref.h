@@ -15,13 +15,12 @@ template <typename Result, typename... Args>
 class FunctionRef<Result(Args...)> {
  public:
   template <typename Callable>
-    requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
-             std::is_invocable_r_v<Result, Callable&, Args...>)
-  FunctionRef(Callable&& callable) noexcept  // NOLINT(google-explicit-constructor)
+  requires(!std::is_same_v<std::remove_cvref_t<Callable>, FunctionRef> &&
+           std::is_invocable_r_v<Result, Callable&, Args...>) FunctionRef(Callable&& callable)
+  noexcept  // NOLINT(google-explicit-constructor)
       : object_(const_cast<void*>(static_cast<const void*>(std::addressof(callable)))),
         call_([](void* object, Args... args) -> Result {
-          return (*static_cast<std::remove_reference_t<Callable>*>(object))(
-              std::forward<Args>(args)...);
+          return (*static_cast<std::remove_reference_t<Callable>*>(object))(std::forward<Args>(args)...);
         }) {}
 
   Result operator()(Args... args) const { return call_(object_, std::forward<Args>(args)...); }

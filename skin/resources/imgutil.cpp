@@ -40,13 +40,11 @@ struct Rgb {
 
 // The channels of a colour's raw value; blue takes every bit from 16 up.
 Rgb Channels(std::uint32_t value) {
-  return {static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-          static_cast<int>(value >> 16)};
+  return {static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF), static_cast<int>(value >> 16)};
 }
 
 TColor Combine(int red, int green, int blue) {
-  return static_cast<TColor>(static_cast<std::uint32_t>(red) +
-                             (static_cast<std::uint32_t>(green) << 8) +
+  return static_cast<TColor>(static_cast<std::uint32_t>(red) + (static_cast<std::uint32_t>(green) << 8) +
                              (static_cast<std::uint32_t>(blue) << 16));
 }
 
@@ -60,16 +58,14 @@ void Remap(fw::TBitmap& bitmap, int width, int height, SourceOf source_of) {
   const int old_stride = bitmap.RowBytes();
   std::vector<std::uint8_t> old(static_cast<std::size_t>(old_stride) * old_height);
   for (int y = 0; y < old_height; ++y) {
-    std::memcpy(old.data() + static_cast<std::size_t>(y) * old_stride, bitmap.ScanLine(y),
-                old_stride);
+    std::memcpy(old.data() + static_cast<std::size_t>(y) * old_stride, bitmap.ScanLine(y), old_stride);
   }
   bitmap.SetSize(width, height);
   for (int y = 0; y < height; ++y) {
     std::uint8_t* to = bitmap.ScanLine(y);
     for (int x = 0; x < width; ++x, to += pixel) {
       const auto [from_x, from_y] = source_of(x, y, old_width, old_height);
-      std::memcpy(to, old.data() + static_cast<std::size_t>(from_y) * old_stride + from_x * pixel,
-                  3);
+      std::memcpy(to, old.data() + static_cast<std::size_t>(from_y) * old_stride + from_x * pixel, 3);
     }
   }
 }
@@ -80,25 +76,19 @@ struct Point {
 
 }  // namespace
 
-std::string AssertionFailure::Text() const {
-  return Message + " (" + Unit + ", line " + std::to_string(Line) + ")";
-}
+std::string AssertionFailure::Text() const { return Message + " (" + Unit + ", line " + std::to_string(Line) + ")"; }
 
-AssertionHook SetAssertionHook(AssertionHook hook) {
-  return std::exchange(CurrentAssertionHook(), std::move(hook));
-}
+AssertionHook SetAssertionHook(AssertionHook hook) { return std::exchange(CurrentAssertionHook(), std::move(hook)); }
 
 TColor MixColors(TColor c1, TColor c2, int a) {
   const Rgb first = Channels(fw::ColorToRGB(c1));
   const Rgb second = Channels(fw::ColorToRGB(c2));
   const std::int64_t scale = a < 100 ? 100 : 1000;
   auto mix = [&](int x, int y) {
-    const std::int64_t value =
-        (std::int64_t{x} * a + std::int64_t{y} * (scale - a) + scale / 2) / scale;
+    const std::int64_t value = (std::int64_t{x} * a + std::int64_t{y} * (scale - a) + scale / 2) / scale;
     return static_cast<int>(value & 0xFF);
   };
-  return Combine(mix(first.red, second.red), mix(first.green, second.green),
-                 mix(first.blue, second.blue));
+  return Combine(mix(first.red, second.red), mix(first.green, second.green), mix(first.blue, second.blue));
 }
 
 void ReplaceKeyColor(fw::TBitmap& bitmap, TColor color) {
@@ -117,9 +107,7 @@ void ReplaceKeyColor(fw::TBitmap& bitmap, TColor color) {
 }
 
 void MirrorBitmap(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Width(), bitmap.Height(), [](int x, int y, int width, int) {
-    return Point{width - 1 - x, y};
-  });
+  Remap(bitmap, bitmap.Width(), bitmap.Height(), [](int x, int y, int width, int) { return Point{width - 1 - x, y}; });
 }
 
 void FlipBitmap(fw::TBitmap& bitmap) {
@@ -129,9 +117,7 @@ void FlipBitmap(fw::TBitmap& bitmap) {
 }
 
 void RotateBitmapLeft(fw::TBitmap& bitmap) {
-  Remap(bitmap, bitmap.Height(), bitmap.Width(), [](int x, int y, int width, int) {
-    return Point{width - 1 - y, x};
-  });
+  Remap(bitmap, bitmap.Height(), bitmap.Width(), [](int x, int y, int width, int) { return Point{width - 1 - y, x}; });
 }
 
 void RotateBitmapRight(fw::TBitmap& bitmap) {
@@ -183,8 +169,7 @@ int MakeGradient(int count, TColor c1, TColor c2) {
     return start + static_cast<int>((std::int64_t{i} * difference + half) / steps);
   };
   for (int i = 0; i < count; ++i) {
-    ramp[i] = Combine(channel(from.red, d_red, i), channel(from.green, d_green, i),
-                      channel(from.blue, d_blue, i));
+    ramp[i] = Combine(channel(from.red, d_red, i), channel(from.green, d_green, i), channel(from.blue, d_blue, i));
   }
   return slot;
 }

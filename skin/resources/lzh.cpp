@@ -11,16 +11,11 @@ namespace skin {
 using namespace lzh;
 
 static_assert(kDistance.upper[0x1F] == 0 && kDistance.bits[0x1F] == 3);
-static_assert(kDistance.upper[0x20] == 1 && kDistance.upper[0x4F] == 3 &&
-              kDistance.bits[0x4F] == 4);
-static_assert(kDistance.upper[0x50] == 4 && kDistance.upper[0x8F] == 11 &&
-              kDistance.bits[0x8F] == 5);
-static_assert(kDistance.upper[0x90] == 12 && kDistance.upper[0xBF] == 23 &&
-              kDistance.bits[0xBF] == 6);
-static_assert(kDistance.upper[0xC0] == 24 && kDistance.upper[0xEF] == 47 &&
-              kDistance.bits[0xEF] == 7);
-static_assert(kDistance.upper[0xF0] == 48 && kDistance.upper[0xFF] == 63 &&
-              kDistance.bits[0xFF] == 8);
+static_assert(kDistance.upper[0x20] == 1 && kDistance.upper[0x4F] == 3 && kDistance.bits[0x4F] == 4);
+static_assert(kDistance.upper[0x50] == 4 && kDistance.upper[0x8F] == 11 && kDistance.bits[0x8F] == 5);
+static_assert(kDistance.upper[0x90] == 12 && kDistance.upper[0xBF] == 23 && kDistance.bits[0xBF] == 6);
+static_assert(kDistance.upper[0xC0] == 24 && kDistance.upper[0xEF] == 47 && kDistance.bits[0xEF] == 7);
+static_assert(kDistance.upper[0xF0] == 48 && kDistance.upper[0xFF] == 63 && kDistance.bits[0xFF] == 8);
 
 TLZH::TLZH() = default;
 TLZH::~TLZH() = default;

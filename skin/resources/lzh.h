@@ -14,13 +14,13 @@
 namespace skin {
 
 namespace lzh {
-inline constexpr int N = 4096;                        // ring buffer size
-inline constexpr int F = 60;                          // longest match
-inline constexpr int THRESHOLD = 2;                   // a match codes at least 3 bytes
-inline constexpr int N_CHAR = 256 - THRESHOLD + F;    // 314 symbols: literals, then lengths
-inline constexpr int T = N_CHAR * 2 - 1;              // 627 nodes of the Huffman tree
-inline constexpr int R = T - 1;                       // position of the root
-inline constexpr unsigned MAX_FREQ = 0x8000;          // root frequency that halves the tree
+inline constexpr int N = 4096;                      // ring buffer size
+inline constexpr int F = 60;                        // longest match
+inline constexpr int THRESHOLD = 2;                 // a match codes at least 3 bytes
+inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols: literals, then lengths
+inline constexpr int T = N_CHAR * 2 - 1;            // 627 nodes of the Huffman tree
+inline constexpr int R = T - 1;                     // position of the root
+inline constexpr unsigned MAX_FREQ = 0x8000;        // root frequency that halves the tree
 
 // Decoding of a distance's upper 6 bits from the first 8 coded bits: the upper bits, and how
 // many bits the whole distance occupies. Built from the ranges of the fixed code: codes of 3 bits
@@ -35,8 +35,7 @@ constexpr DistanceTables MakeDistanceTables() {
     int first_code, values, codes_per_value, bits;
   };
   constexpr Range kRanges[] = {
-      {0x00, 1, 32, 3}, {0x20, 3, 16, 4}, {0x50, 8, 8, 5},
-      {0x90, 12, 4, 6}, {0xC0, 24, 2, 7}, {0xF0, 16, 1, 8},
+      {0x00, 1, 32, 3}, {0x20, 3, 16, 4}, {0x50, 8, 8, 5}, {0x90, 12, 4, 6}, {0xC0, 24, 2, 7}, {0xF0, 16, 1, 8},
   };
   DistanceTables tables;
   int upper = 0;
@@ -62,8 +61,7 @@ class ElzhException : public std::runtime_error {
 };
 
 inline constexpr const char* kLzhNoMemoryMessage = "LZH : Cannot get memory for dictionary tables";
-inline constexpr const char* kLzhFreeFailedMessage =
-    "LZH : Error freeing memory for dictionary tables";
+inline constexpr const char* kLzhFreeFailedMessage = "LZH : Error freeing memory for dictionary tables";
 
 class TLZH {
  public:
@@ -97,9 +95,9 @@ class TLZH {
  private:
   struct Tables {
     std::array<uint8_t, lzh::N + lzh::F - 1> TextBuf;  // only the first N bytes are addressed
-    std::array<uint16_t, lzh::T + 1> Freq;  // Freq[T] is a sentinel above every frequency
-    std::array<int16_t, lzh::T + lzh::N_CHAR> Prnt;  // Prnt[T + c]: position of symbol c's leaf
-    std::array<int16_t, lzh::T> Son;  // T or more marks a leaf of symbol Son - T
+    std::array<uint16_t, lzh::T + 1> Freq;             // Freq[T] is a sentinel above every frequency
+    std::array<int16_t, lzh::T + lzh::N_CHAR> Prnt;    // Prnt[T + c]: position of symbol c's leaf
+    std::array<int16_t, lzh::T> Son;                   // T or more marks a leaf of symbol Son - T
   };
 
   void InitTables();

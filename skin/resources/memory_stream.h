@@ -18,9 +18,7 @@ class TMemoryStream {
 
   [[nodiscard]] size_t Size() const noexcept { return data_.size(); }
   [[nodiscard]] size_t Position() const noexcept { return position_; }
-  [[nodiscard]] size_t Remaining() const noexcept {
-    return position_ < data_.size() ? data_.size() - position_ : 0;
-  }
+  [[nodiscard]] size_t Remaining() const noexcept { return position_ < data_.size() ? data_.size() - position_ : 0; }
   // The position may lie beyond the end: reads there give nothing, a write fills the gap with 0.
   void SetPosition(size_t position) noexcept { position_ = position; }
 

@@ -20,9 +20,7 @@ TextEqualIgnoreCaseHook& TextEqualHook() {
 
 }  // namespace
 
-MessageDialogHook SetMessageDialogHook(MessageDialogHook hook) {
-  return std::exchange(MessageHook(), std::move(hook));
-}
+MessageDialogHook SetMessageDialogHook(MessageDialogHook hook) { return std::exchange(MessageHook(), std::move(hook)); }
 
 TextEqualIgnoreCaseHook SetTextEqualIgnoreCaseHook(TextEqualIgnoreCaseHook hook) {
   return std::exchange(TextEqualHook(), std::move(hook));

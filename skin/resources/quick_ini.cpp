@@ -67,8 +67,7 @@ std::string_view TQuickIni::ValueOfLine(std::string_view Line, std::string_view 
   return TrimControls(Line.substr(equals + 1));
 }
 
-std::string TQuickIni::ReadString(std::string_view Section, std::string_view Ident,
-                                  std::string_view Default) const {
+std::string TQuickIni::ReadString(std::string_view Section, std::string_view Ident, std::string_view Default) const {
   if (lines_.empty()) return std::string(Default);
   const int32_t header = SectionIndex(Section);
   if (header < 0) return std::string(Default);
@@ -84,8 +83,7 @@ std::string TQuickIni::ReadString(std::string_view Section, std::string_view Ide
   return std::string(Default);
 }
 
-int32_t TQuickIni::ReadInteger(std::string_view Section, std::string_view Ident,
-                               int32_t Default) const {
+int32_t TQuickIni::ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const {
   std::string text = ReadString(Section, Ident, "");
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
     text.replace(0, 2, "$");

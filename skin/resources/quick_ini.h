@@ -14,8 +14,8 @@ namespace skin {
 class TQuickIni {
  public:
   struct SectionEntry {
-    std::string Text;   // the header line, trimmed, brackets included
-    int32_t Position;   // where that line is in Lines
+    std::string Text;  // the header line, trimmed, brackets included
+    int32_t Position;  // where that line is in Lines
   };
 
   // Parses the bytes from the stream's position to its end, replacing what was held. A NUL byte
@@ -27,8 +27,7 @@ class TQuickIni {
   // missing. Only the key's first line in the section counts.
   [[nodiscard]] std::string ReadString(std::string_view Section, std::string_view Ident,
                                        std::string_view Default) const;
-  [[nodiscard]] int32_t ReadInteger(std::string_view Section, std::string_view Ident,
-                                    int32_t Default) const;
+  [[nodiscard]] int32_t ReadInteger(std::string_view Section, std::string_view Ident, int32_t Default) const;
   // Replaces the contents of `Strings` with the section names, brackets and blanks removed, in
   // text order. `Strings` must be given.
   void ReadSections(std::vector<std::string>* Strings) const;

@@ -87,8 +87,8 @@ bool TSkinReader::ReadArchive(TMemoryStream& Source) {
   size_t pos = 16 + *skipped;
   if (pos > bytes.size()) return false;
   if (NameBytes < 0 || static_cast<size_t>(NameBytes) > bytes.size() - pos) return false;
-  const std::string name_list = AsciiLowerCase(
-      {reinterpret_cast<const char*>(bytes.data()) + pos, static_cast<size_t>(NameBytes)});
+  const std::string name_list =
+      AsciiLowerCase({reinterpret_cast<const char*>(bytes.data()) + pos, static_cast<size_t>(NameBytes)});
   pos += static_cast<size_t>(NameBytes);
 
   std::vector<std::string> names;
@@ -136,8 +136,7 @@ void TSkinReader::GetEntry(std::string_view Name, TMemoryStream& Target) const {
   }
 }
 
-void TSkinReader::FindEntry(std::string_view Part, TMemoryStream& Target,
-                            std::string& FoundName) const {
+void TSkinReader::FindEntry(std::string_view Part, TMemoryStream& Target, std::string& FoundName) const {
   Target.Clear();
   for (int32_t i = 0; i < EntryCount; ++i) {
     const std::string& name = EntryNames[static_cast<size_t>(i)];

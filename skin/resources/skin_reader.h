@@ -18,8 +18,7 @@
 namespace skin {
 
 // Shown once when a skin file's format version is not one this reader knows.
-inline constexpr const char* kOlderSkinFileMessage =
-    "This is Older Skin File\rPlease update to new version !";
+inline constexpr const char* kOlderSkinFileMessage = "This is Older Skin File\rPlease update to new version !";
 
 class TSkinReader {
  public:

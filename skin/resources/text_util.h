@@ -7,9 +7,7 @@
 
 namespace skin {
 
-constexpr char AsciiLower(char c) noexcept {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+constexpr char AsciiLower(char c) noexcept { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 inline std::string AsciiLowerCase(std::string_view text) {
   std::string result(text);

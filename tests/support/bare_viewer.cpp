@@ -7,6 +7,8 @@
 // With the argument --self-repair it also watches the chain and rejoins it as Pastelle does, and
 // rejoins at once when it receives the registered message kRejoinNowMessage: a Pastelle-like
 // second viewer for the tests of two viewers repairing the chain together.
+#include "tests/support/bare_viewer.h"
+
 #include <windows.h>
 
 #include <commctrl.h>
@@ -14,7 +16,6 @@
 #include <cstring>
 
 #include "app/viewer_chain.h"
-#include "tests/support/bare_viewer.h"
 
 namespace {
 

@@ -2,9 +2,10 @@
 // subclass's lifetime, the table comparison and its report.
 #include "tests/support/message_recorder.h"
 
+#include <windows.h>
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,7 @@
 // The expected-sequence tables proven on plain windows, before any skinner uses them.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>

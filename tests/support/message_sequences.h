@@ -350,8 +350,7 @@ inline constexpr ExpectedMessage kActivateBelowSkinner[] = {
 // SetWindowPos(SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE): the
 // client is recalculated, the frame painted by the skinner.
 inline constexpr ExpectedMessage kFrameChangedBelowSkinner[] = {
-    {WM_WINDOWPOSCHANGING, kSent | kWParam,
-     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE},
+    {WM_WINDOWPOSCHANGING, kSent | kWParam, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE},
     {WM_NCCALCSIZE, kSent | kWParam, TRUE},
     {WM_GETTEXT, kSent},
     {WM_ERASEBKGND, kSent | kOptional},

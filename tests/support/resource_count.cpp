@@ -1,6 +1,7 @@
 #include "tests/support/resource_count.h"
 
 #include <windows.h>
+
 #include <winternl.h>
 
 #include <cstddef>
@@ -39,11 +40,10 @@ constexpr unsigned kLastUserHandle = 0xFFEF;
 
 const std::byte* ProcessEnvironmentBlock() {
   using QueryFn = LONG(WINAPI*)(HANDLE, PROCESSINFOCLASS, void*, ULONG, ULONG*);
-  const auto query = reinterpret_cast<QueryFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
+  const auto query = reinterpret_cast<QueryFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryInformationProcess")));
   PROCESS_BASIC_INFORMATION basic{};
-  if (!query ||
-      query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr)) {
+  if (!query || query(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic, nullptr)) {
     return nullptr;
   }
   return reinterpret_cast<const std::byte*>(basic.PebBaseAddress);
@@ -72,10 +72,9 @@ bool WineGdiLayoutHolds(const WineGdiSlot* table) {
   if (!brush) return false;
   const auto handle = reinterpret_cast<std::uintptr_t>(brush);
   const WineGdiSlot& slot = table[handle & 0xFFFF];
-  const std::uint16_t unique =
-      static_cast<std::uint16_t>(slot.ext_type_and_stock | (slot.generation << 8));
-  const bool fresh_ok = slot.type != 0 && unique == ((handle >> 16) & 0xFFFF) &&
-                        !(slot.ext_type_and_stock & kStockFlag);
+  const std::uint16_t unique = static_cast<std::uint16_t>(slot.ext_type_and_stock | (slot.generation << 8));
+  const bool fresh_ok =
+      slot.type != 0 && unique == ((handle >> 16) & 0xFFFF) && !(slot.ext_type_and_stock & kStockFlag);
   DeleteObject(brush);
   const bool freed_ok = table[handle & 0xFFFF].type == 0;
   const auto stock = reinterpret_cast<std::uintptr_t>(GetStockObject(WHITE_BRUSH));
@@ -135,8 +134,8 @@ using CursorFrameInfoFn = HCURSOR(WINAPI*)(HCURSOR, DWORD, DWORD, DWORD*, DWORD*
 // Menus, icons, cursors and accelerator tables live in this process's USER handle slots; probing
 // every slot with a handle of generation 0 finds them without creating anything.
 unsigned CountWineUserSlots() {
-  static const auto cursor_frame_info = reinterpret_cast<CursorFrameInfoFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetCursorFrameInfo")));
+  static const auto cursor_frame_info = reinterpret_cast<CursorFrameInfoFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetCursorFrameInfo")));
   unsigned count = 0;
   for (unsigned low = kFirstUserHandle; low <= kLastUserHandle; low += 2) {
     const auto value = static_cast<std::uintptr_t>(low);

@@ -1,7 +1,8 @@
 #include "tests/support/resource_count.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <vector>
@@ -62,17 +63,13 @@ TEST(ResourceCount, UserCountFollowsMenusWindowsIconsAndAccelerators) {
   EXPECT_EQ(CountUserObjects(), before);
 
   // While a thread has windows it also has an input-method window: keep one window throughout.
-  HWND anchor =
-      CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  HWND anchor = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   const auto with_ime = CountUserObjects();
   ASSERT_TRUE(with_ime.has_value());
 
-  HWND parent = CreateWindowExW(0, L"STATIC", L"counted", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                nullptr, nullptr);
-  HWND child =
-      CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent, nullptr, nullptr, nullptr);
-  HWND message_only =
-      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  HWND parent = CreateWindowExW(0, L"STATIC", L"counted", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  HWND child = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, parent, nullptr, nullptr, nullptr);
+  HWND message_only = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
   ASSERT_TRUE(parent && child && message_only);
   EXPECT_EQ(CountUserObjects(), *with_ime + 3);
   DestroyWindow(message_only);

@@ -1,7 +1,8 @@
 #include "tests/support/window_render.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include "framework/handles.h"
 #include "skin/core/skin_messages.h"

@@ -7,10 +7,10 @@
 #include "framework/registry.h"
 #include "skin/core/skin_manage.h"
 #include "skin/core/skin_messages.h"
+#include "tools/gallery/controls_form.h"
 #include "tools/gallery/image_file.h"
 #include "tools/gallery/page_registry.h"
 #include "tools/gallery/page_support.h"
-#include "tools/gallery/controls_form.h"
 #include "tools/gallery/sample_form.h"
 #include "tools/gallery/window_snapshot.h"
 

@@ -10,10 +10,10 @@
 namespace lzhuf {
 namespace {
 
-constexpr int N = 4096;        // ring buffer size
-constexpr int F = 60;          // longest match
-constexpr int THRESHOLD = 2;   // a match codes at least THRESHOLD + 1 bytes
-constexpr int NIL = N;         // "no node" in the search trees
+constexpr int N = 4096;                      // ring buffer size
+constexpr int F = 60;                        // longest match
+constexpr int THRESHOLD = 2;                 // a match codes at least THRESHOLD + 1 bytes
+constexpr int NIL = N;                       // "no node" in the search trees
 constexpr int N_CHAR = 256 - THRESHOLD + F;  // literals and match lengths
 constexpr int T = N_CHAR * 2 - 1;            // nodes of the Huffman tree
 constexpr int R = T - 1;                     // position of the root
@@ -21,10 +21,8 @@ constexpr unsigned MAX_FREQ = 0x8000;        // the tree is halved when the root
 
 // Code of the upper 6 bits of a distance: bit length and the code, left-aligned in a byte.
 constexpr std::array<uint8_t, 64> kPositionLength = {
-    3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6,
-    6, 6, 6, 6, 6, 6, 6, 6, 7, 7, 7, 7, 7, 7, 7, 7,
-    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7,
-    8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8,
+    3, 4, 4, 4, 5, 5, 5, 5, 5, 5, 5, 5, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 7, 7, 7, 7, 7, 7, 7, 7,
+    7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8, 8,
 };
 constexpr std::array<uint8_t, 64> kPositionCode = {
     0x00, 0x20, 0x30, 0x40, 0x50, 0x58, 0x60, 0x68, 0x70, 0x78, 0x80, 0x88, 0x90, 0x94, 0x98, 0x9C,

@@ -14,8 +14,8 @@ namespace skinart {
 
 // The skin folder holds the definition and the 36 bitmaps.
 struct DefaultSkinProducts : PackedSkin {
-  std::vector<uint8_t> stream;            // stored-skin property data (length + skin file)
-  std::string stream_hex;                 // the same as form description text
+  std::vector<uint8_t> stream;             // stored-skin property data (length + skin file)
+  std::string stream_hex;                  // the same as form description text
   std::vector<NamedFile> program_bitmaps;  // skinkitmenu.bmp, track.bmp, trackvert.bmp
 };
 

@@ -37,34 +37,39 @@ Image Strip(int frames, int width, int height) { return Image(frames * width, he
 BoxStyle ControlStyle(State state) {
   switch (state) {
     case State::kNormal:
-      return {m::kBorderNormal, MakeRgb(66, 72, 96), MakeRgb(56, 62, 84), MakeRgb(47, 52, 72),
-              MakeRgb(86, 94, 124), std::nullopt};
+      return {m::kBorderNormal,    MakeRgb(66, 72, 96),  MakeRgb(56, 62, 84),
+              MakeRgb(47, 52, 72), MakeRgb(86, 94, 124), std::nullopt};
     case State::kHot:
-      return {m::kBorderHot, MakeRgb(82, 92, 128), MakeRgb(70, 80, 114), MakeRgb(60, 68, 100),
-              MakeRgb(110, 122, 164), std::nullopt};
+      return {m::kBorderHot,        MakeRgb(82, 92, 128),   MakeRgb(70, 80, 114),
+              MakeRgb(60, 68, 100), MakeRgb(110, 122, 164), std::nullopt};
     case State::kPressed:
-      return {m::kBorderPressed, MakeRgb(32, 37, 60), MakeRgb(40, 47, 78), MakeRgb(48, 57, 96), std::nullopt,
-              std::nullopt};
+      return {m::kBorderPressed,   MakeRgb(32, 37, 60), MakeRgb(40, 47, 78),
+              MakeRgb(48, 57, 96), std::nullopt,        std::nullopt};
     case State::kDisabled:
-      return {m::kBorderDisabled, MakeRgb(44, 47, 60), MakeRgb(42, 45, 58), MakeRgb(40, 43, 56), std::nullopt,
-              std::nullopt};
+      return {m::kBorderDisabled,  MakeRgb(44, 47, 60), MakeRgb(42, 45, 58),
+              MakeRgb(40, 43, 56), std::nullopt,        std::nullopt};
     case State::kFocused:
-      return {m::kAccent, MakeRgb(66, 72, 96), MakeRgb(56, 62, 84), MakeRgb(47, 52, 72), std::nullopt,
-              MakeRgb(70, 84, 168)};
+      return {m::kAccent,          MakeRgb(66, 72, 96), MakeRgb(56, 62, 84),
+              MakeRgb(47, 52, 72), std::nullopt,        MakeRgb(70, 84, 168)};
     case State::kInactive:
-      return {m::kBorderInactive, MakeRgb(48, 51, 64), MakeRgb(44, 47, 60), MakeRgb(40, 43, 55),
-              MakeRgb(56, 60, 74), std::nullopt};
+      return {m::kBorderInactive,  MakeRgb(48, 51, 64), MakeRgb(44, 47, 60),
+              MakeRgb(40, 43, 55), MakeRgb(56, 60, 74), std::nullopt};
   }
   return {};
 }
 
 Rgb GlyphColour(State state) {
   switch (state) {
-    case State::kHot: return m::kGlyphHot;
-    case State::kPressed: return m::kGlyphPressed;
-    case State::kDisabled: return m::kGlyphDisabled;
-    case State::kInactive: return m::kGlyphInactive;
-    default: return m::kGlyphNormal;
+    case State::kHot:
+      return m::kGlyphHot;
+    case State::kPressed:
+      return m::kGlyphPressed;
+    case State::kDisabled:
+      return m::kGlyphDisabled;
+    case State::kInactive:
+      return m::kGlyphInactive;
+    default:
+      return m::kGlyphNormal;
   }
 }
 
@@ -72,17 +77,17 @@ Rgb GlyphColour(State state) {
 BoxStyle ScrollStyle(State state) {
   switch (state) {
     case State::kHot:
-      return {m::kBorderHot, MakeRgb(66, 74, 104), MakeRgb(58, 66, 94), MakeRgb(52, 59, 86), std::nullopt,
-              std::nullopt};
+      return {m::kBorderHot,       MakeRgb(66, 74, 104), MakeRgb(58, 66, 94),
+              MakeRgb(52, 59, 86), std::nullopt,         std::nullopt};
     case State::kPressed:
-      return {m::kBorderPressed, MakeRgb(40, 48, 96), MakeRgb(45, 54, 106), MakeRgb(50, 60, 116), std::nullopt,
-              std::nullopt};
+      return {m::kBorderPressed,    MakeRgb(40, 48, 96), MakeRgb(45, 54, 106),
+              MakeRgb(50, 60, 116), std::nullopt,        std::nullopt};
     case State::kDisabled:
-      return {MakeRgb(44, 47, 60), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51), std::nullopt,
-              std::nullopt};
+      return {MakeRgb(44, 47, 60), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51),
+              MakeRgb(36, 39, 51), std::nullopt,        std::nullopt};
     default:
-      return {MakeRgb(60, 66, 88), MakeRgb(52, 57, 77), MakeRgb(48, 53, 72), MakeRgb(44, 48, 65), std::nullopt,
-              std::nullopt};
+      return {MakeRgb(60, 66, 88), MakeRgb(52, 57, 77), MakeRgb(48, 53, 72),
+              MakeRgb(44, 48, 65), std::nullopt,        std::nullopt};
   }
 }
 
@@ -94,8 +99,7 @@ Image Buttons() {
   static_assert(kStates.size() == B::kCount);
   Image image = Strip(B::kCount, 22, 24);
   for (int i = 0; i < B::kCount; ++i)
-    PaintCutBox(image, FrameRect(i, 22, 24), Corners::All(3), ControlStyle(kStates[static_cast<size_t>(i)]),
-                kMagenta);
+    PaintCutBox(image, FrameRect(i, 22, 24), Corners::All(3), ControlStyle(kStates[static_cast<size_t>(i)]), kMagenta);
   return image;
 }
 
@@ -108,17 +112,16 @@ constexpr std::array kCheckStates = {State::kNormal, State::kHot, State::kPresse
 BoxStyle CheckStyle(State state) {
   switch (state) {
     case State::kHot:
-      return {m::kBorderHot, MakeRgb(34, 38, 56), MakeRgb(38, 43, 62), MakeRgb(42, 48, 70), std::nullopt,
-              std::nullopt};
+      return {m::kBorderHot, MakeRgb(34, 38, 56), MakeRgb(38, 43, 62), MakeRgb(42, 48, 70), std::nullopt, std::nullopt};
     case State::kPressed:
-      return {m::kBorderPressed, MakeRgb(44, 52, 92), MakeRgb(48, 57, 100), MakeRgb(52, 62, 108), std::nullopt,
-              std::nullopt};
+      return {m::kBorderPressed,    MakeRgb(44, 52, 92), MakeRgb(48, 57, 100),
+              MakeRgb(52, 62, 108), std::nullopt,        std::nullopt};
     case State::kDisabled:
-      return {MakeRgb(50, 54, 66), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), std::nullopt,
-              std::nullopt};
+      return {MakeRgb(50, 54, 66), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52),
+              MakeRgb(38, 41, 52), std::nullopt,        std::nullopt};
     default:
-      return {m::kBorderNormal, MakeRgb(28, 31, 43), MakeRgb(32, 35, 48), MakeRgb(36, 40, 54), std::nullopt,
-              std::nullopt};
+      return {m::kBorderNormal,    MakeRgb(28, 31, 43), MakeRgb(32, 35, 48),
+              MakeRgb(36, 40, 54), std::nullopt,        std::nullopt};
   }
 }
 
@@ -126,25 +129,27 @@ BoxStyle CheckStyle(State state) {
 BoxStyle CheckedStyle(State state) {
   switch (state) {
     case State::kHot:
-      return {m::kAccent, MakeRgb(140, 158, 250), MakeRgb(118, 138, 242), MakeRgb(100, 120, 232), std::nullopt,
+      return {m::kAccent,  MakeRgb(140, 158, 250), MakeRgb(118, 138, 242), MakeRgb(100, 120, 232), std::nullopt,
               std::nullopt};
     case State::kPressed:
-      return {m::kAccentDark, MakeRgb(56, 72, 164), MakeRgb(64, 82, 180), MakeRgb(72, 92, 194), std::nullopt,
-              std::nullopt};
+      return {m::kAccentDark,       MakeRgb(56, 72, 164), MakeRgb(64, 82, 180),
+              MakeRgb(72, 92, 194), std::nullopt,         std::nullopt};
     case State::kDisabled:
-      return {MakeRgb(66, 70, 84), MakeRgb(58, 62, 76), MakeRgb(58, 62, 76), MakeRgb(58, 62, 76), std::nullopt,
-              std::nullopt};
+      return {MakeRgb(66, 70, 84), MakeRgb(58, 62, 76), MakeRgb(58, 62, 76),
+              MakeRgb(58, 62, 76), std::nullopt,        std::nullopt};
     default:
-      return {m::kAccentDark, MakeRgb(116, 136, 242), m::kAccent, MakeRgb(80, 100, 212), std::nullopt,
-              std::nullopt};
+      return {m::kAccentDark, MakeRgb(116, 136, 242), m::kAccent, MakeRgb(80, 100, 212), std::nullopt, std::nullopt};
   }
 }
 
 Rgb MarkColour(State state) {
   switch (state) {
-    case State::kPressed: return MakeRgb(214, 220, 242);
-    case State::kDisabled: return MakeRgb(110, 116, 132);
-    default: return kWhite;
+    case State::kPressed:
+      return MakeRgb(214, 220, 242);
+    case State::kDisabled:
+      return MakeRgb(110, 116, 132);
+    default:
+      return kWhite;
   }
 }
 
@@ -162,8 +167,9 @@ Image CheckBox() {
         PaintCheckMark(image, frame.left + 4, 4, MarkColour(state));
         PaintCheckMark(image, frame.left + 4, 5, MarkColour(state));
       } else if (mark == 2) {  // mixed: an accent bar
-        const Rgb bar = state == State::kDisabled ? m::kGlyphDisabled : state == State::kHot ? m::kAccentLight
-                                                                                             : m::kAccent;
+        const Rgb bar = state == State::kDisabled ? m::kGlyphDisabled
+                        : state == State::kHot    ? m::kAccentLight
+                                                  : m::kAccent;
         image.Fill({frame.left + 4, 7, frame.left + 12, 9}, bar);
       }
     }
@@ -199,10 +205,10 @@ Image Progress() {
   // Style 0: frame 1 the empty bar, frame 2 the filled one, nine-sliced to the bar's size.
   using P = skin::ProgressFrames;
   Image image = Strip(P::kFilled, 12, 14);
-  const BoxStyle empty = {MakeRgb(60, 66, 88), m::kTrackEdge, m::kTrackTop, m::kTrackBottom, std::nullopt,
-                          std::nullopt};
-  const BoxStyle filled = {m::kAccentDark, m::kAccentLight, m::kAccent, MakeRgb(70, 90, 206),
-                           MakeRgb(176, 190, 252), std::nullopt};
+  const BoxStyle empty = {MakeRgb(60, 66, 88), m::kTrackEdge, m::kTrackTop,
+                          m::kTrackBottom,     std::nullopt,  std::nullopt};
+  const BoxStyle filled = {m::kAccentDark,       m::kAccentLight,        m::kAccent,
+                           MakeRgb(70, 90, 206), MakeRgb(176, 190, 252), std::nullopt};
   PaintCutBox(image, FrameRect(P::kEmpty - 1, 12, 14), Corners::All(2), empty, kMagenta);
   PaintCutBox(image, FrameRect(P::kFilled - 1, 12, 14), Corners::All(2), filled, kMagenta);
   return image;
@@ -211,8 +217,8 @@ Image Progress() {
 Image ProgressChunk() {
   // One segment of a tiled bar: side by side, their edges make the gaps between them.
   Image image(8, 10, kMagenta);
-  const BoxStyle style = {m::kAccentDark, m::kAccentLight, m::kAccent, MakeRgb(70, 90, 206), std::nullopt,
-                          std::nullopt};
+  const BoxStyle style = {m::kAccentDark,       m::kAccentLight, m::kAccent,
+                          MakeRgb(70, 90, 206), std::nullopt,    std::nullopt};
   PaintCutBox(image, image.Bounds(), Corners::All(1), style, kMagenta);
   return image;
 }
@@ -226,16 +232,13 @@ Image Tabs() {
     bool selected;
   };
   const std::array<TabState, skin::TabFrames::kCount> kStates = {{
-      {{MakeRgb(64, 70, 92), MakeRgb(46, 50, 67), MakeRgb(42, 46, 62), MakeRgb(38, 42, 57), std::nullopt,
-        std::nullopt},
+      {{MakeRgb(64, 70, 92), MakeRgb(46, 50, 67), MakeRgb(42, 46, 62), MakeRgb(38, 42, 57), std::nullopt, std::nullopt},
        false},
-      {{MakeRgb(86, 96, 130), MakeRgb(54, 60, 82), MakeRgb(45, 50, 68), m::kButtonFace, std::nullopt,
-        std::nullopt},
+      {{MakeRgb(86, 96, 130), MakeRgb(54, 60, 82), MakeRgb(45, 50, 68), m::kButtonFace, std::nullopt, std::nullopt},
        true},
       {{m::kBorderHot, MakeRgb(60, 67, 92), MakeRgb(52, 58, 80), MakeRgb(46, 51, 70), std::nullopt, std::nullopt},
        false},
-      {{MakeRgb(50, 54, 66), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), std::nullopt,
-        std::nullopt},
+      {{MakeRgb(50, 54, 66), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), MakeRgb(38, 41, 52), std::nullopt, std::nullopt},
        false},
       {{m::kAccent, MakeRgb(54, 60, 82), MakeRgb(45, 50, 68), m::kButtonFace, std::nullopt, std::nullopt}, true},
   }};
@@ -357,10 +360,14 @@ Image Header() {
 // The scroll track's shades by state.
 TrackShades TrackLook(State state) {
   switch (state) {
-    case State::kPressed: return {m::kTrackEdge, MakeRgb(26, 31, 54), MakeRgb(32, 38, 64)};
-    case State::kDisabled: return {MakeRgb(34, 37, 48), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51)};
-    case State::kHot: return {m::kTrackEdge, MakeRgb(36, 40, 55), MakeRgb(44, 48, 65)};
-    default: return {m::kTrackEdge, m::kTrackTop, m::kTrackBottom};
+    case State::kPressed:
+      return {m::kTrackEdge, MakeRgb(26, 31, 54), MakeRgb(32, 38, 64)};
+    case State::kDisabled:
+      return {MakeRgb(34, 37, 48), MakeRgb(36, 39, 51), MakeRgb(36, 39, 51)};
+    case State::kHot:
+      return {m::kTrackEdge, MakeRgb(36, 40, 55), MakeRgb(44, 48, 65)};
+    default:
+      return {m::kTrackEdge, m::kTrackTop, m::kTrackBottom};
   }
 }
 
@@ -437,12 +444,14 @@ Image MenuItem() {
   image.HorizontalLine(separator + 4, separator + kSize - 5, 15, m::kButtonShadow);
   image.HorizontalLine(separator + 4, separator + kSize - 5, 16, MakeRgb(66, 72, 96));
   const std::array<std::pair<int, BoxStyle>, 3> kHighlights = {{
-      {Mi::kPressed, {m::kAccentDark, MakeRgb(46, 58, 136), MakeRgb(50, 63, 146), MakeRgb(54, 68, 156),
-                      std::nullopt, std::nullopt}},
-      {Mi::kSelected, {MakeRgb(58, 74, 170), MakeRgb(96, 116, 222), m::kHilight, MakeRgb(66, 84, 186),
-                       MakeRgb(122, 140, 236), std::nullopt}},
-      {Mi::kDisabled, {MakeRgb(72, 76, 92), MakeRgb(60, 64, 78), MakeRgb(58, 62, 76), MakeRgb(56, 60, 74),
-                       std::nullopt, std::nullopt}},
+      {Mi::kPressed,
+       {m::kAccentDark, MakeRgb(46, 58, 136), MakeRgb(50, 63, 146), MakeRgb(54, 68, 156), std::nullopt, std::nullopt}},
+      {Mi::kSelected,
+       {MakeRgb(58, 74, 170), MakeRgb(96, 116, 222), m::kHilight, MakeRgb(66, 84, 186), MakeRgb(122, 140, 236),
+        std::nullopt}},
+      {Mi::kDisabled,
+       {MakeRgb(72, 76, 92), MakeRgb(60, 64, 78), MakeRgb(58, 62, 76), MakeRgb(56, 60, 74), std::nullopt,
+        std::nullopt}},
   }};
   for (const auto& [frame, style] : kHighlights)
     PaintCutBox(image, FrameRect(frame - 1, kSize, kSize), Corners::All(2), style, kMagenta);
@@ -452,16 +461,19 @@ Image MenuItem() {
 // --- Track bars --------------------------------------------------------------------------------
 
 // Frames: flat (no focus), normal (what the engine draws), hot, pressed, disabled.
-constexpr std::array kThumbStates = {State::kInactive, State::kNormal, State::kHot, State::kPressed,
-                                     State::kDisabled};
+constexpr std::array kThumbStates = {State::kInactive, State::kNormal, State::kHot, State::kPressed, State::kDisabled};
 static_assert(kThumbStates.size() == skin::TrackThumbFrames::kCount);
 
 Rgb ThumbGripColour(State state) {
   switch (state) {
-    case State::kHot: return m::kAccentLight;
-    case State::kPressed: return m::kBorderPressed;
-    case State::kDisabled: return m::kBorderDisabled;
-    default: return MakeRgb(110, 118, 146);
+    case State::kHot:
+      return m::kAccentLight;
+    case State::kPressed:
+      return m::kBorderPressed;
+    case State::kDisabled:
+      return m::kBorderDisabled;
+    default:
+      return MakeRgb(110, 118, 146);
   }
 }
 
@@ -535,17 +547,14 @@ std::array<CaptionButtonLook, skin::CaptionButtonFrames::kCount> CaptionButtonLo
       {{MakeRgb(72, 80, 106), MakeRgb(60, 66, 90), MakeRgb(52, 58, 80), MakeRgb(46, 51, 70), MakeRgb(80, 88, 116),
         std::nullopt},
        m::kGlyphNormal},
-      {{m::kAccentDark, MakeRgb(44, 56, 140), MakeRgb(52, 66, 160), MakeRgb(60, 76, 178), std::nullopt,
-        std::nullopt},
+      {{m::kAccentDark, MakeRgb(44, 56, 140), MakeRgb(52, 66, 160), MakeRgb(60, 76, 178), std::nullopt, std::nullopt},
        MakeRgb(196, 206, 240)},
-      {{m::kBorderHot, MakeRgb(116, 136, 244), MakeRgb(94, 114, 228), MakeRgb(80, 100, 214),
-        MakeRgb(160, 176, 252), std::nullopt},
+      {{m::kBorderHot, MakeRgb(116, 136, 244), MakeRgb(94, 114, 228), MakeRgb(80, 100, 214), MakeRgb(160, 176, 252),
+        std::nullopt},
        m::kGlyphHot},
-      {{MakeRgb(56, 60, 74), MakeRgb(46, 49, 62), MakeRgb(42, 45, 57), MakeRgb(39, 42, 53), std::nullopt,
-        std::nullopt},
+      {{MakeRgb(56, 60, 74), MakeRgb(46, 49, 62), MakeRgb(42, 45, 57), MakeRgb(39, 42, 53), std::nullopt, std::nullopt},
        m::kGlyphInactive},
-      {{MakeRgb(50, 54, 67), MakeRgb(40, 43, 55), MakeRgb(40, 43, 55), MakeRgb(40, 43, 55), std::nullopt,
-        std::nullopt},
+      {{MakeRgb(50, 54, 67), MakeRgb(40, 43, 55), MakeRgb(40, 43, 55), MakeRgb(40, 43, 55), std::nullopt, std::nullopt},
        m::kGlyphDisabled},
       {{MakeRgb(92, 98, 122), MakeRgb(64, 68, 86), MakeRgb(57, 61, 77), MakeRgb(52, 56, 71), MakeRgb(84, 90, 112),
         std::nullopt},
@@ -553,12 +562,11 @@ std::array<CaptionButtonLook, skin::CaptionButtonFrames::kCount> CaptionButtonLo
   }};
   if (symbol == Symbol::kClose) {
     using F = skin::CaptionButtonFrames;
-    looks[F::kPressed - 1] = {{m::kCloseDark, MakeRgb(132, 30, 40), MakeRgb(146, 36, 46), MakeRgb(160, 42, 52),
-                               std::nullopt, std::nullopt},
-                              MakeRgb(240, 206, 210)};
-    looks[F::kHot - 1] = {{m::kCloseDark, m::kCloseLight, MakeRgb(222, 78, 86), m::kClose,
-                           MakeRgb(250, 160, 164), std::nullopt},
-                          kWhite};
+    looks[F::kPressed - 1] = {
+        {m::kCloseDark, MakeRgb(132, 30, 40), MakeRgb(146, 36, 46), MakeRgb(160, 42, 52), std::nullopt, std::nullopt},
+        MakeRgb(240, 206, 210)};
+    looks[F::kHot - 1] = {
+        {m::kCloseDark, m::kCloseLight, MakeRgb(222, 78, 86), m::kClose, MakeRgb(250, 160, 164), std::nullopt}, kWhite};
   }
   return looks;
 }
@@ -594,7 +602,8 @@ Image MenuButton() {
   const std::array<Rgb, F::kShortCount> kGlyphs = {m::kGlyphNormal, MakeRgb(196, 206, 240), m::kGlyphHot};
   for (int i = 0; i < F::kShortCount; ++i) {
     const Rect frame = FrameRect(i, place.width, place.height);
-    if (kBoxes[static_cast<size_t>(i)]) PaintCutBox(image, frame, Corners::All(3), *kBoxes[static_cast<size_t>(i)], kMagenta);
+    if (kBoxes[static_cast<size_t>(i)])
+      PaintCutBox(image, frame, Corners::All(3), *kBoxes[static_cast<size_t>(i)], kMagenta);
     const int shift = i + 1 == F::kPressed ? 1 : 0;
     for (int bar = 0; bar < 3; ++bar)
       image.Fill({frame.left + 5 + shift, 4 + 4 * bar + shift, frame.left + 15 + shift, 6 + 4 * bar + shift},
@@ -647,19 +656,24 @@ Image SpinArrows(bool horizontal) {
 
 // --- Window frame ------------------------------------------------------------------------------
 
-constexpr FrameColours kActiveFrame = {
-    m::kButtonDkShadow,   MakeRgb(74, 82, 110), MakeRgb(52, 58, 80), MakeRgb(41, 46, 64),
-    MakeRgb(34, 38, 53),  m::kAccent,           MakeRgb(36, 40, 55), m::kButtonShadow};
-constexpr FrameColours kInactiveFrame = {
-    MakeRgb(26, 28, 36),  MakeRgb(58, 61, 74),  MakeRgb(45, 47, 57), MakeRgb(40, 42, 51),
-    MakeRgb(36, 38, 46),  MakeRgb(54, 57, 70),  MakeRgb(38, 40, 49), MakeRgb(28, 30, 38)};
+constexpr FrameColours kActiveFrame = {m::kButtonDkShadow,  MakeRgb(74, 82, 110), MakeRgb(52, 58, 80),
+                                       MakeRgb(41, 46, 64), MakeRgb(34, 38, 53),  m::kAccent,
+                                       MakeRgb(36, 40, 55), m::kButtonShadow};
+constexpr FrameColours kInactiveFrame = {MakeRgb(26, 28, 36), MakeRgb(58, 61, 74), MakeRgb(45, 47, 57),
+                                         MakeRgb(40, 42, 51), MakeRgb(36, 38, 46), MakeRgb(54, 57, 70),
+                                         MakeRgb(38, 40, 49), MakeRgb(28, 30, 38)};
 
 // The design window the border pieces are cut from: top corners cut off, bottom corners rounded.
 constexpr int kWindowWidth = 480, kWindowHeight = 120;
 
 BorderPieces WindowBorders() {
-  const WindowShape shape = {kWindowWidth, kWindowHeight, m::kBorderLeft, m::kCaptionHeight, m::kBorderRight,
-                             m::kBorderBottom, [](int x, int y) {
+  const WindowShape shape = {kWindowWidth,
+                             kWindowHeight,
+                             m::kBorderLeft,
+                             m::kCaptionHeight,
+                             m::kBorderRight,
+                             m::kBorderBottom,
+                             [](int x, int y) {
                                return InsideCutBox(x, y, kWindowWidth, kWindowHeight, Corners::Top(m::kTopCornerCut)) &&
                                       InsideRoundedBox(x, y, kWindowWidth, kWindowHeight,
                                                        Corners::Bottom(m::kBottomCornerRadius));
@@ -674,10 +688,8 @@ Image CaptionTextBack() {
   constexpr int kMiddle = 2, kWidth = m::kTextBackLeft + kMiddle + m::kTextBackRight;
   constexpr int kTop = 7, kBottom = 25, kRadius = (kBottom - kTop) / 2;
   const std::array<BoxStyle, A::kCount> kPlates = {{
-      {MakeRgb(66, 74, 102), MakeRgb(22, 25, 36), MakeRgb(24, 27, 38), MakeRgb(26, 29, 41), std::nullopt,
-       std::nullopt},
-      {MakeRgb(54, 57, 69), MakeRgb(34, 36, 45), MakeRgb(35, 37, 46), MakeRgb(36, 38, 47), std::nullopt,
-       std::nullopt},
+      {MakeRgb(66, 74, 102), MakeRgb(22, 25, 36), MakeRgb(24, 27, 38), MakeRgb(26, 29, 41), std::nullopt, std::nullopt},
+      {MakeRgb(54, 57, 69), MakeRgb(34, 36, 45), MakeRgb(35, 37, 46), MakeRgb(36, 38, 47), std::nullopt, std::nullopt},
   }};
   Image image = Strip(A::kCount, kWidth, m::kCaptionHeight);
   for (int i = 0; i < A::kCount; ++i)

@@ -74,7 +74,8 @@ std::vector<DefinitionSection> Sections() {
                  {"Trans=1", "CheckButton=midnight__CheckBox.bmp", "RadioButton=midnight__RadioButton.bmp",
                   ColourKey("NormalColour2", m::kButtonText), ColourKey("MouseOverColour2", m::kButtonTextHot),
                   ColourKey("PressedColour2", m::kButtonTextPressed)}))},
-      {"Progress", Join({"Bitmap=midnight__Progress.bmp"}, Join(Margins(3, 3, 3, 3), {"Trans=1", "Tile=0", "Style=0"}))},
+      {"Progress",
+       Join({"Bitmap=midnight__Progress.bmp"}, Join(Margins(3, 3, 3, 3), {"Trans=1", "Tile=0", "Style=0"}))},
       {"Progress.Chunk",
        Join({"Image=midnight__ProgressChunk.bmp"}, Join(Margins(1, 1, 1, 1), {"Trans=1", "Tile=1", "Frame=1"}))},
       {"Tabs", Join({"Image=midnight__Tab.bmp"}, Join(Margins(6, 6, 6, 6), {"Trans=1", "Tile=0", "Style=1"}))},
@@ -114,8 +115,9 @@ std::vector<DefinitionSection> Sections() {
         ColourKey("ButtonText", m::kButtonText), ColourKey("ButtonHilight", m::kButtonHilight),
         ColourKey("ButtonShadow", m::kButtonShadow), ColourKey("ButtonDkShadow", m::kButtonDkShadow),
         ColourKey("Buttonlight", m::kButtonlight), ColourKey("Menubar", m::kMenubar), ColourKey("Menu", m::kMenu),
-        ColourKey("MenuText", m::kMenuText), ColourKey("MenuBarText", m::kMenuBarText), ColourKey("Hilight", m::kHilight),
-        ColourKey("HilightText", m::kHilightText), ColourKey("Scrollbar", m::kScrollbar)}},
+        ColourKey("MenuText", m::kMenuText), ColourKey("MenuBarText", m::kMenuBarText),
+        ColourKey("Hilight", m::kHilight), ColourKey("HilightText", m::kHilightText),
+        ColourKey("Scrollbar", m::kScrollbar)}},
   };
 }
 

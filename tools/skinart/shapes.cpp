@@ -23,10 +23,8 @@ bool InsideRoundedBox(int x, int y, int width, int height, const Corners& corner
   const int my = height - 1 - y;  // distance from the bottom edge
   if (x < corners.top_left && y < corners.top_left) return InsideCorner(x, y, corners.top_left);
   if (mx < corners.top_right && y < corners.top_right) return InsideCorner(mx, y, corners.top_right);
-  if (mx < corners.bottom_right && my < corners.bottom_right)
-    return InsideCorner(mx, my, corners.bottom_right);
-  if (x < corners.bottom_left && my < corners.bottom_left)
-    return InsideCorner(x, my, corners.bottom_left);
+  if (mx < corners.bottom_right && my < corners.bottom_right) return InsideCorner(mx, my, corners.bottom_right);
+  if (x < corners.bottom_left && my < corners.bottom_left) return InsideCorner(x, my, corners.bottom_left);
   return true;
 }
 
@@ -57,16 +55,13 @@ Rgb ThreeStop(Rgb top, Rgb middle, Rgb bottom, int row, int rows) {
   return skinimage::Mix(middle, bottom, row - half, rows - 1 - half);
 }
 
-void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxStyle& style,
-              Rgb outside) {
+void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxStyle& style, Rgb outside) {
   const int w = area.Width(), h = area.Height();
   PaintShape(
-      image, area, [&](int x, int y) { return InsideRoundedBox(x, y, w, h, corners); }, style,
-      outside);
+      image, area, [&](int x, int y) { return InsideRoundedBox(x, y, w, h, corners); }, style, outside);
 }
 
-void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style,
-                 Rgb outside) {
+void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style, Rgb outside) {
   const int w = area.Width(), h = area.Height();
   PaintShape(
       image, area, [&](int x, int y) { return InsideCutBox(x, y, w, h, cuts); }, style, outside);
@@ -156,8 +151,7 @@ void PaintCheckMark(Image& image, int x, int y, Rgb colour) {
       if (kRows[row][column] == '#') image.Set(x + column, y + row, colour);
 }
 
-void PaintGrip(Image& image, const Rect& area, bool vertical_ridges, int length, Rgb dark,
-               Rgb light) {
+void PaintGrip(Image& image, const Rect& area, bool vertical_ridges, int length, Rgb dark, Rgb light) {
   // Three ridges two pixels apart, each a dark line and a light line: 8 pixels across.
   const int across = 8;
   if (vertical_ridges) {

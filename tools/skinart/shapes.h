@@ -43,10 +43,10 @@ Image TransposeFrames(const Image& strip, int frames);
 // Colours of one state of a box-shaped element.
 struct BoxStyle {
   Rgb border = 0;
-  Rgb fill_top = 0;      // first row inside the border
-  Rgb fill_middle = 0;   // row at half height
-  Rgb fill_bottom = 0;   // last row inside the border
-  std::optional<Rgb> highlight;  // one-pixel line just inside the border along the top
+  Rgb fill_top = 0;               // first row inside the border
+  Rgb fill_middle = 0;            // row at half height
+  Rgb fill_bottom = 0;            // last row inside the border
+  std::optional<Rgb> highlight;   // one-pixel line just inside the border along the top
   std::optional<Rgb> inner_ring;  // one-pixel ring just inside the border (focus, default)
 };
 
@@ -57,12 +57,10 @@ void PaintShape(Image& image, const Rect& area, Inside inside, const BoxStyle& s
 
 // Paints a rounded box over `area`; pixels outside the rounded shape get `outside`. The border is
 // the shape's outermost ring of pixels; the fill runs top, middle, bottom.
-void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxStyle& style,
-              Rgb outside);
+void PaintBox(Image& image, const Rect& area, const Corners& corners, const BoxStyle& style, Rgb outside);
 
 // The same with corners cut off at 45 degrees.
-void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style,
-                 Rgb outside);
+void PaintCutBox(Image& image, const Rect& area, const Corners& cuts, const BoxStyle& style, Rgb outside);
 
 // Whether pixel (x, y) lies inside the circle inscribed in a d × d square.
 bool InsideDisc(int x, int y, int diameter);
@@ -88,8 +86,7 @@ void PaintCheckMark(Image& image, int x, int y, Rgb colour);
 
 // Three grip ridges centred in `area`: vertical ridges (for a horizontal thumb) or horizontal
 // ones, each a dark line with a light line beside it.
-void PaintGrip(Image& image, const Rect& area, bool vertical_ridges, int length, Rgb dark,
-               Rgb light);
+void PaintGrip(Image& image, const Rect& area, bool vertical_ridges, int length, Rgb dark, Rgb light);
 
 template <typename Inside>
 void PaintShape(Image& image, const Rect& area, Inside inside, const BoxStyle& style, Rgb outside) {
@@ -97,9 +94,7 @@ void PaintShape(Image& image, const Rect& area, Inside inside, const BoxStyle& s
   // Depth of a pixel: 0 on the outermost ring of the shape, 1 on the ring inside it, 2 deeper.
   auto depth = [&](int x, int y) {
     for (int d = 0; d < 2; ++d) {
-      if (!inside(x - 1 - d, y) || !inside(x + 1 + d, y) || !inside(x, y - 1 - d) ||
-          !inside(x, y + 1 + d))
-        return d;
+      if (!inside(x - 1 - d, y) || !inside(x + 1 + d, y) || !inside(x, y - 1 - d) || !inside(x, y + 1 + d)) return d;
     }
     return 2;
   };

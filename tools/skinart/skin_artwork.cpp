@@ -33,22 +33,22 @@ const std::string kHeaderName = std::string(kSkinDisplayName) + "__header.bmp";
 BoxStyle ControlStyle(State state) {
   switch (state) {
     case State::kNormal:
-      return {sky::kBorderNormal, MakeRgb(253, 254, 255), MakeRgb(232, 241, 252),
-              MakeRgb(210, 228, 248), kWhite, std::nullopt};
+      return {sky::kBorderNormal, MakeRgb(253, 254, 255), MakeRgb(232, 241, 252), MakeRgb(210, 228, 248), kWhite,
+              std::nullopt};
     case State::kHot:
-      return {sky::kBorderHot, MakeRgb(255, 255, 255), MakeRgb(222, 239, 255),
-              MakeRgb(184, 219, 252), kWhite, std::nullopt};
+      return {sky::kBorderHot, MakeRgb(255, 255, 255), MakeRgb(222, 239, 255), MakeRgb(184, 219, 252), kWhite,
+              std::nullopt};
     case State::kPressed:
-      return {sky::kBorderPressed, MakeRgb(168, 200, 238), MakeRgb(192, 218, 247),
+      return {sky::kBorderPressed,    MakeRgb(168, 200, 238), MakeRgb(192, 218, 247),
               MakeRgb(220, 235, 252), MakeRgb(150, 184, 226), std::nullopt};
     case State::kDisabled:
-      return {sky::kBorderDisabled, MakeRgb(245, 247, 250), MakeRgb(239, 242, 246),
-              MakeRgb(233, 237, 242), std::nullopt, std::nullopt};
+      return {sky::kBorderDisabled,   MakeRgb(245, 247, 250), MakeRgb(239, 242, 246),
+              MakeRgb(233, 237, 242), std::nullopt,           std::nullopt};
     case State::kFocused:
-      return {sky::kButtonDkShadow, MakeRgb(253, 254, 255), MakeRgb(232, 241, 252),
-              MakeRgb(210, 228, 248), std::nullopt, MakeRgb(150, 198, 242)};
+      return {sky::kButtonDkShadow,   MakeRgb(253, 254, 255), MakeRgb(232, 241, 252),
+              MakeRgb(210, 228, 248), std::nullopt,           MakeRgb(150, 198, 242)};
     case State::kInactive:
-      return {sky::kBorderInactive, MakeRgb(228, 232, 239), MakeRgb(214, 220, 230),
+      return {sky::kBorderInactive,   MakeRgb(228, 232, 239), MakeRgb(214, 220, 230),
               MakeRgb(198, 207, 221), MakeRgb(238, 241, 246), std::nullopt};
   }
   return {};
@@ -56,11 +56,16 @@ BoxStyle ControlStyle(State state) {
 
 Rgb GlyphColour(State state) {
   switch (state) {
-    case State::kHot: return sky::kGlyphHot;
-    case State::kPressed: return sky::kGlyphPressed;
-    case State::kDisabled: return sky::kGlyphDisabled;
-    case State::kInactive: return sky::kGlyphInactive;
-    default: return sky::kGlyphNormal;
+    case State::kHot:
+      return sky::kGlyphHot;
+    case State::kPressed:
+      return sky::kGlyphPressed;
+    case State::kDisabled:
+      return sky::kGlyphDisabled;
+    case State::kInactive:
+      return sky::kGlyphInactive;
+    default:
+      return sky::kGlyphNormal;
   }
 }
 
@@ -68,17 +73,21 @@ Rgb GlyphColour(State state) {
 BoxStyle ScrollStyle(State state) {
   switch (state) {
     case State::kHot:
-      return {sky::kBorderHot, MakeRgb(255, 255, 255), MakeRgb(226, 241, 255),
-              MakeRgb(196, 225, 252), kWhite, std::nullopt};
+      return {sky::kBorderHot, MakeRgb(255, 255, 255), MakeRgb(226, 241, 255), MakeRgb(196, 225, 252), kWhite,
+              std::nullopt};
     case State::kPressed:
-      return {sky::kBorderPressed, MakeRgb(178, 208, 241), MakeRgb(198, 222, 248),
-              MakeRgb(220, 235, 252), std::nullopt, std::nullopt};
+      return {sky::kBorderPressed,    MakeRgb(178, 208, 241), MakeRgb(198, 222, 248),
+              MakeRgb(220, 235, 252), std::nullopt,           std::nullopt};
     case State::kDisabled:
       return {MakeRgb(212, 220, 231), MakeRgb(246, 248, 251), MakeRgb(244, 246, 250),
-              MakeRgb(241, 244, 248), std::nullopt, std::nullopt};
+              MakeRgb(241, 244, 248), std::nullopt,           std::nullopt};
     default:
-      return {MakeRgb(150, 186, 226), MakeRgb(252, 253, 255), MakeRgb(236, 244, 253),
-              MakeRgb(218, 233, 251), kWhite, std::nullopt};
+      return {MakeRgb(150, 186, 226),
+              MakeRgb(252, 253, 255),
+              MakeRgb(236, 244, 253),
+              MakeRgb(218, 233, 251),
+              kWhite,
+              std::nullopt};
   }
 }
 
@@ -86,43 +95,42 @@ BoxStyle ScrollStyle(State state) {
 
 Image Buttons() {
   // Frames: normal, pressed, disabled, hot, focused (or default).
-  constexpr std::array kStates = {State::kNormal, State::kPressed, State::kDisabled, State::kHot,
-                                  State::kFocused};
+  constexpr std::array kStates = {State::kNormal, State::kPressed, State::kDisabled, State::kHot, State::kFocused};
   Image image(100, 23, kMagenta);
   for (int i = 0; i < 5; ++i)
-    PaintBox(image, FrameRect(i, 20, 23), Corners::All(3), ControlStyle(kStates[static_cast<size_t>(i)]),
-             kMagenta);
+    PaintBox(image, FrameRect(i, 20, 23), Corners::All(3), ControlStyle(kStates[static_cast<size_t>(i)]), kMagenta);
   return image;
 }
 
 BoxStyle CheckStyle(State state) {
   switch (state) {
     case State::kHot:
-      return {sky::kBorderHot, kWhite, MakeRgb(238, 247, 255), MakeRgb(208, 231, 253), std::nullopt,
-              std::nullopt};
+      return {sky::kBorderHot, kWhite, MakeRgb(238, 247, 255), MakeRgb(208, 231, 253), std::nullopt, std::nullopt};
     case State::kPressed:
-      return {sky::kBorderPressed, MakeRgb(196, 220, 246), MakeRgb(212, 231, 250),
-              MakeRgb(230, 241, 253), std::nullopt, std::nullopt};
+      return {sky::kBorderPressed,    MakeRgb(196, 220, 246), MakeRgb(212, 231, 250),
+              MakeRgb(230, 241, 253), std::nullopt,           std::nullopt};
     case State::kDisabled:
-      return {sky::kBorderDisabled, MakeRgb(247, 248, 250), MakeRgb(243, 245, 248),
-              MakeRgb(239, 242, 246), std::nullopt, std::nullopt};
+      return {sky::kBorderDisabled,   MakeRgb(247, 248, 250), MakeRgb(243, 245, 248),
+              MakeRgb(239, 242, 246), std::nullopt,           std::nullopt};
     default:
-      return {sky::kBorderNormal, kWhite, MakeRgb(245, 249, 255), MakeRgb(226, 238, 252),
-              std::nullopt, std::nullopt};
+      return {sky::kBorderNormal, kWhite, MakeRgb(245, 249, 255), MakeRgb(226, 238, 252), std::nullopt, std::nullopt};
   }
 }
 
 Rgb MarkColour(State state) {
   switch (state) {
-    case State::kHot: return sky::kAccentDark;
-    case State::kPressed: return sky::kGlyphPressed;
-    case State::kDisabled: return sky::kGlyphDisabled;
-    default: return MakeRgb(34, 86, 156);
+    case State::kHot:
+      return sky::kAccentDark;
+    case State::kPressed:
+      return sky::kGlyphPressed;
+    case State::kDisabled:
+      return sky::kGlyphDisabled;
+    default:
+      return MakeRgb(34, 86, 156);
   }
 }
 
-constexpr std::array kCheckStates = {State::kNormal, State::kHot, State::kPressed,
-                                     State::kDisabled};
+constexpr std::array kCheckStates = {State::kNormal, State::kHot, State::kPressed, State::kDisabled};
 
 Image CheckBox() {
   // Twelve frames: unchecked, checked and mixed, each normal, hot, pressed, disabled.
@@ -151,14 +159,12 @@ Image RadioButton() {
       const State state = kCheckStates[static_cast<size_t>(s)];
       const Rect frame = FrameRect(mark * 4 + s, 13, 13);
       PaintShape(
-          image, frame, [](int x, int y) { return InsideDisc(x, y, 13); }, CheckStyle(state),
-          kMagenta);
+          image, frame, [](int x, int y) { return InsideDisc(x, y, 13); }, CheckStyle(state), kMagenta);
       if (mark == 1) {
         const Rgb dot = state == State::kDisabled ? sky::kGlyphDisabled : MarkColour(state);
         for (int y = 0; y < 13; ++y)
           for (int x = 0; x < 13; ++x)
-            if (InsideDisc(x - 4, y - 4, 5))
-              image.Set(frame.left + x, y, y == 4 ? Mix(dot, kWhite, 2, 5) : dot);
+            if (InsideDisc(x - 4, y - 4, 5)) image.Set(frame.left + x, y, y == 4 ? Mix(dot, kWhite, 2, 5) : dot);
       }
     }
   }
@@ -169,15 +175,16 @@ Image RadioButton() {
 
 Image ProgressTrough() {
   Image image(10, 13, kMagenta);
-  const BoxStyle style = {MakeRgb(150, 185, 222), MakeRgb(244, 248, 253), MakeRgb(250, 252, 255),
-                          kWhite, MakeRgb(206, 222, 240), std::nullopt};
+  const BoxStyle style = {MakeRgb(150, 185, 222), MakeRgb(244, 248, 253),
+                          MakeRgb(250, 252, 255), kWhite,
+                          MakeRgb(206, 222, 240), std::nullopt};
   PaintBox(image, image.Bounds(), Corners::All(2), style, kMagenta);
   return image;
 }
 
 Image ProgressChunk() {
   Image image(102, 14, kMagenta);
-  const BoxStyle style = {sky::kAccentDark, MakeRgb(178, 218, 251), MakeRgb(104, 176, 238),
+  const BoxStyle style = {sky::kAccentDark,      MakeRgb(178, 218, 251), MakeRgb(104, 176, 238),
                           MakeRgb(70, 150, 226), MakeRgb(204, 232, 253), std::nullopt};
   // The ends are one pixel wide (its margins): only the corner pixels can be cut.
   PaintBox(image, image.Bounds(), Corners::All(1), style, kMagenta);
@@ -194,21 +201,16 @@ Image Tabs() {
     bool open_bottom;
   };
   const std::array<TabState, 5> kStates = {{
-      {{MakeRgb(140, 178, 222), MakeRgb(246, 250, 255), MakeRgb(232, 241, 252),
-        MakeRgb(216, 230, 248), kWhite, std::nullopt},
-       false},
-      {{MakeRgb(104, 156, 214), kWhite, MakeRgb(240, 246, 254), sky::kButtonFace, sky::kAccent,
+      {{MakeRgb(140, 178, 222), MakeRgb(246, 250, 255), MakeRgb(232, 241, 252), MakeRgb(216, 230, 248), kWhite,
         std::nullopt},
-       true},
-      {{sky::kBorderHot, kWhite, MakeRgb(236, 246, 255), MakeRgb(210, 232, 253),
-        sky::kAccentLight, std::nullopt},
        false},
-      {{sky::kBorderDisabled, MakeRgb(246, 247, 250), MakeRgb(241, 243, 247),
-        MakeRgb(236, 239, 244), std::nullopt, std::nullopt},
+      {{MakeRgb(104, 156, 214), kWhite, MakeRgb(240, 246, 254), sky::kButtonFace, sky::kAccent, std::nullopt}, true},
+      {{sky::kBorderHot, kWhite, MakeRgb(236, 246, 255), MakeRgb(210, 232, 253), sky::kAccentLight, std::nullopt},
        false},
-      {{sky::kButtonDkShadow, kWhite, MakeRgb(240, 246, 254), sky::kButtonFace,
-        sky::kAccentDark, std::nullopt},
-       true},
+      {{sky::kBorderDisabled, MakeRgb(246, 247, 250), MakeRgb(241, 243, 247), MakeRgb(236, 239, 244), std::nullopt,
+        std::nullopt},
+       false},
+      {{sky::kButtonDkShadow, kWhite, MakeRgb(240, 246, 254), sky::kButtonFace, sky::kAccentDark, std::nullopt}, true},
   }};
   Image image(130, 23, kMagenta);
   for (int i = 0; i < 5; ++i) {
@@ -251,8 +253,7 @@ Image ExtraImages() {
   for (int i = 0; i < 4; ++i) {
     const State state = kButtonStates[static_cast<size_t>(i)];
     const int shift = PressOffset(state);
-    PaintArrow(image, FrameRect(i, 16, 17).Offset(shift, shift), Direction::kDown, 4,
-               GlyphColour(state));
+    PaintArrow(image, FrameRect(i, 16, 17).Offset(shift, shift), Direction::kDown, 4, GlyphColour(state));
   }
   const int left = 64;
   for (int row = 0; row < 3; ++row) {
@@ -319,10 +320,14 @@ Image Header() {
 // The scroll track's shades by state.
 TrackShades TrackLook(State state) {
   switch (state) {
-    case State::kPressed: return {sky::kTrackEdge, MakeRgb(208, 224, 244), MakeRgb(220, 233, 249)};
-    case State::kDisabled: return {MakeRgb(226, 231, 238), MakeRgb(241, 243, 247), MakeRgb(241, 243, 247)};
-    case State::kHot: return {sky::kTrackEdge, MakeRgb(238, 245, 254), MakeRgb(248, 251, 255)};
-    default: return {sky::kTrackEdge, sky::kTrackTop, sky::kTrackBottom};
+    case State::kPressed:
+      return {sky::kTrackEdge, MakeRgb(208, 224, 244), MakeRgb(220, 233, 249)};
+    case State::kDisabled:
+      return {MakeRgb(226, 231, 238), MakeRgb(241, 243, 247), MakeRgb(241, 243, 247)};
+    case State::kHot:
+      return {sky::kTrackEdge, MakeRgb(238, 245, 254), MakeRgb(248, 251, 255)};
+    default:
+      return {sky::kTrackEdge, sky::kTrackTop, sky::kTrackBottom};
   }
 }
 
@@ -349,16 +354,14 @@ Image ScrollbarArrows() {
   // the grips of a horizontal thumb (normal, pressed, hot) and of a vertical one, and a spare
   // frame in the face colour (the corner where two bars meet).
   Image image(368, 16, kMagenta);
-  constexpr std::array kDirections = {Direction::kLeft, Direction::kRight, Direction::kUp,
-                                      Direction::kDown};
+  constexpr std::array kDirections = {Direction::kLeft, Direction::kRight, Direction::kUp, Direction::kDown};
   for (int d = 0; d < 4; ++d) {
     for (int s = 0; s < 4; ++s) {
       const State state = kButtonStates[static_cast<size_t>(s)];
       const Rect frame = FrameRect(d * 4 + s, 16, 16);
       PaintBox(image, frame, Corners::All(3), ScrollStyle(state), kMagenta);
       const int shift = PressOffset(state);
-      PaintArrow(image, frame.Offset(shift, shift), kDirections[static_cast<size_t>(d)], 4,
-                 GlyphColour(state));
+      PaintArrow(image, frame.Offset(shift, shift), kDirections[static_cast<size_t>(d)], 4, GlyphColour(state));
     }
   }
   struct GripColours {
@@ -394,16 +397,15 @@ Image MenuItem() {
   image.HorizontalLine(20, 39, 13, MakeRgb(197, 214, 236));
   image.HorizontalLine(20, 39, 14, kWhite);
   const std::array<BoxStyle, 3> kHighlights = {{
-      {MakeRgb(96, 122, 166), MakeRgb(150, 170, 200), MakeRgb(140, 161, 193),
-       MakeRgb(131, 153, 187), std::nullopt, std::nullopt},
-      {MakeRgb(118, 146, 190), MakeRgb(184, 201, 225), sky::kHilight, MakeRgb(146, 166, 197),
-       MakeRgb(202, 216, 235), std::nullopt},
-      {MakeRgb(180, 188, 200), MakeRgb(228, 232, 238), MakeRgb(220, 225, 232),
-       MakeRgb(213, 219, 228), std::nullopt, std::nullopt},
+      {MakeRgb(96, 122, 166), MakeRgb(150, 170, 200), MakeRgb(140, 161, 193), MakeRgb(131, 153, 187), std::nullopt,
+       std::nullopt},
+      {MakeRgb(118, 146, 190), MakeRgb(184, 201, 225), sky::kHilight, MakeRgb(146, 166, 197), MakeRgb(202, 216, 235),
+       std::nullopt},
+      {MakeRgb(180, 188, 200), MakeRgb(228, 232, 238), MakeRgb(220, 225, 232), MakeRgb(213, 219, 228), std::nullopt,
+       std::nullopt},
   }};
   for (int i = 0; i < 3; ++i)
-    PaintBox(image, FrameRect(2 + i, 20, 18), Corners::All(2), kHighlights[static_cast<size_t>(i)],
-             kMagenta);
+    PaintBox(image, FrameRect(2 + i, 20, 18), Corners::All(2), kHighlights[static_cast<size_t>(i)], kMagenta);
   return image;
 }
 
@@ -414,20 +416,28 @@ BoxStyle ThumbStyle(int frame) {
   switch (frame) {
     case 0:
       return {MakeRgb(150, 186, 226), MakeRgb(248, 251, 255), MakeRgb(238, 245, 253),
-              MakeRgb(226, 237, 251), std::nullopt, std::nullopt};
-    case 2: return ControlStyle(State::kHot);
-    case 3: return ControlStyle(State::kPressed);
-    case 4: return ControlStyle(State::kDisabled);
-    default: return ControlStyle(State::kNormal);
+              MakeRgb(226, 237, 251), std::nullopt,           std::nullopt};
+    case 2:
+      return ControlStyle(State::kHot);
+    case 3:
+      return ControlStyle(State::kPressed);
+    case 4:
+      return ControlStyle(State::kDisabled);
+    default:
+      return ControlStyle(State::kNormal);
   }
 }
 
 Rgb ThumbGripColour(int frame) {
   switch (frame) {
-    case 2: return sky::kBorderHot;
-    case 3: return sky::kBorderPressed;
-    case 4: return sky::kBorderDisabled;
-    default: return sky::kBorderNormal;
+    case 2:
+      return sky::kBorderHot;
+    case 3:
+      return sky::kBorderPressed;
+    case 4:
+      return sky::kBorderDisabled;
+    default:
+      return sky::kBorderNormal;
   }
 }
 
@@ -500,16 +510,22 @@ Image CaptionButton(Symbol symbol) {
     BoxStyle style = ControlStyle(state);
     Rgb glyph = GlyphColour(state);
     if (i == 5) {  // hot on an inactive window: the inactive look, lit
-      style = {MakeRgb(120, 140, 172), MakeRgb(240, 244, 249), MakeRgb(222, 229, 239),
-               MakeRgb(204, 214, 230), kWhite, std::nullopt};
+      style = {MakeRgb(120, 140, 172),
+               MakeRgb(240, 244, 249),
+               MakeRgb(222, 229, 239),
+               MakeRgb(204, 214, 230),
+               kWhite,
+               std::nullopt};
       glyph = MakeRgb(72, 92, 126);
     }
     if (symbol == Symbol::kClose && (state == State::kHot || state == State::kPressed)) {
       const bool pressed = state == State::kPressed;
-      style = {sky::kCloseDark, pressed ? MakeRgb(196, 58, 48) : sky::kCloseLight,
+      style = {sky::kCloseDark,
+               pressed ? MakeRgb(196, 58, 48) : sky::kCloseLight,
                pressed ? MakeRgb(206, 66, 56) : MakeRgb(232, 96, 84),
                pressed ? MakeRgb(222, 90, 80) : sky::kClose,
-               pressed ? std::nullopt : std::optional<Rgb>(MakeRgb(252, 196, 190)), std::nullopt};
+               pressed ? std::nullopt : std::optional<Rgb>(MakeRgb(252, 196, 190)),
+               std::nullopt};
       glyph = kWhite;
     }
     PaintBox(image, frame, Corners::All(3), style, kMagenta);
@@ -529,8 +545,7 @@ Image MdiButtons() {
       const State state = kButtonStates[static_cast<size_t>(s)];
       const Rect frame = FrameRect(b * 4 + s, 10, 10);
       PaintBox(image, frame, Corners::All(2), ControlStyle(state), kMagenta);
-      PaintSymbol(image, kSymbols[static_cast<size_t>(b)], frame.left + 2, 2, 6, 1,
-                  GlyphColour(state));
+      PaintSymbol(image, kSymbols[static_cast<size_t>(b)], frame.left + 2, 2, 6, 1, GlyphColour(state));
     }
   }
   return image;
@@ -546,8 +561,8 @@ Image SpinButtons(bool horizontal) {
     const Corners corners = horizontal ? (half == 0 ? Corners::Left(3) : Corners::Right(3))
                                        : (half == 0 ? Corners::Top(3) : Corners::Bottom(3));
     for (int s = 0; s < 4; ++s)
-      PaintBox(image, FrameRect(half * 4 + s, 15, 16), corners,
-               ControlStyle(kButtonStates[static_cast<size_t>(s)]), kMagenta);
+      PaintBox(image, FrameRect(half * 4 + s, 15, 16), corners, ControlStyle(kButtonStates[static_cast<size_t>(s)]),
+               kMagenta);
   }
   return image;
 }
@@ -560,23 +575,20 @@ Image SpinArrows(bool horizontal) {
 
 // --- Window frame ------------------------------------------------------------------------------
 
-constexpr FrameColours kActiveFrame = {
-    MakeRgb(70, 125, 185),  kWhite,
-    MakeRgb(250, 252, 255), MakeRgb(226, 238, 252),
-    MakeRgb(200, 223, 248), MakeRgb(176, 206, 238),
-    MakeRgb(196, 221, 247), MakeRgb(140, 180, 224)};
-constexpr FrameColours kInactiveFrame = {
-    MakeRgb(136, 150, 172), MakeRgb(214, 220, 229),
-    MakeRgb(192, 201, 214), MakeRgb(174, 185, 201),
-    MakeRgb(158, 171, 190), MakeRgb(148, 161, 181),
-    MakeRgb(200, 207, 218), MakeRgb(168, 178, 194)};
+constexpr FrameColours kActiveFrame = {MakeRgb(70, 125, 185),  kWhite,
+                                       MakeRgb(250, 252, 255), MakeRgb(226, 238, 252),
+                                       MakeRgb(200, 223, 248), MakeRgb(176, 206, 238),
+                                       MakeRgb(196, 221, 247), MakeRgb(140, 180, 224)};
+constexpr FrameColours kInactiveFrame = {MakeRgb(136, 150, 172), MakeRgb(214, 220, 229), MakeRgb(192, 201, 214),
+                                         MakeRgb(174, 185, 201), MakeRgb(158, 171, 190), MakeRgb(148, 161, 181),
+                                         MakeRgb(200, 207, 218), MakeRgb(168, 178, 194)};
 
 // A 640 × 100 window: its side pieces are the outer 4 columns, the caption 28 rows high and the
 // bottom border 5. The rounded top corners lie in the side pieces.
 BorderPieces WindowBorders() {
-  const WindowShape shape = {640, 100, 4, 28, 4, 5, [](int x, int y) {
-                               return InsideRoundedBox(x, y, 640, 100, {6, 6, 2, 2});
-                             }};
+  const WindowShape shape = {
+      640, 100, 4, 28, 4, 5, [](int x, int y) {
+                               return InsideRoundedBox(x, y, 640, 100, {6, 6, 2, 2}); }};
   return CutBorderPieces(shape, kActiveFrame, kInactiveFrame);
 }
 
@@ -586,8 +598,7 @@ Image MinimizedCaption() {
   Image image(66, 58, sky::kButtonFace);
   for (int i = 0; i < 2; ++i) {
     const FrameColours& c = i == 0 ? kActiveFrame : kInactiveFrame;
-    const BoxStyle style = {c.outline, c.caption_top, c.caption_middle, c.caption_bottom,
-                            c.highlight, std::nullopt};
+    const BoxStyle style = {c.outline, c.caption_top, c.caption_middle, c.caption_bottom, c.highlight, std::nullopt};
     PaintBox(image, {0, 29 * i, 66, 29 * (i + 1)}, Corners::All(2), style, sky::kButtonFace);
   }
   return image;
@@ -656,8 +667,7 @@ std::vector<NamedFile> ProgramBitmapFiles() {
 
   // The built-in track: a sunken groove in the system's neutral greys.
   Image track(16, 4);
-  const Rgb shadow = MakeRgb(160, 160, 160), dark = MakeRgb(105, 105, 105),
-            light = MakeRgb(227, 227, 227);
+  const Rgb shadow = MakeRgb(160, 160, 160), dark = MakeRgb(105, 105, 105), light = MakeRgb(227, 227, 227);
   track.HorizontalLine(0, 15, 0, shadow);
   track.HorizontalLine(0, 15, 1, dark);
   track.HorizontalLine(0, 15, 2, light);

@@ -6,10 +6,18 @@ using skinimage::kMagenta;
 
 void PaintSymbol(Image& image, Symbol symbol, int x, int y, int size, int thickness, Rgb colour) {
   switch (symbol) {
-    case Symbol::kClose: PaintCloseSymbol(image, x, y, size, thickness, colour); break;
-    case Symbol::kMaximize: PaintMaximizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kMinimize: PaintMinimizeSymbol(image, x, y, size, colour); break;
-    case Symbol::kRestore: PaintRestoreSymbol(image, x, y, size, colour); break;
+    case Symbol::kClose:
+      PaintCloseSymbol(image, x, y, size, thickness, colour);
+      break;
+    case Symbol::kMaximize:
+      PaintMaximizeSymbol(image, x, y, size, colour);
+      break;
+    case Symbol::kMinimize:
+      PaintMinimizeSymbol(image, x, y, size, colour);
+      break;
+    case Symbol::kRestore:
+      PaintRestoreSymbol(image, x, y, size, colour);
+      break;
   }
 }
 
@@ -69,9 +77,12 @@ Image PaintWindowFrame(const WindowShape& shape, const FrameColours& c) {
       if (edge) {
         colour = c.outline;
       } else if (y < shape.caption) {
-        if (!inside(x, y - 2)) colour = c.highlight;
-        else if (y == shape.caption - 1) colour = c.caption_base;
-        else colour = ThreeStop(c.caption_top, c.caption_middle, c.caption_bottom, y - 2, shape.caption - 3);
+        if (!inside(x, y - 2))
+          colour = c.highlight;
+        else if (y == shape.caption - 1)
+          colour = c.caption_base;
+        else
+          colour = ThreeStop(c.caption_top, c.caption_middle, c.caption_bottom, y - 2, shape.caption - 3);
       } else if (x == shape.left - 1 || x == w - shape.right || y == h - shape.bottom) {
         colour = c.border_inner;
       } else {

@@ -136,8 +136,7 @@ int DrawText(Image& image, int x, int y, std::string_view text, Rgb colour, int 
     for (int row = 0; row < kGlyphHeight; ++row)
       for (int column = 0; column < kGlyphWidth; ++column)
         if (glyph.rows[static_cast<size_t>(row)][column] == '#')
-          image.Fill({x + column * scale, y + (row + 1) * scale, x + (column + 1) * scale,
-                      y + (row + 2) * scale},
+          image.Fill({x + column * scale, y + (row + 1) * scale, x + (column + 1) * scale, y + (row + 2) * scale},
                      colour);
     x += kCellWidth * scale;
   }

@@ -105,8 +105,7 @@ std::vector<uint8_t> EncodeBmp(const Image& image, const BmpWriteOptions& option
 }
 
 std::optional<BmpInfo> ReadBmpInfo(std::span<const uint8_t> file, std::string& error) {
-  const std::optional<skin::BitmapLayout> layout =
-      skin::ReadBitmapLayout(file, skin::BitmapChecks::kStrict, error);
+  const std::optional<skin::BitmapLayout> layout = skin::ReadBitmapLayout(file, skin::BitmapChecks::kStrict, error);
   if (!layout) return std::nullopt;
   BmpInfo info;
   info.width = layout->width;
@@ -121,8 +120,7 @@ std::optional<BmpInfo> ReadBmpInfo(std::span<const uint8_t> file, std::string& e
 }
 
 std::optional<Image> DecodeBmp(std::span<const uint8_t> file, std::string& error) {
-  std::optional<skin::DecodedBitmap> decoded =
-      skin::DecodeBitmapFile(file, skin::BitmapChecks::kStrict, error);
+  std::optional<skin::DecodedBitmap> decoded = skin::DecodeBitmapFile(file, skin::BitmapChecks::kStrict, error);
   if (!decoded) return std::nullopt;
   for (uint32_t& pixel : decoded->pixels) pixel &= 0xFFFFFF;  // no alpha in these images
   return Image(decoded->width, decoded->height, std::move(decoded->pixels));

@@ -25,9 +25,7 @@ Image::Image(int width, int height, Rgb fill)
 }
 
 Image::Image(int width, int height, std::vector<Rgb> pixels) {
-  if (width <= 0 || height <= 0 ||
-      pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height))
-    return;
+  if (width <= 0 || height <= 0 || pixels.size() != static_cast<size_t>(width) * static_cast<size_t>(height)) return;
   width_ = width;
   height_ = height;
   pixels_ = std::move(pixels);
@@ -100,8 +98,7 @@ void Image::Draw(const Image& source, const Rect& from, int x, int y) {
 void Image::DrawKeyed(const Image& source, const Rect& from, int x, int y, Rgb key) {
   for (int sy = from.top; sy < from.bottom; ++sy)
     for (int sx = from.left; sx < from.right; ++sx)
-      if (sx >= 0 && sy >= 0 && sx < source.width_ && sy < source.height_ &&
-          source.At(sx, sy) != key)
+      if (sx >= 0 && sy >= 0 && sx < source.width_ && sy < source.height_ && source.At(sx, sy) != key)
         Set(x + sx - from.left, y + sy - from.top, source.At(sx, sy));
 }
 

@@ -11,8 +11,7 @@ namespace skinimage {
 using Rgb = uint32_t;  // 0x00RRGGBB
 
 constexpr Rgb MakeRgb(int red, int green, int blue) {
-  return (static_cast<Rgb>(red & 0xFF) << 16) | (static_cast<Rgb>(green & 0xFF) << 8) |
-         static_cast<Rgb>(blue & 0xFF);
+  return (static_cast<Rgb>(red & 0xFF) << 16) | (static_cast<Rgb>(green & 0xFF) << 8) | static_cast<Rgb>(blue & 0xFF);
 }
 constexpr int RedOf(Rgb colour) { return static_cast<int>((colour >> 16) & 0xFF); }
 constexpr int GreenOf(Rgb colour) { return static_cast<int>((colour >> 8) & 0xFF); }
@@ -35,15 +34,9 @@ struct Rect {
   [[nodiscard]] int Width() const { return right - left; }
   [[nodiscard]] int Height() const { return bottom - top; }
   [[nodiscard]] bool Empty() const { return right <= left || bottom <= top; }
-  [[nodiscard]] bool Contains(int x, int y) const {
-    return x >= left && x < right && y >= top && y < bottom;
-  }
-  [[nodiscard]] Rect Inset(int dx, int dy) const {
-    return {left + dx, top + dy, right - dx, bottom - dy};
-  }
-  [[nodiscard]] Rect Offset(int dx, int dy) const {
-    return {left + dx, top + dy, right + dx, bottom + dy};
-  }
+  [[nodiscard]] bool Contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
+  [[nodiscard]] Rect Inset(int dx, int dy) const { return {left + dx, top + dy, right - dx, bottom - dy}; }
+  [[nodiscard]] Rect Offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -12,14 +12,13 @@ constexpr int kMaxMatch = 258;
 constexpr int kHashBits = 15;
 constexpr int kMaxChain = 32;
 
-constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,
-                                                  15, 17, 19, 23, 27, 31, 35, 43, 51,  59,
-                                                  67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr std::array<uint16_t, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
+                                                  31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
 constexpr std::array<uint8_t, 29> kLengthExtra = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                                   2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr std::array<uint16_t, 30> kDistanceBase = {
-    1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
-    193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+constexpr std::array<uint16_t, 30> kDistanceBase = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                                                    33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
+                                                    1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
 constexpr std::array<uint8_t, 30> kDistanceExtra = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                                     6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
@@ -56,10 +55,14 @@ class BitSink {
 };
 
 void PutLiteralOrLength(BitSink& bits, int symbol) {
-  if (symbol < 144) bits.PutCode(0x30u + static_cast<uint32_t>(symbol), 8);
-  else if (symbol < 256) bits.PutCode(0x190u + static_cast<uint32_t>(symbol - 144), 9);
-  else if (symbol < 280) bits.PutCode(static_cast<uint32_t>(symbol - 256), 7);
-  else bits.PutCode(0xC0u + static_cast<uint32_t>(symbol - 280), 8);
+  if (symbol < 144)
+    bits.PutCode(0x30u + static_cast<uint32_t>(symbol), 8);
+  else if (symbol < 256)
+    bits.PutCode(0x190u + static_cast<uint32_t>(symbol - 144), 9);
+  else if (symbol < 280)
+    bits.PutCode(static_cast<uint32_t>(symbol - 256), 7);
+  else
+    bits.PutCode(0xC0u + static_cast<uint32_t>(symbol - 280), 8);
 }
 
 void PutMatch(BitSink& bits, int length, int distance) {
@@ -101,8 +104,8 @@ void Deflate(std::span<const uint8_t> data, std::vector<uint8_t>& out) {
       int candidate = head[Hash3(data.data() + at)];
       for (int chain = 0; candidate >= 0 && at - candidate <= kWindow && chain < kMaxChain; ++chain) {
         int length = 0;
-        while (length < limit && data[static_cast<size_t>(candidate + length)] ==
-                                     data[static_cast<size_t>(at + length)])
+        while (length < limit &&
+               data[static_cast<size_t>(candidate + length)] == data[static_cast<size_t>(at + length)])
           ++length;
         if (length > best_length) {
           best_length = length;
@@ -196,10 +199,14 @@ std::vector<uint8_t> EncodePng(const Image& image) {
         const int up = previous[i];
         const int up_left = i >= 3 ? previous[i - 3] : 0;
         int predicted = 0;
-        if (filter == 1) predicted = left;
-        else if (filter == 2) predicted = up;
-        else if (filter == 3) predicted = (left + up) / 2;
-        else if (filter == 4) predicted = Paeth(left, up, up_left);
+        if (filter == 1)
+          predicted = left;
+        else if (filter == 2)
+          predicted = up;
+        else if (filter == 3)
+          predicted = (left + up) / 2;
+        else if (filter == 4)
+          predicted = Paeth(left, up, up_left);
         trial[i] = static_cast<uint8_t>(current[i] - predicted);
         score += trial[i] < 128 ? trial[i] : 256 - trial[i];
       }

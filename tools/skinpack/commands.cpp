@@ -69,8 +69,7 @@ std::string DisplayEntryName(const std::string& name) {
 }
 
 bool EndsWithIgnoringCase(const std::string& text, const std::string& suffix) {
-  return text.size() >= suffix.size() &&
-         LowerAscii(text.substr(text.size() - suffix.size())) == LowerAscii(suffix);
+  return text.size() >= suffix.size() && LowerAscii(text.substr(text.size() - suffix.size())) == LowerAscii(suffix);
 }
 
 std::string Ratio(size_t part, size_t whole) {
@@ -97,8 +96,8 @@ Operands Parse(const std::vector<std::string>& arguments, size_t count, bool all
     }
   }
   if (operands.values.size() != count)
-    Fail(kBadArguments, arguments[0] + " takes " + std::to_string(count) + " file argument" +
-                            (count == 1 ? "" : "s") + ", got " + std::to_string(operands.values.size()));
+    Fail(kBadArguments, arguments[0] + " takes " + std::to_string(count) + " file argument" + (count == 1 ? "" : "s") +
+                            ", got " + std::to_string(operands.values.size()));
   return operands;
 }
 
@@ -152,8 +151,8 @@ int Pack(const std::vector<std::string>& arguments, std::ostream& out, std::ostr
   if (!archive) Fail(kBadFile, error);
   const std::vector<uint8_t> skin_file = EncodeSkinFile(*archive);
   Write(PathFromArgument(operands.values[1]), skin_file);
-  out << "packed " << ordered.size() << " entries: " << archive->size() << " bytes coded to "
-      << skin_file.size() << " (" << Ratio(skin_file.size(), archive->size()) << ")\n";
+  out << "packed " << ordered.size() << " entries: " << archive->size() << " bytes coded to " << skin_file.size()
+      << " (" << Ratio(skin_file.size(), archive->size()) << ")\n";
 
   // Tell the designer at once what the program would miss.
   std::optional<DecodedSkin> decoded = DecodeSkin(skin_file, error);
@@ -165,8 +164,8 @@ int Pack(const std::vector<std::string>& arguments, std::ostream& out, std::ostr
 int List(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
   const Operands operands = Parse(arguments, 1, true);
   const DecodedSkin skin = Decode(operands.values[0], operands.stream);
-  out << "format " << skin.format_version << ", " << skin.entries.size() << " entries, name list "
-      << skin.name_bytes << " bytes, " << skin.decoded_length << " bytes expanded\n";
+  out << "format " << skin.format_version << ", " << skin.entries.size() << " entries, name list " << skin.name_bytes
+      << " bytes, " << skin.decoded_length << " bytes expanded\n";
   for (const ArchiveEntry& entry : skin.entries) {
     std::string size = std::to_string(entry.bytes.size());
     size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
@@ -202,8 +201,9 @@ int Extract(const std::vector<std::string>& arguments, std::ostream& out, std::o
   for (const ArchiveEntry& entry : skin.entries) {
     const std::optional<fs::path> file = FileNameOf(entry.name);
     if (!SafeFileName(entry.name) || !file || ++seen[entry.name] > 1) {
-      err << "error: entry \"" << entry.name << "\" not written: "
-          << (seen[entry.name] > 1 ? "a second entry of that name" : "not a safe file name") << "\n";
+      err << "error: entry \"" << entry.name
+          << "\" not written: " << (seen[entry.name] > 1 ? "a second entry of that name" : "not a safe file name")
+          << "\n";
       ++refused;
       continue;
     }
@@ -231,8 +231,7 @@ int Verify(const std::vector<std::string>& arguments, std::ostream& out, std::os
 }
 
 int Stream(const std::vector<std::string>& arguments, std::ostream& out, std::ostream&) {
-  if (arguments.size() != 3 && arguments.size() != 4)
-    Fail(kBadArguments, "stream takes SKIN OUT and optionally HEX");
+  if (arguments.size() != 3 && arguments.size() != 4) Fail(kBadArguments, "stream takes SKIN OUT and optionally HEX");
   const std::vector<uint8_t> skin_file = Read(arguments[1]);
   std::string error;
   if (!DecodeSkin(skin_file, error)) Fail(kBadFile, arguments[1] + ": " + error);
@@ -267,8 +266,8 @@ int LzhEncode(const std::vector<std::string>& arguments, std::ostream& out, std:
   const std::vector<uint8_t> coded = lzhuf::LzhufEncode(input);
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
   Write(PathFromArgument(operands.values[1]), coded);
-  out << input.size() << " bytes coded to " << coded.size() << " (" << Ratio(coded.size(), input.size())
-      << ") in " << elapsed.count() << " ms\n";
+  out << input.size() << " bytes coded to " << coded.size() << " (" << Ratio(coded.size(), input.size()) << ") in "
+      << elapsed.count() << " ms\n";
   return 0;
 }
 
@@ -295,7 +294,7 @@ int LzhDecode(const std::vector<std::string>& arguments, std::ostream& out, std:
 int RunSkinpack(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
   using Command = std::function<int(const std::vector<std::string>&, std::ostream&, std::ostream&)>;
   static const std::map<std::string, Command> kCommands = {
-      {"pack", Pack},     {"list", List},   {"extract", Extract},       {"verify", Verify},
+      {"pack", Pack},     {"list", List},   {"extract", Extract},      {"verify", Verify},
       {"stream", Stream}, {"sheet", Sheet}, {"lzh-encode", LzhEncode}, {"lzh-decode", LzhDecode},
   };
   if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {

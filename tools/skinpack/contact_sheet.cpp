@@ -17,8 +17,8 @@ using skinimage::Rgb;
 
 constexpr int kSheetWidth = 1280;
 constexpr int kMargin = 12;
-constexpr int kGap = 14;          // between frames
-constexpr int kTickLength = 5;    // margin ticks outside a frame
+constexpr int kGap = 14;        // between frames
+constexpr int kTickLength = 5;  // margin ticks outside a frame
 constexpr Rgb kBackground = MakeRgb(246, 246, 246);
 constexpr Rgb kText = MakeRgb(30, 30, 30);
 constexpr Rgb kDimText = MakeRgb(140, 140, 140);
@@ -100,8 +100,8 @@ void WriteElement(SheetWriter& sheet, const DecodedSkin& skin, const FrameLayout
       x = kMargin + kTickLength + 2;
       row_top += fh * zoom + 2 * skinimage::kCellHeight + kGap;
     }
-    const skinimage::Rect from = layout.vertical ? skinimage::Rect{0, i * fh, fw, (i + 1) * fh}
-                                                 : skinimage::Rect{i * fw, 0, (i + 1) * fw, fh};
+    const skinimage::Rect from =
+        layout.vertical ? skinimage::Rect{0, i * fh, fw, (i + 1) * fh} : skinimage::Rect{i * fw, 0, (i + 1) * fw, fh};
     sheet.Picture(image->Crop(from).Magnified(zoom), x, row_top);
     // Ticks where the margins end: never-stretched pixels lie outside them.
     auto tick_x = [&](int at) {
@@ -128,10 +128,9 @@ int WriteSheet(SheetWriter& sheet, const DecodedSkin& skin, const std::string& t
   sheet.y += 3 * skinimage::kCellHeight + 4;
   const std::string author = skin.definition.ReadString("TitlebarSkin", "SkinAuthor", "");
   sheet.Text(kMargin, sheet.y,
-             "archive version " + std::to_string(skin.format_version) + ", " +
-                 std::to_string(skin.entries.size()) + " entries, " + std::to_string(skin.decoded_length) +
-                 " bytes expanded; definition " + skin.definition_name +
-                 (author.empty() ? "" : "; by " + author),
+             "archive version " + std::to_string(skin.format_version) + ", " + std::to_string(skin.entries.size()) +
+                 " entries, " + std::to_string(skin.decoded_length) + " bytes expanded; definition " +
+                 skin.definition_name + (author.empty() ? "" : "; by " + author),
              kText);
   sheet.y += skinimage::kCellHeight + 2;
   sheet.Text(kMargin, sheet.y,
@@ -150,8 +149,10 @@ int WriteSheet(SheetWriter& sheet, const DecodedSkin& skin, const std::string& t
   };
   const std::vector<FrameLayout> layouts = DescribeBitmaps(skin.definition, image_size);
   if (const std::optional<Image> preview = WindowPreview(skin, layouts)) {
-    sheet.Text(kMargin, sheet.y, "Window border, caption text and caption buttons put together (text in this sheet's font, a "
-               "clipboard standing in for the window icon)", kText);
+    sheet.Text(kMargin, sheet.y,
+               "Window border, caption text and caption buttons put together (text in this sheet's font, a "
+               "clipboard standing in for the window icon)",
+               kText);
     sheet.y += skinimage::kCellHeight + 4;
     sheet.Picture(*preview, kMargin, sheet.y);
     sheet.y += preview->Height() + kGap;

@@ -33,8 +33,7 @@ bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& byte
   return true;
 }
 
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                    std::string& error) {
+bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string& error) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (out) out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   if (out) out.close();

@@ -28,7 +28,6 @@ std::optional<std::filesystem::path> FileNameOf(const std::string& entry_name);
 
 // Whole-file reading and writing; on failure false with a one-line reason in `error`.
 bool ReadWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, std::string& error);
-bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes,
-                    std::string& error);
+bool WriteWholeFile(const std::filesystem::path& path, std::span<const uint8_t> bytes, std::string& error);
 
 }  // namespace skinpack

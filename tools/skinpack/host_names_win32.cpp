@@ -11,24 +11,23 @@ constexpr UINT kSkinCodePage = 936;
 
 std::optional<std::wstring> Widen(UINT code_page, const std::string& text) {
   if (text.empty()) return std::wstring();
-  const int length = MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(),
-                                         static_cast<int>(text.size()), nullptr, 0);
+  const int length =
+      MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0);
   if (length <= 0) return std::nullopt;
   std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()),
-                      wide.data(), length);
+  MultiByteToWideChar(code_page, MB_ERR_INVALID_CHARS, text.data(), static_cast<int>(text.size()), wide.data(), length);
   return wide;
 }
 
 std::optional<std::string> Narrow(UINT code_page, const std::wstring& text) {
   if (text.empty()) return std::string();
   BOOL lossy = FALSE;
-  const int length = WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, &lossy);
+  const int length =
+      WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, &lossy);
   if (length <= 0 || lossy) return std::nullopt;
   std::string narrow(static_cast<size_t>(length), '\0');
-  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length,
-                      nullptr, nullptr);
+  WideCharToMultiByte(code_page, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
+                      nullptr);
   return narrow;
 }
 

@@ -33,8 +33,7 @@ std::vector<std::string> BitmapsNamedBy(const std::string& definition) {
     if (equals == std::string::npos) continue;
     std::string value = line.substr(equals + 1);
     while (!value.empty() && static_cast<unsigned char>(value.back()) <= ' ') value.pop_back();
-    if (const std::optional<std::string> name = skin::BitmapEntryName(LowerAscii(value)))
-      names.push_back(*name);
+    if (const std::optional<std::string> name = skin::BitmapEntryName(LowerAscii(value))) names.push_back(*name);
   }
   return names;
 }
@@ -47,15 +46,14 @@ std::string LowerAscii(std::string text) {
   return text;
 }
 
-std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> entries,
-                                                  std::string& error) {
+std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> entries, std::string& error) {
   if (entries.empty()) {
     error = "a skin needs at least one entry";
     return std::nullopt;
   }
   if (entries.size() > kMaxArchiveEntries) {
-    error = "too many entries: " + std::to_string(entries.size()) + " (at most " +
-            std::to_string(kMaxArchiveEntries) + ")";
+    error =
+        "too many entries: " + std::to_string(entries.size()) + " (at most " + std::to_string(kMaxArchiveEntries) + ")";
     return std::nullopt;
   }
   std::string names;
@@ -86,7 +84,7 @@ std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> e
   Put32(archive, kArchiveVersion);
   Put32(archive, static_cast<uint32_t>(names.size()));
   Put32(archive, static_cast<uint32_t>(entries.size()));  // not read by the program
-  Put32(archive, static_cast<uint32_t>(data_size));        // not read by the program
+  Put32(archive, static_cast<uint32_t>(data_size));       // not read by the program
   std::vector<uint8_t> block(kArchiveBlockSize, 0);
   std::copy(std::begin(kBlockMark), std::end(kBlockMark) - 1, block.begin());
   archive.insert(archive.end(), block.begin(), block.end());
@@ -96,9 +94,7 @@ std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> e
   return archive;
 }
 
-std::vector<uint8_t> EncodeSkinFile(std::span<const uint8_t> archive) {
-  return lzhuf::LzhufEncode(archive);
-}
+std::vector<uint8_t> EncodeSkinFile(std::span<const uint8_t> archive) { return lzhuf::LzhufEncode(archive); }
 
 std::vector<uint8_t> WrapSkinStream(std::span<const uint8_t> skin_file) {
   std::vector<uint8_t> stream;
@@ -149,8 +145,7 @@ std::vector<ArchiveEntry> OrderForArchive(std::vector<ArchiveEntry> files, size_
     ordered.push_back(std::move(*it));
     files.erase(it);
   }
-  std::sort(files.begin(), files.end(),
-            [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.name < b.name; });
+  std::sort(files.begin(), files.end(), [](const ArchiveEntry& a, const ArchiveEntry& b) { return a.name < b.name; });
   for (ArchiveEntry& file : files) ordered.push_back(std::move(file));
   return ordered;
 }

@@ -23,8 +23,7 @@ struct ArchiveEntry {
 // the names each ended by CR LF, one 32-bit size per entry, the entries' bytes. Refuses (nothing,
 // with `error` set) an empty list, more than 1001 entries, an empty name, a name with a line
 // break, two names that differ only in ASCII letter case, and sizes beyond 32 bits.
-std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> entries,
-                                                  std::string& error);
+std::optional<std::vector<uint8_t>> BuildArchive(std::span<const ArchiveEntry> entries, std::string& error);
 
 // The skin file: the archive's length (32-bit little-endian) and its LZHUF-coded bits.
 std::vector<uint8_t> EncodeSkinFile(std::span<const uint8_t> archive);

@@ -21,8 +21,7 @@ std::string Trimmed(std::string_view text) {
 // While alive, the reader's one message (an unknown format version) is kept instead of shown.
 class CapturedMessage {
  public:
-  CapturedMessage()
-      : previous_(skin::SetMessageDialogHook([this](const std::string& text) { text_ = text; })) {}
+  CapturedMessage() : previous_(skin::SetMessageDialogHook([this](const std::string& text) { text_ = text; })) {}
   ~CapturedMessage() { skin::SetMessageDialogHook(std::move(previous_)); }
   CapturedMessage(const CapturedMessage&) = delete;
   CapturedMessage& operator=(const CapturedMessage&) = delete;
@@ -48,8 +47,8 @@ std::optional<DecodedSkin> DecodeSkin(std::span<const uint8_t> skin_file, std::s
     return std::nullopt;
   }
   DecodedSkin skin;
-  skin.decoded_length = skin_file[0] | skin_file[1] << 8 | skin_file[2] << 16 |
-                        static_cast<uint32_t>(skin_file[3]) << 24;
+  skin.decoded_length =
+      skin_file[0] | skin_file[1] << 8 | skin_file[2] << 16 | static_cast<uint32_t>(skin_file[3]) << 24;
   skin::TMemoryStream source(skin_file);
   skin::TSkinReader reader;
   bool read = false;

@@ -97,10 +97,17 @@ void DrawTextPlate(Image& target, const Rect& to, const Image& frame, int left, 
 // ask the window itself show nothing here.
 bool Shown(int code, bool active) {
   switch (code) {
-    case 0: case 2: case 6: case 8: return true;
-    case 3: return active;
-    case 4: return !active;
-    default: return code >= 201 && code <= 999;
+    case 0:
+    case 2:
+    case 6:
+    case 8:
+      return true;
+    case 3:
+      return active;
+    case 4:
+      return !active;
+    default:
+      return code >= 201 && code <= 999;
   }
 }
 
@@ -116,11 +123,20 @@ void DrawIconStandIn(Image& target, int x, int y) {
   for (int row = 0; row < 16; ++row) {
     for (int column = 0; column < 16; ++column) {
       switch (kRows[row][column]) {
-        case 'c': target.Set(x + column, y + row, MakeRgb(96, 110, 128)); break;
-        case 'b': target.Set(x + column, y + row, MakeRgb(115, 186, 245)); break;
-        case 'w': target.Set(x + column, y + row, skinimage::kWhite); break;
-        case 'l': target.Set(x + column, y + row, MakeRgb(0, 64, 128)); break;
-        default: break;
+        case 'c':
+          target.Set(x + column, y + row, MakeRgb(96, 110, 128));
+          break;
+        case 'b':
+          target.Set(x + column, y + row, MakeRgb(115, 186, 245));
+          break;
+        case 'w':
+          target.Set(x + column, y + row, skinimage::kWhite);
+          break;
+        case 'l':
+          target.Set(x + column, y + row, MakeRgb(0, 64, 128));
+          break;
+        default:
+          break;
       }
     }
   }
@@ -203,8 +219,8 @@ std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<Fr
     DrawNineSlice(window, {0, 0, bl, kWindowH}, frames[0], 0, pieces[0]->top, 0, pieces[0]->bottom);
     DrawNineSlice(window, {kWindowW - br, 0, kWindowW, kWindowH}, frames[1], 0, pieces[1]->top, 0, pieces[1]->bottom);
     DrawNineSlice(window, {bl, 0, kWindowW - br, bt}, frames[2], pieces[2]->left, 0, pieces[2]->right, 0);
-    DrawNineSlice(window, {bl, kWindowH - bb, kWindowW - br, kWindowH}, frames[3], pieces[3]->left, 0,
-                  pieces[3]->right, 0);
+    DrawNineSlice(window, {bl, kWindowH - bb, kWindowW - br, kWindowH}, frames[3], pieces[3]->left, 0, pieces[3]->right,
+                  0);
 
     // The caption text: measured, widened by the plate's ends, placed by TextAlignment, clipped
     // TextRightClip before the right edge; the plate behind it.
@@ -216,10 +232,17 @@ std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<Fr
     const int text_width = skinimage::TextWidth(caption) + plate_left + plate_right;
     int dx = 0;
     switch (Integer(skin, kPersonality, "TextAlignment", 0)) {
-      case 0: dx = Integer(skin, kPersonality, "TextShift", 0); break;
-      case 1: dx = (area.Width() - text_width) / 2; break;
-      case 2: dx = area.Width() - clip - text_width; break;
-      default: break;
+      case 0:
+        dx = Integer(skin, kPersonality, "TextShift", 0);
+        break;
+      case 1:
+        dx = (area.Width() - text_width) / 2;
+        break;
+      case 2:
+        dx = area.Width() - clip - text_width;
+        break;
+      default:
+        break;
     }
     const int dy = (area.Height() - skinimage::kCellHeight) / 2 + Integer(skin, kPersonality, "TextShiftVert", 0) / 2;
     Rect text = {area.left + dx, area.top + dy, area.left + dx + text_width, area.top + dy + skinimage::kCellHeight};
@@ -242,18 +265,29 @@ std::optional<Image> WindowPreview(const DecodedSkin& skin, const std::vector<Fr
         if (strip)
           image = FrameOf(*strip, count,
                           active || count < skin::CaptionButtonFrames::kInactive ? skin::CaptionButtonFrames::kNormal
-                                                                                  : skin::CaptionButtonFrames::kInactive,
+                                                                                 : skin::CaptionButtonFrames::kInactive,
                           false);
       }
       const int width = IsIconAction(button.action) ? kIconSize : image ? image->Width() : 0;
       if (width == 0) continue;
       int x = 0;
       switch (button.align) {
-        case 0: x = button.x; break;
-        case 1: x = kWindowW - button.x; break;
-        case 2: case 8: x = text.left - width - button.x; break;
-        case 3: case 9: x = text.right + button.x; break;
-        default: continue;
+        case 0:
+          x = button.x;
+          break;
+        case 1:
+          x = kWindowW - button.x;
+          break;
+        case 2:
+        case 8:
+          x = text.left - width - button.x;
+          break;
+        case 3:
+        case 9:
+          x = text.right + button.x;
+          break;
+        default:
+          continue;
       }
       if (IsIconAction(button.action))
         DrawIconStandIn(window, x, button.y);

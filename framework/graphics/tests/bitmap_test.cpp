@@ -21,8 +21,8 @@ TEST(Bitmap, NewBitmapHasItsSizeFormatAndPaddedRows) {
     fw::TPixelFormat format;
     int row_bytes;
   };
-  for (const Case& c : {Case{3, 2, fw::pf24bit, 12}, Case{1, 1, fw::pf24bit, 4},
-                        Case{4, 5, fw::pf24bit, 12}, Case{3, 2, fw::pf32bit, 12}}) {
+  for (const Case& c : {Case{3, 2, fw::pf24bit, 12}, Case{1, 1, fw::pf24bit, 4}, Case{4, 5, fw::pf24bit, 12},
+                        Case{3, 2, fw::pf32bit, 12}}) {
     TBitmap bitmap(c.width, c.height, c.format);
     EXPECT_EQ(bitmap.Width(), c.width);
     EXPECT_EQ(bitmap.Height(), c.height);

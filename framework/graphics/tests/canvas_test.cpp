@@ -104,9 +104,16 @@ struct DcState {
   UINT text_align;
 
   static DcState Of(HDC dc) {
-    return {GetCurrentObject(dc, OBJ_FONT), GetCurrentObject(dc, OBJ_BRUSH), GetCurrentObject(dc, OBJ_PEN),
-            GetCurrentObject(dc, OBJ_BITMAP), GetTextColor(dc), GetBkColor(dc), GetBkMode(dc),
-            GetStretchBltMode(dc), GetROP2(dc), GetTextAlign(dc)};
+    return {GetCurrentObject(dc, OBJ_FONT),
+            GetCurrentObject(dc, OBJ_BRUSH),
+            GetCurrentObject(dc, OBJ_PEN),
+            GetCurrentObject(dc, OBJ_BITMAP),
+            GetTextColor(dc),
+            GetBkColor(dc),
+            GetBkMode(dc),
+            GetStretchBltMode(dc),
+            GetROP2(dc),
+            GetTextAlign(dc)};
   }
   bool operator==(const DcState&) const = default;
 };

@@ -3,8 +3,9 @@
 // property-by-name routines the skinners read controls with.
 #include "skin/controls/skin_control.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
@@ -17,8 +18,8 @@
 #include "framework/form.h"
 #include "framework/stdctrls.h"
 #include "skin/controls/prop_by_name.h"
-#include "skin/core/skin_messages.h"
 #include "skin/controls/tests/list_host.h"
+#include "skin/core/skin_messages.h"
 #include "tests/support/resource_count.h"
 #include "tests/support/win_test_util.h"
 
@@ -225,8 +226,10 @@ TEST_F(SkinControlTest, ForwardMouseDownTakesTheCursorBeyondSixteenBits) {
     int x, y;
   };
   std::vector<Down> downs;
-  panel->OnMouseDown.handler = fw::TMouseEvent(
-      [&downs](fw::TObject*, fw::TMouseButton button, fw::TShiftState, int x, int y) { downs.push_back({button, x, y}); });
+  panel->OnMouseDown.handler =
+      fw::TMouseEvent([&downs](fw::TObject*, fw::TMouseButton button, fw::TShiftState, int x, int y) {
+        downs.push_back({button, x, y});
+      });
   auto* skinner = new ProbeSkinner(panel);
   skinner->InitControl(&host, skinData.get(), &canvas, false);
 

@@ -2,8 +2,9 @@
 // still ours, the exception guard, and a release inside the skinner's own message.
 #include "skin/controls/skinner_base.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <stdexcept>

@@ -3,8 +3,9 @@
 // exceptions caught at the window procedure.
 #include "skin/controls/window_subclass.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>

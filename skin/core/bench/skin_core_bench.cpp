@@ -18,8 +18,8 @@
 
 #include "framework/application.h"
 #include "framework/form_reader.h"
-#include "skin/core/bitmap_file.h"
 #include "framework/form_syntax.h"
+#include "skin/core/bitmap_file.h"
 #include "skin/core/skin_data.h"
 #include "skin/core/tests/test_skins.h"
 #include "skin/resources/skin_reader.h"
@@ -30,7 +30,6 @@ namespace {
 
 using testutil::Median;
 using testutil::Now;
-
 
 void BenchDefaultSkin() {
   const skintest::Bytes stored = skintest::DefaultStoredSkin();
@@ -69,8 +68,7 @@ class THost : public fw::TComponent {
 };
 
 const fw::ClassInfo& THost::StaticClass() {
-  static const fw::ClassInfo info =
-      fw::ClassBuilder<THost>("THost", &fw::TComponent::StaticClass()).Build();
+  static const fw::ClassInfo info = fw::ClassBuilder<THost>("THost", &fw::TComponent::StaticClass()).Build();
   return info;
 }
 
@@ -102,9 +100,8 @@ void BenchDescription() {
     }
     freed.push_back(Now() - t0);
   }
-  std::printf(
-      "SkinData1 from the main form's description: read %.2f ms, freed %.2f ms (medians of 20)\n",
-      Median(read) * 1e3, Median(freed) * 1e3);
+  std::printf("SkinData1 from the main form's description: read %.2f ms, freed %.2f ms (medians of 20)\n",
+              Median(read) * 1e3, Median(freed) * 1e3);
 }
 
 // Seconds from CreateProcess to the main window shown; the process is ended afterwards.
@@ -113,13 +110,10 @@ double StartUp(const std::string& exe) {
   std::string command = "\"" + exe + "\"";
   STARTUPINFOA startup{sizeof startup};
   const double t0 = Now();
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &info))
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
     return -1;
   HWND found = nullptr;
-  while (!(found = testutil::FindProcessWindow(info.dwProcessId, "TForm1", true)) &&
-         Now() - t0 < 20)
-    Sleep(1);
+  while (!(found = testutil::FindProcessWindow(info.dwProcessId, "TForm1", true)) && Now() - t0 < 20) Sleep(1);
   const double elapsed = found ? Now() - t0 : -1;
   TerminateProcess(info.hProcess, 0);
   WaitForSingleObject(info.hProcess, 5000);
@@ -179,11 +173,9 @@ void BenchBitmapFiles() {
     for (const skintest::Bytes& bytes : bitmaps) {
       const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(bytes.data() + 14);
       const uint32_t offset = bytes[10] | (bytes[11] << 8) | (bytes[12] << 16);
-      fw::TBitmap bitmap(info->biWidth, info->biHeight,
-                         info->biBitCount == 32 ? fw::pf32bit : fw::pf24bit);
-      StretchDIBits(bitmap.DC(), 0, 0, info->biWidth, info->biHeight, 0, 0, info->biWidth,
-                    info->biHeight, bytes.data() + offset,
-                    reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, SRCCOPY);
+      fw::TBitmap bitmap(info->biWidth, info->biHeight, info->biBitCount == 32 ? fw::pf32bit : fw::pf24bit);
+      StretchDIBits(bitmap.DC(), 0, 0, info->biWidth, info->biHeight, 0, 0, info->biWidth, info->biHeight,
+                    bytes.data() + offset, reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS, SRCCOPY);
       GdiFlush();
     }
     gdi.push_back(Now() - t0);

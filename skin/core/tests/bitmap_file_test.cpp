@@ -24,13 +24,11 @@ void ExpectSamePixels(const fw::TBitmap& bitmap, const skinimage::Image& image) 
   ASSERT_EQ(bitmap.Width(), image.Width());
   ASSERT_EQ(bitmap.Height(), image.Height());
   for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x)
-      ASSERT_EQ(bitmap.Pixel(x, y), Colorref(image.At(x, y))) << x << "," << y;
+    for (int x = 0; x < image.Width(); ++x) ASSERT_EQ(bitmap.Pixel(x, y), Colorref(image.At(x, y))) << x << "," << y;
 }
 
 void PutLittleEndian32(Bytes& bytes, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+  for (int i = 0; i < 4; ++i) bytes[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 TEST(BitmapFile, EveryWrittenDepthLoadsWithItsPixels) {
@@ -124,9 +122,8 @@ TEST(BitmapFile, AWrongPixelOffsetFallsBackToTheRowsAfterTheHeader) {
 fw::TBitmap DrawnByGdi(const Bytes& file, const skin::testing::BitmapFileSpec& recipe) {
   fw::TBitmap image(recipe.width, recipe.height, recipe.bits == 32 ? fw::pf32bit : fw::pf24bit);
   const uint32_t offset = static_cast<uint32_t>(file[10]) | (static_cast<uint32_t>(file[11]) << 8);
-  StretchDIBits(image.DC(), 0, 0, recipe.width, recipe.height, 0, 0, recipe.width, recipe.height,
-                file.data() + offset, reinterpret_cast<const BITMAPINFO*>(file.data() + 14),
-                DIB_RGB_COLORS, SRCCOPY);
+  StretchDIBits(image.DC(), 0, 0, recipe.width, recipe.height, 0, 0, recipe.width, recipe.height, file.data() + offset,
+                reinterpret_cast<const BITMAPINFO*>(file.data() + 14), DIB_RGB_COLORS, SRCCOPY);
   GdiFlush();
   return image;
 }
@@ -163,12 +160,9 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
       {"16 bits, 5-6-5",
        {.width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xF800, 0x07E0, 0x1F}},
        0},
-      {"16 bits, 4-4-4",
-       {.width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xF00, 0xF0, 0xF}},
-       0},
+      {"16 bits, 4-4-4", {.width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xF00, 0xF0, 0xF}}, 0},
       {"16 bits, 6-5-5 in a 124-byte header",
-       {.header_size = 124, .width = 256, .height = 256, .bits = 16, .compression = 3,
-        .masks = {0xFC00, 0x3E0, 0x1F}},
+       {.header_size = 124, .width = 256, .height = 256, .bits = 16, .compression = 3, .masks = {0xFC00, 0x3E0, 0x1F}},
        0},
       {"24 bits, top-down", {.width = 31, .height = 6, .top_down = true, .bits = 24}, 0xFFFFFF},
       {"32 bits", {.width = 17, .height = 5, .bits = 32}, 0xFFFFFFFF},
@@ -176,12 +170,10 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
        {.width = 17, .height = 5, .bits = 32, .compression = 3, .masks = {0xFF0000, 0xFF00, 0xFF}},
        0xFFFFFFFF},
       {"32 bits, 10-10-10",
-       {.width = 17, .height = 5, .bits = 32, .compression = 3,
-        .masks = {0x3FF00000, 0xFFC00, 0x3FF}},
+       {.width = 17, .height = 5, .bits = 32, .compression = 3, .masks = {0x3FF00000, 0xFFC00, 0x3FF}},
        0xFFFFFFFF},
       {"32 bits, red and blue exchanged, 108-byte header",
-       {.header_size = 108, .width = 17, .height = 5, .bits = 32, .compression = 3,
-        .masks = {0xFF, 0xFF00, 0xFF0000}},
+       {.header_size = 108, .width = 17, .height = 5, .bits = 32, .compression = 3, .masks = {0xFF, 0xFF00, 0xFF0000}},
        0xFFFFFFFF},
   };
   for (Case& c : cases) {
@@ -203,8 +195,8 @@ TEST(BitmapFile, EveryDepthGivesThePixelsGdiMakesOfTheFile) {
       const uint8_t* got = loaded.ScanLine(y);
       const uint8_t* want = expected.ScanLine(y);
       for (int i = 0; i < used_bytes; ++i)
-        ASSERT_EQ(got[i], want[i]) << "row " << y << ", pixel " << i / loaded.BytesPerPixel()
-                                   << ", byte " << i % loaded.BytesPerPixel();
+        ASSERT_EQ(got[i], want[i]) << "row " << y << ", pixel " << i / loaded.BytesPerPixel() << ", byte "
+                                   << i % loaded.BytesPerPixel();
     }
   }
 }

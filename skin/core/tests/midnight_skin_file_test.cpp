@@ -52,8 +52,8 @@ TEST_F(MidnightSkinLoaded, BorderThicknessesAreFiveThirtyTwoSixAndSeven) {
   EXPECT_EQ(FrameSize(*d.BorderTop, true).second, 32);  // the caption
   EXPECT_EQ(FrameSize(*d.BorderRight).first, 6);
   EXPECT_EQ(FrameSize(*d.BorderBottom, true).second, 7);
-  for (const skin::TDataSkinBorder* border : {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(),
-                                              d.BorderBottom.get()}) {
+  for (const skin::TDataSkinBorder* border :
+       {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(), d.BorderBottom.get()}) {
     EXPECT_EQ(border->Frame, skin::ActiveFrames::kCount) << border->Name;
     EXPECT_EQ(border->Trans, 1) << border->Name << ": keyed corners";
   }
@@ -148,10 +148,14 @@ TEST_F(MidnightSkinLoaded, FrameCountsTheDefinitionLeavesOutComeFromTheImagesAnd
 TEST_F(MidnightSkinLoaded, ColoursAreDark) {
   TSkinData& d = *data_;
   const std::pair<int, COLORREF> given[] = {
-      {skin::ciWindowText, RGB(222, 226, 238)},   {skin::ciTitleTextActive, RGB(238, 241, 250)},
-      {skin::ciTitleTextNoActive, RGB(134, 142, 164)}, {skin::ciButtonFace, RGB(37, 41, 56)},
-      {skin::ciButtonText, RGB(226, 230, 242)},   {skin::ciHilight, RGB(76, 96, 200)},
-      {skin::ciMenu, RGB(44, 48, 65)},            {skin::ciScrollbar, RGB(30, 33, 46)},
+      {skin::ciWindowText, RGB(222, 226, 238)},
+      {skin::ciTitleTextActive, RGB(238, 241, 250)},
+      {skin::ciTitleTextNoActive, RGB(134, 142, 164)},
+      {skin::ciButtonFace, RGB(37, 41, 56)},
+      {skin::ciButtonText, RGB(226, 230, 242)},
+      {skin::ciHilight, RGB(76, 96, 200)},
+      {skin::ciMenu, RGB(44, 48, 65)},
+      {skin::ciScrollbar, RGB(30, 33, 46)},
   };
   for (const auto& [index, colour] : given) {
     EXPECT_TRUE(d.ColourSet[static_cast<size_t>(index)]) << index;

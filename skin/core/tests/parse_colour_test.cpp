@@ -25,8 +25,7 @@ TEST(ParseColour, ReadsRedGreenBlueFromAnySeparators) {
       {"", kFallback},
       {"   \t ", kFallback},  // blank is empty
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(skin::ParseColour(c.text, kFallback), c.expected) << '"' << c.text << '"';
+  for (const Case& c : cases) EXPECT_EQ(skin::ParseColour(c.text, kFallback), c.expected) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -24,8 +24,7 @@ using skintest::TestSkin;
 // Each channel within one step: a gradient's last line may fall one short of its end colour.
 bool Near(COLORREF pixel, fw::TColor colour) {
   for (int shift = 0; shift < 24; shift += 8)
-    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) -
-                 static_cast<int>((colour >> shift) & 0xFF)) > 1)
+    if (std::abs(static_cast<int>((pixel >> shift) & 0xFF) - static_cast<int>((colour >> shift) & 0xFF)) > 1)
       return false;
   return true;
 }
@@ -66,8 +65,7 @@ TEST(SkinBuild, OnlyCaptionButtonSectionsBecomeCaptionButtons) {
   auto data = Build(skin);
   std::vector<std::string> names;
   for (const auto& button : data->SysButtons) names.push_back(button->Name);
-  EXPECT_EQ(names, (std::vector<std::string>{"BUTTON2", "BUTTONCLOSE", "MDICONTROLS", "MDICONTROLS",
-                                             "MDICONTROLS"}));
+  EXPECT_EQ(names, (std::vector<std::string>{"BUTTON2", "BUTTONCLOSE", "MDICONTROLS", "MDICONTROLS", "MDICONTROLS"}));
   EXPECT_EQ(data->SysButtons[0]->Visibility1, -1);  // Action -1 defaults Visibility1 to -1
   EXPECT_EQ(data->SysButtons[1]->Visibility1, 0);
   EXPECT_EQ(data->SysButtons[1]->CombineOp, -1);
@@ -91,8 +89,7 @@ TEST(SkinBuild, CaptionButtonFramesFollowTheImageShapeWhenNotGiven) {
       {"Action=3\r\nframe=2", 60, 20, 2, true},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.keys) + " " + std::to_string(c.width) + "x" +
-                 std::to_string(c.height));
+    SCOPED_TRACE(std::string(c.keys) + " " + std::to_string(c.width) + "x" + std::to_string(c.height));
     TestSkin skin;
     skin.definition = std::string("[Button0]\r\nButtonImage=c.bmp\r\n") + c.keys + "\r\n";
     skin.Bitmap("c.bmp", c.width, c.height);
@@ -171,18 +168,15 @@ TEST(SkinBuild, EveryElementsFrameCountIsTheOneTheFrameTableGives) {
     if (definition.find("[" + std::string(e.section) + "]") != std::string::npos ||
         e.element == SkinElement::kCaptionButton)
       continue;
-    definition +=
-        "[" + std::string(e.section) + "]\r\n" + std::string(e.image_key) + "=a.bmp\r\nFrame=7\r\n";
-    if (!e.count_key.empty() && e.count_key != "Frame")
-      definition += std::string(e.count_key) + "=4\r\n";
+    definition += "[" + std::string(e.section) + "]\r\n" + std::string(e.image_key) + "=a.bmp\r\nFrame=7\r\n";
+    if (!e.count_key.empty() && e.count_key != "Frame") definition += std::string(e.count_key) + "=4\r\n";
   }
   TestSkin skin;
   skin.definition = definition;
   skin.Bitmap("a.bmp", 46, 10).Bitmap("c.bmp", 65, 13);
   auto data = Build(skin);
   TSkinData& d = *data;
-  skin::TMemoryStream text(
-      std::span(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
+  skin::TMemoryStream text(std::span(reinterpret_cast<const uint8_t*>(definition.data()), definition.size()));
   skin::TQuickIni ini;
   ini.LoadFromStream(&text);
 
@@ -231,10 +225,8 @@ TEST(SkinBuild, EveryElementsFrameCountIsTheOneTheFrameTableGives) {
   for (const auto& [element, frames] : built) {
     const skin::ElementFrames& e = skin::FramesOf(element);
     SCOPED_TRACE(std::string(e.section) + " " + std::string(e.image_key));
-    const bool check_image =
-        element == SkinElement::kCheckBox || element == SkinElement::kRadioButton;
-    const skin::FrameImageSize size =
-        check_image ? skin::FrameImageSize{65, 13} : skin::FrameImageSize{46, 10};
+    const bool check_image = element == SkinElement::kCheckBox || element == SkinElement::kRadioButton;
+    const skin::FrameImageSize size = check_image ? skin::FrameImageSize{65, 13} : skin::FrameImageSize{46, 10};
     const std::string_view section = element == SkinElement::kCaptionButton ? "Button0" : e.section;
     EXPECT_EQ(frames, skin::BuildFrameCount(e, ini, section, size));
   }
@@ -328,16 +320,13 @@ TEST(SkinBuild, ColoursTakeTheSkinsValuesAndSystemColoursOtherwise) {
                     {skin::ciMenuBarText, COLOR_MENUTEXT},
                     {skin::ciMenuText, COLOR_MENUTEXT},
                     {skin::ciMenu, COLOR_MENU}}) {
-    EXPECT_EQ(data->Colours[static_cast<size_t>(d.index)],
-              static_cast<fw::TColor>(0xFF000000u | d.system))
-        << d.index;
+    EXPECT_EQ(data->Colours[static_cast<size_t>(d.index)], static_cast<fw::TColor>(0xFF000000u | d.system)) << d.index;
     EXPECT_FALSE(data->ColourSet[static_cast<size_t>(d.index)]) << d.index;
   }
   EXPECT_EQ(data->Colours[9], 0);
   EXPECT_EQ(data->Colours[10], 0);
   // Colour sections other than "Colours", in order; a missing key gives the window text colour.
-  EXPECT_EQ(data->ColourSections,
-            (std::vector<fw::TColor>{0x070605, fw::clWindowText, fw::clWindowText}));
+  EXPECT_EQ(data->ColourSections, (std::vector<fw::TColor>{0x070605, fw::clWindowText, fw::clWindowText}));
   EXPECT_EQ(data->CustomColors[0], 0x010101);
   EXPECT_EQ(data->CustomColors[5], 0xFFFFFF);
   EXPECT_EQ(data->CustomColors[9], 0x090000);
@@ -362,8 +351,8 @@ TEST(SkinBuild, ImageValuesNameTheirFileAndOnlyLowerCaseBmpLoads) {
   EXPECT_EQ(data->Scrollbar->Bitmap->Width(), 5);
   EXPECT_EQ(data->HorzScroll->Bitmap->Width(), 5);
   // The element exists in each of these cases; only its image is empty.
-  for (const TDataSkinObject* e : {data->VertScroll.get(), data->MenuItem.get(),
-                                   data->MenuBackground.get(), data->ExtraImages.get()}) {
+  for (const TDataSkinObject* e :
+       {data->VertScroll.get(), data->MenuItem.get(), data->MenuBackground.get(), data->ExtraImages.get()}) {
     ASSERT_NE(e, nullptr);
     EXPECT_TRUE(e->Bitmap->Empty()) << e->Name;
   }
@@ -532,8 +521,7 @@ TEST(SkinBuild, TracksFallBackToTheProgramsOwnImages) {
     const char* name;
     int width, height;
   };
-  for (const Case& c :
-       {Case{data->Track.get(), "TRACK", 16, 4}, Case{data->TrackVert.get(), "TRACKVERT", 4, 16}}) {
+  for (const Case& c : {Case{data->Track.get(), "TRACK", 16, 4}, Case{data->TrackVert.get(), "TRACKVERT", 4, 16}}) {
     ASSERT_NE(c.element, nullptr) << c.name;
     EXPECT_EQ(c.element->Name, c.name);
     EXPECT_EQ(c.element->Bitmap->Width(), c.width);
@@ -549,8 +537,7 @@ TEST(SkinBuild, TracksFallBackToTheProgramsOwnImages) {
 
 TEST(SkinBuild, TheToolbarGradientRunsFromALightFaceToTheTitleColour) {
   TestSkin skin;
-  skin.definition =
-      "[Colours]\r\nButtonFace=200,200,200\r\n";  // no top border: the sample is the face
+  skin.definition = "[Colours]\r\nButtonFace=200,200,200\r\n";  // no top border: the sample is the face
   auto data = Build(skin);
   const fw::TColor face = 0xC8C8C8;
   EXPECT_EQ(data->Colours[skin::ciTitleSample], face);
@@ -561,8 +548,7 @@ TEST(SkinBuild, TheToolbarGradientRunsFromALightFaceToTheTitleColour) {
   ASSERT_EQ(bar.Bitmap->Height(), 40);
   // A grey sample has low saturation: the bottom mixes 15 % of mid grey into it. (The ramp's last
   // line may fall one short of its end colour.)
-  EXPECT_EQ(bar.Bitmap->Pixel(5, 0),
-            static_cast<COLORREF>(skin::MixColors(face, fw::clWhite, 150)));
+  EXPECT_EQ(bar.Bitmap->Pixel(5, 0), static_cast<COLORREF>(skin::MixColors(face, fw::clWhite, 150)));
   EXPECT_PRED2(Near, bar.Bitmap->Pixel(5, 39), skin::MixColors(0x808080, face, 150));
 
   // A saturated title colour lightens towards white instead.
@@ -708,8 +694,7 @@ TEST_F(DefaultSkinBuild, ElementsTheSkinDoesNotDefineStayEmpty) {
 
 TEST_F(DefaultSkinBuild, FrameCaptionButtonsAndColours) {
   TSkinData& d = *data_;
-  for (auto* border :
-       {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(), d.BorderBottom.get()}) {
+  for (auto* border : {d.BorderLeft.get(), d.BorderRight.get(), d.BorderTop.get(), d.BorderBottom.get()}) {
     EXPECT_EQ(border->Frame, 2) << border->Name;
     EXPECT_FALSE(border->Bitmap->Empty()) << border->Name;
   }
@@ -751,8 +736,8 @@ TEST_F(DefaultSkinBuild, FrameCaptionButtonsAndColours) {
   EXPECT_FALSE(d.ColourSet[skin::ciWindowText]);
   EXPECT_FALSE(d.ColourSet[skin::ciScrollbar]);
   EXPECT_EQ(d.Colours[skin::ciTitleSample],
-            static_cast<fw::TColor>(d.BorderTop->Bitmap->Pixel(
-                d.BorderTop->Bitmap->Width() / 3, d.BorderTop->Bitmap->Height() / 2 / 3)));
+            static_cast<fw::TColor>(
+                d.BorderTop->Bitmap->Pixel(d.BorderTop->Bitmap->Width() / 3, d.BorderTop->Bitmap->Height() / 2 / 3)));
   EXPECT_EQ(d.Toolbar->Bitmap->Width(), 10);
 }
 

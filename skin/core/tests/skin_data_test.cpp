@@ -30,9 +30,7 @@ using skintest::TestSkin;
 class RecordingManager : public skin::ISkinManagerLink {
  public:
   void RegisterSkinData(TSkinData* data) override { calls.push_back("Register " + data->Name()); }
-  void UnregisterSkinData(TSkinData* data) override {
-    calls.push_back("Unregister " + data->Name());
-  }
+  void UnregisterSkinData(TSkinData* data) override { calls.push_back("Unregister " + data->Name()); }
   void InstallHook() override { calls.push_back("InstallHook"); }
   void SetPendingSkinData(TSkinData* data) override { calls.push_back("Pending " + data->Name()); }
   void PostCommand(int32_t command, uint32_t delayMs) override {
@@ -80,11 +78,10 @@ class THostForm : public fw::TForm {
   void AfterSkin(fw::TObject* sender, HWND, const std::string& name) {
     events.push_back("after " + Who(sender) + " " + name);
   }
-  void SkinControl(fw::TComponent* sender, TSkinData* data, fw::TControl* form,
-                   fw::TControl* control, const std::string& controlClass,
-                   fw::TComponent*& skinned) {
-    events.push_back("control " + Who(sender) + " " + data->Name() + " " + Who(form) + " " +
-                     Who(control) + " " + controlClass);
+  void SkinControl(fw::TComponent* sender, TSkinData* data, fw::TControl* form, fw::TControl* control,
+                   const std::string& controlClass, fw::TComponent*& skinned) {
+    events.push_back("control " + Who(sender) + " " + data->Name() + " " + Who(form) + " " + Who(control) + " " +
+                     controlClass);
     skinned = this;
   }
 
@@ -99,9 +96,8 @@ template <typename Signature, typename Method>
 fw::MethodInfo Published(const char* name, const char* signature, Method method) {
   return {name, signature, [method](fw::TObject& instance) {
             auto* self = static_cast<THostForm*>(&instance);
-            return std::any(std::function<Signature>([self, method](auto&&... args) {
-              return (self->*method)(std::forward<decltype(args)>(args)...);
-            }));
+            return std::any(std::function<Signature>(
+                [self, method](auto&&... args) { return (self->*method)(std::forward<decltype(args)>(args)...); }));
           }};
 }
 
@@ -111,15 +107,15 @@ const fw::ClassInfo& THostForm::StaticClass() {
                           .Field("SkinData1", &THostForm::SkinData1)
                           .NotifyMethod("SkinChanged", &THostForm::SkinChanged)
                           .Build();
-    c.methods.push_back(Published<void(fw::TObject*, const std::string&, bool&)>(
-        "FormSkin", skin::kOnFormSkinSignature, &THostForm::FormSkin));
+    c.methods.push_back(Published<void(fw::TObject*, const std::string&, bool&)>("FormSkin", skin::kOnFormSkinSignature,
+                                                                                 &THostForm::FormSkin));
     c.methods.push_back(Published<void(fw::TObject*, HWND, const std::string&)>(
         "BeforeSkin", skin::kOnSkinFormSignature, &THostForm::BeforeSkin));
-    c.methods.push_back(Published<void(fw::TObject*, HWND, const std::string&)>(
-        "AfterSkin", skin::kOnSkinFormSignature, &THostForm::AfterSkin));
-    c.methods.push_back(Published<void(fw::TComponent*, TSkinData*, fw::TControl*, fw::TControl*,
-                                       const std::string&, fw::TComponent*&)>(
-        "SkinControl", skin::kOnSkinControlSignature, &THostForm::SkinControl));
+    c.methods.push_back(Published<void(fw::TObject*, HWND, const std::string&)>("AfterSkin", skin::kOnSkinFormSignature,
+                                                                                &THostForm::AfterSkin));
+    c.methods.push_back(
+        Published<void(fw::TComponent*, TSkinData*, fw::TControl*, fw::TControl*, const std::string&,
+                       fw::TComponent*&)>("SkinControl", skin::kOnSkinControlSignature, &THostForm::SkinControl));
     return c;
   }();
   return info;
@@ -155,8 +151,7 @@ std::string TempPath(const std::string& name) {
 
 void WriteFile(const std::string& path, const skintest::Bytes& bytes) {
   std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 class SkinDataTest : public testing::Test {
@@ -164,11 +159,9 @@ class SkinDataTest : public testing::Test {
   void SetUp() override {
     app_.Initialize();
     fw::RegisterComponentClass(TSkinData::StaticClass());
-    skin::SetSkinManagerFactory([]() -> std::unique_ptr<skin::ISkinManagerLink> {
-      return std::make_unique<RecordingManager>();
-    });
-    previousMessages_ =
-        skin::SetMessageDialogHook([this](const std::string& text) { messages_.push_back(text); });
+    skin::SetSkinManagerFactory(
+        []() -> std::unique_ptr<skin::ISkinManagerLink> { return std::make_unique<RecordingManager>(); });
+    previousMessages_ = skin::SetMessageDialogHook([this](const std::string& text) { messages_.push_back(text); });
   }
   void TearDown() override {
     delete host_;
@@ -203,11 +196,9 @@ TEST_F(SkinDataTest, ANewComponentHasItsDefaults) {
   EXPECT_EQ(data.DisableTag(), 99);
   EXPECT_EQ(data.SkinControls(), 0x1FFFFBu);
   for (int i = 0; i <= static_cast<int>(skin::xcFastReport); ++i)
-    EXPECT_EQ(data.HasControl(static_cast<skin::TSkinControlType>(i)),
-              i != skin::xcMenuItem && i != skin::xcFastReport)
+    EXPECT_EQ(data.HasControl(static_cast<skin::TSkinControlType>(i)), i != skin::xcMenuItem && i != skin::xcFastReport)
         << i;
-  EXPECT_EQ(data.Options(),
-            skin::SkinOptionSet({skin::xoPreview, skin::xoToolbarBK, skin::xoCaptionButtonHint}));
+  EXPECT_EQ(data.Options(), skin::SkinOptionSet({skin::xoPreview, skin::xoToolbarBK, skin::xoCaptionButtonHint}));
   EXPECT_EQ(data.Options(), 0x448);
   EXPECT_EQ(data.SkinFile(), "");
   EXPECT_EQ(data.SkinStore(), "(none)");
@@ -215,8 +206,8 @@ TEST_F(SkinDataTest, ANewComponentHasItsDefaults) {
   EXPECT_EQ(data.Version(), "5.40.07.15");
   EXPECT_TRUE(data.MenuUpdate());
   EXPECT_FALSE(data.MenuMerge());
-  for (const fw::TMethod* event : {&data.OnFormSkin, &data.OnSkinChanged, &data.OnSkinControl,
-                                   &data.OnBeforeSkinForm, &data.OnAfterSkinForm})
+  for (const fw::TMethod* event :
+       {&data.OnFormSkin, &data.OnSkinChanged, &data.OnSkinControl, &data.OnBeforeSkinForm, &data.OnAfterSkinForm})
     EXPECT_FALSE(event->Assigned());
   EXPECT_EQ(data.SkinStream(), (skintest::Bytes{0, 0, 0, 0}));
   EXPECT_TRUE(data.SkinEmpty());
@@ -224,8 +215,7 @@ TEST_F(SkinDataTest, ANewComponentHasItsDefaults) {
   EXPECT_EQ(data.MaxHeight(), GetSystemMetrics(SM_CYMAXIMIZED));
   EXPECT_EQ(data.LastFormHandle(), nullptr);
   // The records refilled in place exist from the start; every other slot waits for a skin.
-  EXPECT_TRUE(data.BorderLeft && data.BorderRight && data.BorderTop && data.BorderBottom &&
-              data.Title && data.Buttons);
+  EXPECT_TRUE(data.BorderLeft && data.BorderRight && data.BorderTop && data.BorderBottom && data.Title && data.Buttons);
   EXPECT_FALSE(data.Scrollbar);
   EXPECT_TRUE(data.SysButtons.empty());
   // Menu glyphs: restore, maximize, minimize, close.
@@ -248,15 +238,13 @@ TEST_F(SkinDataTest, TheForeignControlListStartsWithItsHundredAndEighteenEntries
   std::vector<std::string> twice;
   for (const auto& [line, count] : lines)
     if (count > 1) twice.push_back(line + " x" + std::to_string(count));
-  EXPECT_EQ(twice, (std::vector<std::string>{"TDBCheckboxEh=Checkbox x2",
-                                             "TLMDFontSizeCombobox=combobox x2",
+  EXPECT_EQ(twice, (std::vector<std::string>{"TDBCheckboxEh=Checkbox x2", "TLMDFontSizeCombobox=combobox x2",
                                              "TWWDBCombobox=Combobox x2"}));
   const std::map<std::string, int> expected = {
-      {"scrollbar", 10},  {"pngspeedbutton", 1}, {"pngbitbtn", 1}, {"Panel", 12},
-      {"panel", 3},       {"combobox", 33},      {"Combobox", 6},  {"speedbutton", 3},
-      {"button", 1},      {"bitbtn", 3},         {"menubtn", 1},   {"CheckGroup", 3},
-      {"Radiogroup", 2},  {"radiogroup", 5},     {"Edit", 25},     {"edit", 1},
-      {"Radiobutton", 2}, {"Checkbox", 4},       {"Groupbox", 1},  {"groupbox", 1}};
+      {"scrollbar", 10}, {"pngspeedbutton", 1}, {"pngbitbtn", 1},   {"Panel", 12},     {"panel", 3},
+      {"combobox", 33},  {"Combobox", 6},       {"speedbutton", 3}, {"button", 1},     {"bitbtn", 3},
+      {"menubtn", 1},    {"CheckGroup", 3},     {"Radiogroup", 2},  {"radiogroup", 5}, {"Edit", 25},
+      {"edit", 1},       {"Radiobutton", 2},    {"Checkbox", 4},    {"Groupbox", 1},   {"groupbox", 1}};
   EXPECT_EQ(kinds, expected);
 }
 
@@ -266,13 +254,12 @@ TEST_F(SkinDataTest, PublishedPropertiesStreamInTheirOrderWithTheirTypes) {
     names.push_back(p->name);
     if (p->kind == fw::PropKind::Method) signatures.push_back(p->signature);
   }
-  EXPECT_EQ(names, (std::vector<std::string>{"Name", "Tag", "Active", "DisableTag", "SkinControls",
-                                             "Options", "Skin3rd", "SkinFile", "SkinStore",
-                                             "SkinFormtype", "Version", "MenuUpdate", "MenuMerge",
-                                             "OnFormSkin", "OnSkinChanged", "OnSkinControl",
+  EXPECT_EQ(names, (std::vector<std::string>{"Name", "Tag", "Active", "DisableTag", "SkinControls", "Options",
+                                             "Skin3rd", "SkinFile", "SkinStore", "SkinFormtype", "Version",
+                                             "MenuUpdate", "MenuMerge", "OnFormSkin", "OnSkinChanged", "OnSkinControl",
                                              "OnBeforeSkinForm", "OnAfterSkinForm", "SkinStream"}));
-  EXPECT_EQ(signatures, (std::vector<std::string>{"TOnFormSkin", "TNotifyEvent", "TOnSkinControl",
-                                                  "TOnSkinForm", "TOnSkinForm"}));
+  EXPECT_EQ(signatures,
+            (std::vector<std::string>{"TOnFormSkin", "TNotifyEvent", "TOnSkinControl", "TOnSkinForm", "TOnSkinForm"}));
   // Ordinals of the enumerations as the description names them.
   struct Ordinal {
     const fw::EnumType& type;
@@ -317,9 +304,7 @@ TEST_F(SkinDataTest, EveryPublishedPropertySurvivesTheFormDescription) {
     data.*event = fw::TMethod{method, host_->Class().FindMethod(method)->bind(*host_)};
   const std::string text = fw::WriteComponent(*host_);
   // The stored skin is written as its length, then the skin file.
-  EXPECT_NE(text.find("SkinStream = {\r\n      " + Hex(skin.Stored()).substr(0, 64)),
-            std::string::npos)
-      << text;
+  EXPECT_NE(text.find("SkinStream = {\r\n      " + Hex(skin.Stored()).substr(0, 64)), std::string::npos) << text;
 
   THostForm copy(&app_);
   copy.Load(text);
@@ -368,9 +353,8 @@ TEST_F(SkinDataTest, EventsReachTheirHandlersWithTheirArguments) {
   data.DoSkinControl(&data, host_, host_, "TPanel", skinned);
   EXPECT_EQ(skinned, host_);
   EXPECT_EQ(host_->events,
-            (std::vector<std::string>{"changed SkinData1", "form SkinData1 Wanted no",
-                                      "before Host TForm1", "after nil #32770",
-                                      "control SkinData1 SkinData1 Host Host TPanel"}));
+            (std::vector<std::string>{"changed SkinData1", "form SkinData1 Wanted no", "before Host TForm1",
+                                      "after nil #32770", "control SkinData1 SkinData1 Host Host TPanel"}));
 }
 
 TEST_F(SkinDataTest, TheFormSkinQueryAppliesItsOwnRulesWithoutAHandler) {
@@ -381,14 +365,12 @@ TEST_F(SkinDataTest, TheFormSkinQueryAppliesItsOwnRulesWithoutAHandler) {
     bool expected;
   };
   const Case cases[] = {
-      {"SysMonthCal32", false, true, false}, {"TfrDesigner", true, true, false},
-      {"TfrDesigner", false, true, true},    {"TForm1", true, true, true},
-      {"TForm1", false, false, false},  // an earlier refusal stands
+      {"SysMonthCal32", false, true, false}, {"TfrDesigner", true, true, false}, {"TfrDesigner", false, true, true},
+      {"TForm1", true, true, true},          {"TForm1", false, false, false},  // an earlier refusal stands
   };
   for (const Case& c : cases) {
     TSkinData data(nullptr);
-    if (c.fastReport)
-      data.SetSkinControls(data.SkinControls() | skin::SkinControlSet({skin::xcFastReport}));
+    if (c.fastReport) data.SetSkinControls(data.SkinControls() | skin::SkinControlSet({skin::xcFastReport}));
     bool doSkin = c.arriving;
     data.QueryFormSkin(reinterpret_cast<HWND>(0x10), c.className, doSkin);
     EXPECT_EQ(doSkin, c.expected) << c.className << " " << c.fastReport;
@@ -423,8 +405,8 @@ TEST_F(SkinDataTest, AZeroLengthStoredSkinSwitchesTheComponentOff) {
 }
 
 TEST_F(SkinDataTest, StoreAndVersionIgnoreWhatIsAssigned) {
-  TSkinData& data = Host("    SkinStore = '(Good)'\n    Version = '1.0'\n    SkinStream = {" +
-                         Hex(SmallSkin().Stored()) + "}");
+  TSkinData& data =
+      Host("    SkinStore = '(Good)'\n    Version = '1.0'\n    SkinStream = {" + Hex(SmallSkin().Stored()) + "}");
   EXPECT_EQ(data.SkinStore(), "(none)");  // at run time, even with a stored skin
   EXPECT_EQ(data.Version(), "5.40.07.15");
   data.SetSkinStore("(Good)");
@@ -461,8 +443,7 @@ TEST_F(SkinDataTest, LoadingTrimsTheControlKindsToTheMenuStyle) {
   const Case cases[] = {
       {"[xcMainMenu, xcMenuItem, xcSystemMenu, xcEdit]",
        skin::SkinControlSet({skin::xcMainMenu, skin::xcSystemMenu, skin::xcEdit})},
-      {"[xcMenuItem, xcSystemMenu, xcEdit]",
-       skin::SkinControlSet({skin::xcMenuItem, skin::xcEdit})},
+      {"[xcMenuItem, xcSystemMenu, xcEdit]", skin::SkinControlSet({skin::xcMenuItem, skin::xcEdit})},
   };
   for (const Case& c : cases) {
     TSkinData& data = Host(std::string("    SkinControls = ") + c.controls);
@@ -484,8 +465,8 @@ TEST_F(SkinDataTest, TheStartUpEntryPointsAreLookedUpOnce) {
   EXPECT_NE(entries.TrackMouseEvent, nullptr);
   EXPECT_NE(entries.GetComboBoxInfo, nullptr);
   EXPECT_EQ(entries.TrackMouseEvent,
-            reinterpret_cast<skin::OptionalUser32::TrackMouseEventProc>(reinterpret_cast<void*>(
-                GetProcAddress(GetModuleHandleA("user32.dll"), "TrackMouseEvent"))));
+            reinterpret_cast<skin::OptionalUser32::TrackMouseEventProc>(
+                reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "TrackMouseEvent"))));
 }
 
 TEST_F(SkinDataTest, SwitchingOnAndOffPostsTheScopesCommands) {
@@ -496,16 +477,14 @@ TEST_F(SkinDataTest, SwitchingOnAndOffPostsTheScopesCommands) {
     data.SetActive(true);
     data.SetActive(true);  // unchanged: nothing
     data.SetActive(false);
-    EXPECT_EQ(TakeCalls(), (Calls{"Pending SkinData1", "Post 1 250", "RunState 1",
-                                  "Pending SkinData1", "Post 2 250"}));
+    EXPECT_EQ(TakeCalls(), (Calls{"Pending SkinData1", "Post 1 250", "RunState 1", "Pending SkinData1", "Post 2 250"}));
   }
   {
     TSkinData& data = Host("    SkinFormtype = sfOnlyThisForm\n" + stored);
     TakeCalls();
     data.SetActive(true);
     data.SetActive(false);
-    EXPECT_EQ(TakeCalls(),
-              (Calls{"Pending SkinData1", "Post 1 250", "Pending SkinData1", "Post 2 250"}));
+    EXPECT_EQ(TakeCalls(), (Calls{"Pending SkinData1", "Post 1 250", "Pending SkinData1", "Post 2 250"}));
   }
   for (const char* scope : {"sfDialog", "sfDLL"}) {
     TSkinData& data = Host(std::string("    SkinFormtype = ") + scope + "\n" + stored);
@@ -519,9 +498,8 @@ TEST_F(SkinDataTest, SwitchingOnAndOffPostsTheScopesCommands) {
 }
 
 TEST_F(SkinDataTest, AComponentOfOneFormSkinsItsOwnerAtOnce) {
-  TSkinData& data =
-      Host("    Active = True\n    SkinFormtype = sfOnlyThisForm\n    SkinStream = {" +
-           Hex(SmallSkin().Stored()) + "}");
+  TSkinData& data = Host("    Active = True\n    SkinFormtype = sfOnlyThisForm\n    SkinStream = {" +
+                         Hex(SmallSkin().Stored()) + "}");
   EXPECT_EQ(TakeCalls(), (Calls{"Register SkinData1", "Enabled", "RunState 1", "SkinWindow"}));
   EXPECT_EQ(Manager().skinnedWindow, host_->Handle());
   EXPECT_EQ(data.OwnerWindow(), host_->Handle());
@@ -544,8 +522,7 @@ TEST_F(SkinDataTest, ASkinFileReplacesTheSkinAndRefreshesTheForms) {
   EXPECT_TRUE(data.Headerbar);
   EXPECT_FALSE(data.SkinEmpty());
   EXPECT_EQ(data.SkinStream(), TestSkin::Wrap(file.SkinFile()));
-  EXPECT_EQ(TakeCalls(),
-            (Calls{"Pending SkinData1", "Reload SkinData1"}));  // no window activated yet
+  EXPECT_EQ(TakeCalls(), (Calls{"Pending SkinData1", "Reload SkinData1"}));  // no window activated yet
 
   Manager().runState = skin::kRunStateRunning;
   data.SetSkinFile(path);
@@ -577,8 +554,8 @@ TEST_F(SkinDataTest, ADamagedSkinFileKeepsThePreviousRecordsAndShowsNothing) {
   const Case cases[] = {
       {"empty file", {}},
       {"text", skin::testing::BytesOf("this is not a skin")},
-      {"entry sizes past the data", skin::testing::SkinFile(skin::testing::RawArchive(
-                                        70000, 69, 10, "skin.ini\r\n", {999999}, {'[', 'X', ']'}))},
+      {"entry sizes past the data",
+       skin::testing::SkinFile(skin::testing::RawArchive(70000, 69, 10, "skin.ini\r\n", {999999}, {'[', 'X', ']'}))},
       {"huge length", skintest::Bytes{0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3}},
   };
   for (const Case& c : cases) {

@@ -30,8 +30,7 @@ struct TestSkin {
   }
   // The coded skin file, as a file on disk holds it.
   [[nodiscard]] Bytes SkinFile() const {
-    std::vector<skin::testing::ArchiveEntry> entries = {
-        {"test.ini", skin::testing::BytesOf(definition)}};
+    std::vector<skin::testing::ArchiveEntry> entries = {{"test.ini", skin::testing::BytesOf(definition)}};
     entries.insert(entries.end(), files.begin(), files.end());
     return skin::testing::SkinFile(skin::testing::Archive(entries));
   }

@@ -61,10 +61,9 @@ constexpr int kControls = 200;
 // The control classes the program can create from a form description, containers aside.
 std::vector<const fw::ClassInfo*> ControlKinds() {
   static const char* const kNames[] = {
-      "TBitBtn",     "TButton",      "TCheckBox",   "TRadioButton",  "TEdit",        "TMemo",
-      "TComboBox",   "TListBox",     "TScrollBar",  "TProgressBar",  "TTrackBar",    "TUpDown",
-      "TDateTimePicker", "THeaderControl", "TStatusBar", "TTabControl", "TListView", "TGroupBox",
-      "TPanel",      "TSpeedButton", "TLabel",
+      "TBitBtn",    "TButton",     "TCheckBox",    "TRadioButton", "TEdit",   "TMemo",           "TComboBox",
+      "TListBox",   "TScrollBar",  "TProgressBar", "TTrackBar",    "TUpDown", "TDateTimePicker", "THeaderControl",
+      "TStatusBar", "TTabControl", "TListView",    "TGroupBox",    "TPanel",  "TSpeedButton",    "TLabel",
   };
   std::vector<const fw::ClassInfo*> kinds;
   for (const char* name : kNames)

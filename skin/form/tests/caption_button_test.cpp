@@ -2,8 +2,9 @@
 // hot and pressed frames, a press on one button released on another, hints, and what a real user
 // does (click the buttons, drag the caption, drag a border, double-click the caption) through
 // real mouse input at screen points.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 #include <vector>

@@ -1,6 +1,7 @@
 // The commands that skin components post to the manager: activation, deactivation and refresh.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -141,8 +142,7 @@ TEST_F(SkinManageTest, ApplyingASkinRecoloursEachFormOnce) {
   fw::TForm* form = ShowForm();
   ASSERT_TRUE(testutil::PumpUntil([&] { return SkinnerOf(form->Handle()) && SkinnerOf(form->Handle())->FActivated; }));
   int afterSkinForm = 0;
-  data->OnAfterSkinForm.handler =
-      skin::TOnSkinForm([&](fw::TObject*, HWND, const std::string&) { ++afterSkinForm; });
+  data->OnAfterSkinForm.handler = skin::TOnSkinForm([&](fw::TObject*, HWND, const std::string&) { ++afterSkinForm; });
   // What loading another skin file does once the skin is rebuilt.
   data->ApplySkin();
   EXPECT_EQ(afterSkinForm, 0) << "applying only re-reads the skin data";

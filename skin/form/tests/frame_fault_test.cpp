@@ -2,8 +2,9 @@
 // borders wider than the window, windows of no size, a bad device context, windows destroyed
 // while a caption button is hot or pressed or inside their own activation, hundreds of windows
 // and many skin switches. Nothing crashes and every GDI and USER object goes back.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>

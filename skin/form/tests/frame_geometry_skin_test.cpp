@@ -2,8 +2,9 @@
 // window whose WM_NCCALCSIZE and WM_NCHITTEST answer from that geometry.
 #include "skin/form/frame_geometry_skin.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 #include <windowsx.h>
 
 #include <fstream>
@@ -12,9 +13,9 @@
 #include <vector>
 
 #include "framework/handles.h"
-#include "skin/paint/plane_win32.h"
 #include "skin/core/skin_data.h"
 #include "skin/form/frame_geometry.h"
+#include "skin/paint/plane_win32.h"
 #include "tests/support/win_test_util.h"
 
 namespace {
@@ -34,8 +35,7 @@ const auto kNoAnswer = [](int32_t, int32_t) { return false; };
 
 std::vector<uint8_t> DefaultSkinStream() {
   std::ifstream file(testutil::WindowsPathOf(PASTELLE_DEFAULT_SKIN_STREAM), std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file),
-                              std::istreambuf_iterator<char>());
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 Size SmallIcon() { return Size{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)}; }
@@ -94,16 +94,14 @@ TEST_F(DefaultSkinFrame, TheRecordsReachTheGeometryUnderTheirOwnNames) {
   }
 }
 
-TEST_F(DefaultSkinFrame,
-       AMainWindowOf663By518HasItsClientAtFourTwentyEightAndItsButtonsAtTheRight) {
+TEST_F(DefaultSkinFrame, AMainWindowOf663By518HasItsClientAtFourTwentyEightAndItsButtonsAtTheRight) {
   const FrameWindow window = WindowFromStyle(kMainWindowStyle, 0, kWidth, kHeight);
   ASSERT_EQ(window.BorderKind, skin::TBorderKind::bkSizeable);
   const FrameMetrics metrics = skin::MeasureFrame(window, skin_);
   EXPECT_EQ(skin::ClientOriginInFrame(window, metrics), (Point{4, 28}));
   EXPECT_EQ(skin::PiecesOf(window, metrics).Client, (Rect{4, 28, kWidth - 4, kHeight - 5}));
 
-  const skin::CaptionLayout layout =
-      skin::LayoutCaption(window, skin_, metrics, {120, 16}, kNoAnswer);
+  const skin::CaptionLayout layout = skin::LayoutCaption(window, skin_, metrics, {120, 16}, kNoAnswer);
   const int w = kWidth;
   EXPECT_EQ(layout.Buttons[0].Bounds.TopLeft(), (Point{w - 25, 5})) << "close";
   EXPECT_EQ(layout.Buttons[1].Bounds.TopLeft(), (Point{w - 49, 5})) << "maximize";
@@ -166,9 +164,8 @@ fw::UniqueWindow CreateGeometryWindow(GeometryWindow& state) {
   cls.hInstance = GetModuleHandleA(nullptr);
   cls.lpszClassName = kGeometryClass;
   RegisterClassA(&cls);  // a second registration fails harmlessly
-  return fw::UniqueWindow(CreateWindowExA(0, kGeometryClass, "Pastelle V2.0", kMainWindowStyle, 40,
-                                          30, kWidth, kHeight, nullptr, nullptr,
-                                          GetModuleHandleA(nullptr), &state));
+  return fw::UniqueWindow(CreateWindowExA(0, kGeometryClass, "Pastelle V2.0", kMainWindowStyle, 40, 30, kWidth, kHeight,
+                                          nullptr, nullptr, GetModuleHandleA(nullptr), &state));
 }
 
 LRESULT HitAt(HWND window, int x, int y) {
@@ -198,8 +195,7 @@ TEST_F(DefaultSkinFrame, ARealWindowGetsItsClientAndHitCodesFromTheSameRectangle
 
   // Below the top rows of the caption bar the window is dragged by its caption, down to the
   // bar's last row, which the platform's own frame does not reach; the top rows still size it.
-  EXPECT_EQ(HitAt(window.get(), 300, 27), HTCAPTION)
-      << "the platform said " << state.last_default_hit;
+  EXPECT_EQ(HitAt(window.get(), 300, 27), HTCAPTION) << "the platform said " << state.last_default_hit;
   EXPECT_EQ(HitAt(window.get(), 300, 10), HTCAPTION);
   EXPECT_EQ(HitAt(window.get(), 300, 1), HTTOP);
   EXPECT_EQ(HitAt(window.get(), 300, 100), HTCLIENT);
@@ -208,8 +204,7 @@ TEST_F(DefaultSkinFrame, ARealWindowGetsItsClientAndHitCodesFromTheSameRectangle
   POINT at{bounds.left + kWidth - 25 + 3, bounds.top + 8};
   ScreenToClient(window.get(), &at);
   const Point in_frame = skin::ClientOriginInFrame(state.window, state.metrics);
-  const skin::CaptionLayout layout =
-      skin::LayoutCaption(state.window, skin_, state.metrics, {120, 16}, kNoAnswer);
+  const skin::CaptionLayout layout = skin::LayoutCaption(state.window, skin_, state.metrics, {120, 16}, kNoAnswer);
   EXPECT_EQ(skin::CaptionButtonAt(skin_, layout, Point{at.x + in_frame.X, at.y + in_frame.Y}), 0);
 }
 

@@ -10,16 +10,15 @@
 namespace skin {
 // Failing comparisons print these.
 inline std::ostream& operator<<(std::ostream& out, const FrameMetrics& m) {
-  return out << "borders " << m.BorderLeft << ", " << m.BorderTop << ", " << m.BorderRight << ", "
-             << m.BorderBottom << ", menu band " << m.MenuBarHeight;
+  return out << "borders " << m.BorderLeft << ", " << m.BorderTop << ", " << m.BorderRight << ", " << m.BorderBottom
+             << ", menu band " << m.MenuBarHeight;
 }
 inline std::ostream& operator<<(std::ostream& out, const RegionStrip& strip) {
   return out << "piece " << static_cast<int>(strip.Piece) << " " << strip.Area
              << (strip.Fill == StripFill::FromBitmap ? " from bitmap" : " plain");
 }
 inline std::ostream& operator<<(std::ostream& out, const CaptionButtonState& state) {
-  return out << (state.Visible ? "visible" : "hidden")
-             << (state.Enabled ? ", enabled" : ", disabled");
+  return out << (state.Visible ? "visible" : "hidden") << (state.Enabled ? ", enabled" : ", disabled");
 }
 }  // namespace skin
 
@@ -59,8 +58,7 @@ FrameSkin DefaultSkin() {
   const Size button{126, 21};
   skin.Buttons = {
       {skin::acClose, skin::baRight, 25, 5, skin::bvAlways, skin::bvAlways, button, 6},
-      {skin::acMaximize, skin::baRight, 49, 5, skin::bvNotMaximized, skin::bvMinOrMaxBox, button,
-       6},
+      {skin::acMaximize, skin::baRight, 49, 5, skin::bvNotMaximized, skin::bvMinOrMaxBox, button, 6},
       {skin::acMinimize, skin::baRight, 73, 5, skin::bvMinOrMaxBoxToo, skin::bvAlways, button, 6},
       {skin::acMaximize, skin::baRight, 49, 5, skin::bvMaximized, skin::bvAlways, button, 6},
       {skin::acSystemMenu, skin::baLeft, 8, 7, skin::bvAlways, skin::bvAlways, {16, 16}, 1},
@@ -105,16 +103,13 @@ TEST(FrameGeometry, TheDefaultSkinPutsTheClientAtFourTwentyEightAndTheButtonsAtT
   EXPECT_TRUE(pieces.MenuBand.Empty());
   EXPECT_TRUE(pieces.PaintBorders);
   EXPECT_EQ(skin::ClientOriginInFrame(window, metrics), (Point{4, 28}));
-  EXPECT_EQ(skin::SkinnedClientRect(window, metrics, Rect{100, 50, 763, 568}),
-            (Rect{104, 78, 759, 563}));
+  EXPECT_EQ(skin::SkinnedClientRect(window, metrics, Rect{100, 50, 763, 568}), (Rect{104, 78, 759, 563}));
 
   const CaptionLayout layout = skin::LayoutCaption(window, skin, metrics, {100, 16}, kNoAnswer);
   const int w = window.Width;
-  EXPECT_EQ(BoundsOf(layout), (std::vector<Rect>{{w - 25, 5, w - 4, 26},
-                                                 {w - 49, 5, w - 28, 26},
-                                                 {w - 73, 5, w - 52, 26},
-                                                 {},
-                                                 {8, 7, 24, 23}}));
+  EXPECT_EQ(BoundsOf(layout),
+            (std::vector<Rect>{
+                {w - 25, 5, w - 4, 26}, {w - 49, 5, w - 28, 26}, {w - 73, 5, w - 52, 26}, {}, {8, 7, 24, 23}}));
   EXPECT_EQ(VisibleOf(layout), (std::vector<bool>{true, true, true, false, true}));
   EXPECT_EQ(layout.Text.RightButtonsWidth, 73);
   // Left-aligned: TextShift 16 into the area from x = 4; (28 - 16) / 2 + 2 / 2 = 7 down.
@@ -163,19 +158,16 @@ TEST(FrameGeometry, EveryAlignPlacesTheButtonByItsRule) {
     button.Align = c.align;
     button.Xcoord = c.x;
     button.Ycoord = c.y;
-    EXPECT_EQ(skin::PlaceCaptionButton(button, frame, window, metrics, skin, text, previous),
-              c.expected)
+    EXPECT_EQ(skin::PlaceCaptionButton(button, frame, window, metrics, skin, text, previous), c.expected)
         << "Align " << c.align;
   }
 }
 
 TEST(FrameGeometry, ARightAlignedButtonOfThirtyWithATwentyOnePixelFrameSitsAt370) {
   FrameSkin skin;
-  skin.Buttons = {
-      {skin::acClose, skin::baRight, 30, 5, skin::bvAlways, skin::bvAlways, {63, 21}, 3}};
+  skin.Buttons = {{skin::acClose, skin::baRight, 30, 5, skin::bvAlways, skin::bvAlways, {63, 21}, 3}};
   const FrameWindow window = MainWindow(400, 300);
-  const CaptionLayout layout =
-      skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, kNoAnswer);
+  const CaptionLayout layout = skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, kNoAnswer);
   EXPECT_EQ(layout.Buttons[0].Bounds, (Rect{370, 5, 391, 26}));
 }
 
@@ -236,11 +228,7 @@ TEST(FrameGeometry, EveryVisibilityCodeInBothColumns) {
       {10, "help box alone", {.icons = biHelp}, true, true},
       {10, "help box beside a min box", {.icons = biHelp | biMinimize}, false, true},
       {10, "no help box", {.icons = biSystemMenu}, false, false},
-      {100,
-       "MDI frame, child maximized, menu-bar skinner",
-       {.flags = mdi_ready, .mdi = TMdiKind::mkFrame},
-       true,
-       true},
+      {100, "MDI frame, child maximized, menu-bar skinner", {.flags = mdi_ready, .mdi = TMdiKind::mkFrame}, true, true},
       {100,
        "MDI frame without a menu-bar skinner",
        {.flags = skin::ffActiveMdiChildMaximized, .mdi = TMdiKind::mkFrame},
@@ -270,12 +258,9 @@ TEST(FrameGeometry, EveryVisibilityCodeInBothColumns) {
   for (const Case& c : cases) {
     const FrameWindow window = c.window.Window();
     // Value 100 of Visibility1 repeats the Visibility column's result.
-    EXPECT_EQ(
-        skin::ButtonConditionHolds(c.value, VisibilityColumn::Visibility, window, 0, kNoAnswer),
-        c.visibility)
+    EXPECT_EQ(skin::ButtonConditionHolds(c.value, VisibilityColumn::Visibility, window, 0, kNoAnswer), c.visibility)
         << c.value << ": " << c.what;
-    EXPECT_EQ(skin::ButtonConditionHolds(c.value, VisibilityColumn::Visibility1, window, 0,
-                                         kNoAnswer, c.visibility),
+    EXPECT_EQ(skin::ButtonConditionHolds(c.value, VisibilityColumn::Visibility1, window, 0, kNoAnswer, c.visibility),
               c.visibility1)
         << c.value << ": " << c.what << " (Visibility1)";
   }
@@ -300,8 +285,7 @@ TEST(FrameGeometry, VisibilityCodesFrom1000To2000AskTheWindowWithTheButtonsActio
   FrameSkin skin;
   skin.Buttons = {{77, skin::baLeft, 0, 0, 1500, skin::bvAlways, {21, 21}, 1},
                   {78, skin::baLeft, 30, 0, 1001, skin::bvAlways, {21, 21}, 1}};
-  const CaptionLayout layout =
-      skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, answer);
+  const CaptionLayout layout = skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, answer);
   EXPECT_EQ(VisibleOf(layout), (std::vector<bool>{true, false}));
   EXPECT_EQ(asked, (std::vector<std::pair<int32_t, int32_t>>{{1500, 77}, {1001, 78}}));
 }
@@ -319,42 +303,25 @@ TEST(FrameGeometry, TheButtonsActionHidesOrDisablesItAfterBothConditions) {
       {skin::acClose, "close without system menu", {.icons = skin::biMaximize}, {false, true}},
       {skin::acMaximize, "maximize with box and system menu", {}, {true, true}},
       {skin::acMaximize, "maximize without box", {.icons = skin::biSystemMenu}, {true, false}},
-      {skin::acMaximize,
-       "maximize without system menu",
-       {.icons = skin::biMaximize},
-       {true, false}},
+      {skin::acMaximize, "maximize without system menu", {.icons = skin::biMaximize}, {true, false}},
       {skin::acMinimize, "minimize without box", {.icons = skin::biSystemMenu}, {true, false}},
       {skin::acMinimize, "minimize with box and system menu", {}, {true, true}},
       {skin::acMaximizeToo, "action 22 is never disabled", {.icons = 0}, {true, true}},
-      {skin::acSystemMenu,
-       "icon on a dialog frame",
-       {.kind = TBorderKind::bkDialog},
-       {false, true}},
-      {skin::acWindowIcon,
-       "icon 11 on a dialog frame",
-       {.kind = TBorderKind::bkDialog},
-       {false, true}},
-      {skin::acSystemMenuButton,
-       "system menu on a dialog frame",
-       {.kind = TBorderKind::bkDialog},
-       {false, true}},
+      {skin::acSystemMenu, "icon on a dialog frame", {.kind = TBorderKind::bkDialog}, {false, true}},
+      {skin::acWindowIcon, "icon 11 on a dialog frame", {.kind = TBorderKind::bkDialog}, {false, true}},
+      {skin::acSystemMenuButton, "system menu on a dialog frame", {.kind = TBorderKind::bkDialog}, {false, true}},
       {skin::acSystemMenu, "icon on a single frame", {.kind = TBorderKind::bkSingle}, {true, true}},
-      {skin::acContextHelp,
-       "help on a dialog frame",
-       {.kind = TBorderKind::bkDialog},
-       {true, true}},
+      {skin::acContextHelp, "help on a dialog frame", {.kind = TBorderKind::bkDialog}, {true, true}},
   };
   for (const Case& c : cases) {
     CaptionButtonRecord button;
     button.Action = c.action;
-    EXPECT_EQ(skin::CaptionButtonStateOf(button, c.window.Window(), kNoAnswer), c.expected)
-        << c.what;
+    EXPECT_EQ(skin::CaptionButtonStateOf(button, c.window.Window(), kNoAnswer), c.expected) << c.what;
   }
   CaptionButtonRecord hidden;
   hidden.Action = skin::acMaximize;
   hidden.Visibility = skin::bvMaximized;
-  EXPECT_EQ(skin::CaptionButtonStateOf(hidden, MainWindow(), kNoAnswer),
-            (CaptionButtonState{false, true}))
+  EXPECT_EQ(skin::CaptionButtonStateOf(hidden, MainWindow(), kNoAnswer), (CaptionButtonState{false, true}))
       << "a hidden button stays hidden";
 }
 
@@ -383,10 +350,7 @@ TEST(FrameGeometry, CaptionTextAlignmentsLeftToRightAndRightToLeft) {
       {"other: not moved", 7, 0, {4, 8, 62, 24}},
       // Right to left: the buttons' zone instead of the clip, then 10 further right.
       {"RTL left: 200 - 73 - 58 = 69", skin::taLeft, skin::ffRightToLeft, {83, 8, 141, 24}},
-      {"RTL centre: (200 - 58 - 73) / 2 = 34",
-       skin::taCentre,
-       skin::ffRightToLeft,
-       {48, 8, 106, 24}},
+      {"RTL centre: (200 - 58 - 73) / 2 = 34", skin::taCentre, skin::ffRightToLeft, {48, 8, 106, 24}},
       {"RTL right: TextShift", skin::taRight, skin::ffRightToLeft, {30, 8, 88, 24}},
       {"RTL other: left edge at TextShift", 7, skin::ffRightToLeft, {26, 8, 72, 24}},
   };
@@ -397,8 +361,7 @@ TEST(FrameGeometry, CaptionTextAlignmentsLeftToRightAndRightToLeft) {
     const skin::CaptionTextLayout layout = skin::LayoutCaptionText(window, title, area, text, 73);
     EXPECT_EQ(layout.TextRect, c.expected) << c.what;
     EXPECT_EQ(layout.BackgroundRect, (Rect{c.expected.Left, 0, c.expected.Right, 28})) << c.what;
-    EXPECT_EQ(layout.DrawRect,
-              (Rect{c.expected.Left + 3, c.expected.Top, c.expected.Right - 5, c.expected.Bottom}))
+    EXPECT_EQ(layout.DrawRect, (Rect{c.expected.Left + 3, c.expected.Top, c.expected.Right - 5, c.expected.Bottom}))
         << c.what;
   }
 }
@@ -411,8 +374,7 @@ TEST(FrameGeometry, RightToLeftTextThatWouldStartLeftOfTheAreaStartsAtTextShift)
   window.Flags = skin::ffRightToLeft;
   // 200 - 73 - 150 < 0: the left edge goes to 16, then 10 further right; the right edge moves by
   // both offsets.
-  const skin::CaptionTextLayout layout =
-      skin::LayoutCaptionText(window, title, Rect{4, 0, 204, 28}, {150, 16}, 73);
+  const skin::CaptionTextLayout layout = skin::LayoutCaptionText(window, title, Rect{4, 0, 204, 28}, {150, 16}, 73);
   EXPECT_EQ(layout.TextRect, (Rect{26, 6, 4 + 150 - 23 + 10, 22}));
 }
 
@@ -433,14 +395,12 @@ TEST(FrameGeometry, LongCaptionsAreClippedAtTextRightClipOrBeforeAPopupsButtons)
       {"popup: 5 before the right buttons", skin::ffPopup, 73, 204 - 73 - 5},
       {"popup with no button zone: not clipped", skin::ffPopup, 5, 4 + 16 + 400},
       {"popup with a zone of 6", skin::ffPopup, 6, 204 - 6 - 5},
-      {"right to left: moved, never clipped", skin::ffRightToLeft, 73,
-       4 + 400 + (200 - 73 - 400) + 10},
+      {"right to left: moved, never clipped", skin::ffRightToLeft, 73, 4 + 400 + (200 - 73 - 400) + 10},
   };
   FrameWindow window = MainWindow(208, 300);
   for (const Case& c : cases) {
     window.Flags = c.flags;
-    EXPECT_EQ(skin::LayoutCaptionText(window, title, area, text, c.right_buttons).TextRect.Right,
-              c.expected_right)
+    EXPECT_EQ(skin::LayoutCaptionText(window, title, area, text, c.right_buttons).TextRect.Right, c.expected_right)
         << c.what;
   }
   // A short caption is not touched.
@@ -454,11 +414,9 @@ TEST(FrameGeometry, ADialogFramesLeftAlignedTextMovesSixteenLeft) {
   const Rect area{3, 0, 203, 24};
   FrameWindow window = MainWindow(206, 100);
   window.BorderKind = TBorderKind::bkDialog;
-  EXPECT_EQ(skin::LayoutCaptionText(window, title, area, {50, 16}, 0).TextRect,
-            (Rect{3, 4, 69, 20}));
+  EXPECT_EQ(skin::LayoutCaptionText(window, title, area, {50, 16}, 0).TextRect, (Rect{3, 4, 69, 20}));
   title.TextAlignment = skin::taCentre;
-  EXPECT_EQ(skin::LayoutCaptionText(window, title, area, {50, 16}, 0).TextRect,
-            (Rect{78, 4, 128, 20}))
+  EXPECT_EQ(skin::LayoutCaptionText(window, title, area, {50, 16}, 0).TextRect, (Rect{78, 4, 128, 20}))
       << "centred text stays";
 }
 
@@ -467,16 +425,15 @@ TEST(FrameGeometry, TheRightButtonZoneIsTheWidestShownRightAlignedButtonWithAnIm
   const Size image{21, 21};
   skin.Buttons = {
       {skin::acClose, skin::baRight, 25, 5, skin::bvAlways, skin::bvAlways, image, 1},
-      {skin::acMaximize, skin::baRight, 90, 5, skin::bvMaximized, skin::bvAlways, image,
-       1},                                                                  // hidden
-      {40, skin::baRight, 80, 5, skin::bvAlways, skin::bvAlways, {}, 1},    // no image
-      {41, skin::baLeft, 99, 5, skin::bvAlways, skin::bvAlways, image, 1},  // left-aligned
+      {skin::acMaximize, skin::baRight, 90, 5, skin::bvMaximized, skin::bvAlways, image, 1},  // hidden
+      {40, skin::baRight, 80, 5, skin::bvAlways, skin::bvAlways, {}, 1},                      // no image
+      {41, skin::baLeft, 99, 5, skin::bvAlways, skin::bvAlways, image, 1},                    // left-aligned
       {42, skin::baRight, 50, 5, skin::bvAlways, skin::bvAlways, image, 1},
   };
   const FrameWindow window = MainWindow(400, 300);
   const std::vector<Rect> previous = {{}, {1, 2, 3, 4}, {5, 6, 7, 8}};
-  const CaptionLayout layout = skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin),
-                                                   {10, 10}, kNoAnswer, previous);
+  const CaptionLayout layout =
+      skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, kNoAnswer, previous);
   EXPECT_EQ(layout.Text.RightButtonsWidth, 50);
   EXPECT_EQ(BoundsOf(layout), (std::vector<Rect>{{375, 5, 396, 26},
                                                  {1, 2, 3, 4},  // not laid out: where it was
@@ -491,14 +448,13 @@ TEST(FrameGeometry, CaptionButtonAtFindsTheFirstShownButtonThatCanBeHit) {
   FrameSkin skin;
   const Size image{20, 20};
   skin.Buttons = {
-      {skin::acNone, skin::baLeft, 10, 0, skin::bvAlways, skin::bvAlways, image, 1},  // decoration
+      {skin::acNone, skin::baLeft, 10, 0, skin::bvAlways, skin::bvAlways, image, 1},      // decoration
       {skin::acClose, skin::baLeft, 20, 0, skin::bvMaximized, skin::bvAlways, image, 1},  // hidden
       {skin::acMinimize, skin::baLeft, 15, 0, skin::bvAlways, skin::bvAlways, image, 1},
       {skin::acMaximize, skin::baLeft, 25, 0, skin::bvAlways, skin::bvAlways, image, 1},
   };
   const FrameWindow window = MainWindow(400, 300);
-  const CaptionLayout layout =
-      skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, kNoAnswer);
+  const CaptionLayout layout = skin::LayoutCaption(window, skin, skin::MeasureFrame(window, skin), {10, 10}, kNoAnswer);
   struct Case {
     Point point;
     int expected;
@@ -511,8 +467,7 @@ TEST(FrameGeometry, CaptionButtonAtFindsTheFirstShownButtonThatCanBeHit) {
       {{45, 5}, -1},   // right edges are outside
       {{30, 20}, -1},  // bottom edges are outside
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(skin::CaptionButtonAt(skin, layout, c.point), c.expected) << c.point;
+  for (const Case& c : cases) EXPECT_EQ(skin::CaptionButtonAt(skin, layout, c.point), c.expected) << c.point;
 }
 
 TEST(FrameGeometry, AFrameWithoutCaptionHasNoBordersAndKeepsTheDefaultClient) {
@@ -564,11 +519,9 @@ TEST(FrameGeometry, MdiChildrenOutOfTheirNormalStateKeepTheDefaultClientAndRegio
 TEST(FrameGeometry, BordersWiderThanTheWindowLeaveAnEmptyClientAtTheirInnerEdge) {
   const FrameMetrics metrics{300, 250, 300, 200, 0};
   const FrameWindow window = MainWindow(260, 170);
-  EXPECT_EQ(skin::SkinnedClientRect(window, metrics, Rect{10, 20, 270, 190}),
-            (Rect{310, 270, 310, 270}));
+  EXPECT_EQ(skin::SkinnedClientRect(window, metrics, Rect{10, 20, 270, 190}), (Rect{310, 270, 310, 270}));
   // One way too wide, the other in room.
-  EXPECT_EQ(skin::SkinnedClientRect(window, FrameMetrics{4, 28, 4, 5, 0}, Rect{0, 0, 6, 200}),
-            (Rect{4, 28, 4, 195}));
+  EXPECT_EQ(skin::SkinnedClientRect(window, FrameMetrics{4, 28, 4, 5, 0}, Rect{0, 0, 6, 200}), (Rect{4, 28, 4, 195}));
 }
 
 TEST(FrameGeometry, AMinimizedWindowPaintsOnlyItsCaptionAcrossTheWholeStrip) {
@@ -628,11 +581,11 @@ TEST(FrameGeometry, RegionStripsComeFromTheTransparentBordersPicturesWhereTheyCa
   ASSERT_TRUE(region);
   EXPECT_FALSE(region->WholeWindow);
   EXPECT_EQ(region->Inner, (Rect{4, 28, 659, 513}));
-  EXPECT_EQ(region->Strips, (std::vector<skin::RegionStrip>{
-                                {TBorderPiece::bpLeft, {0, 0, 4, 518}, StripFill::FromBitmap},
-                                {TBorderPiece::bpRight, {659, 0, 663, 518}, StripFill::FromBitmap},
-                                {TBorderPiece::bpBottom, {4, 513, 659, 518}, StripFill::Plain},
-                                {TBorderPiece::bpTop, {4, 0, 659, 28}, StripFill::FromBitmap}}));
+  EXPECT_EQ(region->Strips,
+            (std::vector<skin::RegionStrip>{{TBorderPiece::bpLeft, {0, 0, 4, 518}, StripFill::FromBitmap},
+                                            {TBorderPiece::bpRight, {659, 0, 663, 518}, StripFill::FromBitmap},
+                                            {TBorderPiece::bpBottom, {4, 513, 659, 518}, StripFill::Plain},
+                                            {TBorderPiece::bpTop, {4, 0, 659, 28}, StripFill::FromBitmap}}));
 
   // A transparent bottom border thinner than 2 enters whole; so do side strips of a window one
   // pixel high, and a caption one pixel high.

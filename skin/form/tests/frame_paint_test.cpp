@@ -3,8 +3,9 @@
 // pixels are known and for every skin of the program, whose pixels come from its own images;
 // the caption text's place, its clip and ellipsis, dialogs without icon, and the text drawn the
 // ANSI way of the Windows 9x family.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <utility>

@@ -1,8 +1,9 @@
 // The skinned frame of real windows: border thicknesses, the client area the window is given, hit
 // codes, the window region, dialog widening, frameless and native-framed windows, MDI children, and
 // what reaches the window's own procedure before the skin is applied.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 #include <windowsx.h>
 
 #include <ostream>

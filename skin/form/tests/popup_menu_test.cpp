@@ -1,6 +1,7 @@
 // Popup menu windows ("#32768") and the popup path of the skin manager.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>

@@ -2,8 +2,9 @@
 // default skin, and plain test windows of this module or of another one.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

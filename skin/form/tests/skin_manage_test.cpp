@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <commdlg.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -203,8 +202,8 @@ TEST_F(SkinManageTest, SkinnedMdiFrameRecordsItsClientWithTheManager) {
                                nullptr, GetModuleHandleA(nullptr), nullptr);
   windows.push_back(frame);
   CLIENTCREATESTRUCT ccs{nullptr, 1000};
-  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 480, 360,
-                                frame, nullptr, GetModuleHandleA(nullptr), &ccs);
+  HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VISIBLE, 0, 0, 480, 360, frame,
+                                nullptr, GetModuleHandleA(nullptr), &ccs);
   ShowWindow(frame, SW_SHOW);
   if (!SkinnerOf(frame)) {
     ASSERT_TRUE(manager->SkinWindow(frame));

@@ -1,8 +1,9 @@
 // How form skinners come and go: subclassing layered with other subclassing, skinners freed while
 // one of their messages runs, windows destroyed under them, the manager's own end, and many
 // windows opened and closed.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>

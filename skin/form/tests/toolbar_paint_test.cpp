@@ -51,9 +51,15 @@ TEST(ToolBarButtonFrame, StatesTakeTheirFramesAndTheRestIsLeftToTheToolBar) {
     UINT state;
     int frame;
   } cases[] = {
-      {CDIS_SELECTED, 2},          {CDIS_SELECTED | CDIS_HOT, 2}, {CDIS_HOT, 4},
-      {CDIS_FOCUS, 4},             {CDIS_DEFAULT, 1},             {CDIS_DEFAULT | CDIS_GRAYED, 0},
-      {CDIS_DEFAULT | CDIS_DISABLED, 0}, {0, 0},                  {CDIS_CHECKED, 0},
+      {CDIS_SELECTED, 2},
+      {CDIS_SELECTED | CDIS_HOT, 2},
+      {CDIS_HOT, 4},
+      {CDIS_FOCUS, 4},
+      {CDIS_DEFAULT, 1},
+      {CDIS_DEFAULT | CDIS_GRAYED, 0},
+      {CDIS_DEFAULT | CDIS_DISABLED, 0},
+      {0, 0},
+      {CDIS_CHECKED, 0},
   };
   for (const Case& tested : cases) EXPECT_EQ(skin::ToolBarButtonFrame(tested.state), tested.frame) << tested.state;
 }

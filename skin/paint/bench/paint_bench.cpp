@@ -42,8 +42,7 @@ fw::TBitmap CaptionImage() {
     const int left = frame * kFrameWidth;
     const RECT area{left, 0, left + kFrameWidth, kHeight};
     skin::FillGradient(image.DC(), area, frame ? RGB(150, 160, 175) : RGB(70, 130, 220),
-                       skin::GradientDirection::Vertical,
-                       frame ? RGB(110, 115, 130) : RGB(20, 60, 140));
+                       skin::GradientDirection::Vertical, frame ? RGB(110, 115, 130) : RGB(20, 60, 140));
     for (int y = 0; y < kHeight; ++y) {
       for (int x = 0; x < kFrameWidth; ++x) {
         const bool rim = x < 2 || x >= kFrameWidth - 2 || y < 2 || y >= kHeight - 2;
@@ -54,9 +53,7 @@ fw::TBitmap CaptionImage() {
         }
         // Rounded corners of radius 8 at the top.
         const int radius = 8;
-        const int dx = x < radius                  ? radius - x
-                       : x >= kFrameWidth - radius ? x - (kFrameWidth - radius - 1)
-                                                   : 0;
+        const int dx = x < radius ? radius - x : x >= kFrameWidth - radius ? x - (kFrameWidth - radius - 1) : 0;
         const int dy = y < radius ? radius - y : 0;
         if (dx > 0 && dy > 0 && dx * dx + dy * dy > radius * radius) {
           image.SetPixel(left + x, y, kKey);
@@ -125,29 +122,28 @@ int main(int argc, char** argv) {
   fw::TBitmap target(1920, kHeight, fw::pf32bit);
   Checker(target);
 
-  std::printf("DrawSkinElement of a %d x %d caption image (2 frames), margins 60/6/110/6\n",
-              caption.Width(), caption.Height());
+  std::printf("DrawSkinElement of a %d x %d caption image (2 frames), margins 60/6/110/6\n", caption.Width(),
+              caption.Height());
   std::printf("%-34s %12s %12s %8s\n", "case", "us/call", "BitBlt us", "ratio");
   for (int width : {655, 1920}) {
     fw::TBitmap same_size(width, kHeight, fw::pf32bit);
-    const double floor = MicrosPerCall(
-        [&] { BitBlt(target.DC(), 0, 0, width, kHeight, same_size.DC(), 0, 0, SRCCOPY); }, 400);
+    const double floor =
+        MicrosPerCall([&] { BitBlt(target.DC(), 0, 0, width, kHeight, same_size.DC(), 0, 0, SRCCOPY); }, 400);
     for (int tile : {0, 1}) {
       for (int trans : {0, 1}) {
         const skin::SkinElementImage element{&caption, margins, tile, trans};
         const RECT rect{0, 0, width, kHeight};
-        const double spent = MicrosPerCall(
-            [&] { skin::DrawSkinElement(target.DC(), rect, kFrames, kActive, element); }, 100);
+        const double spent =
+            MicrosPerCall([&] { skin::DrawSkinElement(target.DC(), rect, kFrames, kActive, element); }, 100);
         char name[64];
-        std::snprintf(name, sizeof name, "%d x %d %s %s", width, kHeight,
-                      tile ? "tiled" : "stretched", trans ? "transparent" : "opaque");
+        std::snprintf(name, sizeof name, "%d x %d %s %s", width, kHeight, tile ? "tiled" : "stretched",
+                      trans ? "transparent" : "opaque");
         std::printf("%-34s %12.1f %12.1f %8.1f\n", name, spent, floor, spent / floor);
         if (!out_dir.empty()) {
           fw::TBitmap picture(width, kHeight, fw::pf32bit);
           Checker(picture);
           skin::DrawSkinElement(picture.DC(), rect, kFrames, trans ? kInactive : kActive, element);
-          std::string file = out_dir + "\\caption_" + std::to_string(width) +
-                             (tile ? "_tiled" : "_stretched") +
+          std::string file = out_dir + "\\caption_" + std::to_string(width) + (tile ? "_tiled" : "_stretched") +
                              (trans ? "_transparent_frame2" : "_opaque_frame1") + ".bmp";
           WriteBmp(picture, file);
         }
@@ -162,19 +158,16 @@ int main(int argc, char** argv) {
     const RECT rect{0, 0, width, kHeight};
     const double compose = MicrosPerCall(
         [&] {
-          (void)skin::StretchFrame(rect, caption, margins, skin::FrameStrip::SideBySide,
-                                   skin::CentreFill::Stretch, kFrames, kActive);
+          (void)skin::StretchFrame(rect, caption, margins, skin::FrameStrip::SideBySide, skin::CentreFill::Stretch,
+                                   kFrames, kActive);
         },
         100);
-    const fw::TBitmap composed = skin::StretchFrame(
-        rect, caption, margins, skin::FrameStrip::SideBySide, skin::CentreFill::Stretch, kFrames,
-        kActive);
+    const fw::TBitmap composed = skin::StretchFrame(rect, caption, margins, skin::FrameStrip::SideBySide,
+                                                    skin::CentreFill::Stretch, kFrames, kActive);
     double keyed[2] = {};
     for (int path = 0; path < 2; ++path) {
-      skin::ScopedPlatformFamily family(path ? skin::PlatformFamily::Windows9x
-                                             : skin::PlatformFamily::WindowsNT);
-      keyed[path] = MicrosPerCall(
-          [&] { skin::DrawTransparent(target.DC(), rect, composed, skin::kKeyColor); }, 100);
+      skin::ScopedPlatformFamily family(path ? skin::PlatformFamily::Windows9x : skin::PlatformFamily::WindowsNT);
+      keyed[path] = MicrosPerCall([&] { skin::DrawTransparent(target.DC(), rect, composed, skin::kKeyColor); }, 100);
     }
     std::printf("%-34d %12.1f %12.1f %12.1f\n", width, compose, keyed[0], keyed[1]);
   }
@@ -186,16 +179,16 @@ int main(int argc, char** argv) {
     const RECT rect{0, 0, size.cx, size.cy};
     const double cached = MicrosPerCall(
         [&] {
-          skin::FillGradient(surface.DC(), rect, RGB(240, 240, 240),
-                             skin::GradientDirection::Vertical, RGB(90, 100, 120));
+          skin::FillGradient(surface.DC(), rect, RGB(240, 240, 240), skin::GradientDirection::Vertical,
+                             RGB(90, 100, 120));
         },
         200);
     // 17 colour pairs in turn: the 16-slot ring never holds the one asked for.
     int turn = 0;
     const double uncached = MicrosPerCall(
         [&] {
-          skin::FillGradient(surface.DC(), rect, RGB(240, 240, 240 - (turn++ % 17)),
-                             skin::GradientDirection::Vertical, RGB(90, 100, 120));
+          skin::FillGradient(surface.DC(), rect, RGB(240, 240, 240 - (turn++ % 17)), skin::GradientDirection::Vertical,
+                             RGB(90, 100, 120));
         },
         200);
     char name[64];

@@ -71,16 +71,8 @@ TEST(FrameRoutines, DrawFrameThreePartStretchesTheMiddleOrTheWholeFrame) {
     Picture expected;
   };
   const Case cases[] = {
-      {"three columns",
-       {"abcdefgh"},
-       FrameStrip::SideBySide,
-       RECT{0, 0, 6, 2},
-       {"effggh", "effggh"}},
-      {"three columns, frames stacked",
-       {"abcd", "efgh"},
-       FrameStrip::Stacked,
-       RECT{0, 0, 6, 2},
-       {"effggh", "effggh"}},
+      {"three columns", {"abcdefgh"}, FrameStrip::SideBySide, RECT{0, 0, 6, 2}, {"effggh", "effggh"}},
+      {"three columns, frames stacked", {"abcd", "efgh"}, FrameStrip::Stacked, RECT{0, 0, 6, 2}, {"effggh", "effggh"}},
       {"narrower than a frame: the whole frame squeezed in",
        {"aabbeeff"},
        FrameStrip::SideBySide,
@@ -106,12 +98,7 @@ TEST(FrameRoutines, TileFrameHorzRepeatsTheMiddleAndCoversTheOverflowWithTheRigh
   const Case cases[] = {
       {"middle repeated", {"abcde"}, {1, 0, 2, 0}, Keying::Opaque, 8, {"abcbcbde", "abcbcbde"}},
       {"keyed", {"aMcde"}, {1, 0, 2, 0}, Keying::Transparent, 8, {"a#c#c#de", "a#c#c#de"}},
-      {"no middle: the frame stretched whole",
-       {"abcd"},
-       {2, 0, 2, 0},
-       Keying::Opaque,
-       8,
-       {"aabbccdd", "aabbccdd"}},
+      {"no middle: the frame stretched whole", {"abcd"}, {2, 0, 2, 0}, Keying::Opaque, 8, {"aabbccdd", "aabbccdd"}},
       {"margins wider than the frame: stretched whole",
        {"abcd"},
        {3, 0, 3, 0},
@@ -127,8 +114,8 @@ TEST(FrameRoutines, TileFrameHorzRepeatsTheMiddleAndCoversTheOverflowWithTheRigh
   };
   for (const Case& c : cases) {
     fw::TBitmap target = BlankTarget(8, 2);
-    skin::TileFrameHorz(target.Canvas(), RECT{0, 0, c.width, 2}, FromPicture(c.frame),
-                        FrameStrip::SideBySide, c.keying, 1, 1, c.margins);
+    skin::TileFrameHorz(target.Canvas(), RECT{0, 0, c.width, 2}, FromPicture(c.frame), FrameStrip::SideBySide, c.keying,
+                        1, 1, c.margins);
     EXPECT_EQ(ToPicture(target), c.expected) << c.what;
   }
 }
@@ -178,17 +165,11 @@ TEST(FrameRoutines, KeyedAndMaskedFramesLeaveMagentaTransparentWhateverTheFamily
   };
   const Case cases[] = {
       {"DrawFrameKeyed",
-       [&](fw::TBitmap& target, const RECT& r) {
-         skin::DrawFrameKeyed(target.Canvas(), r, 2, 2, bitmap);
-       }},
+       [&](fw::TBitmap& target, const RECT& r) { skin::DrawFrameKeyed(target.Canvas(), r, 2, 2, bitmap); }},
       {"DrawFrameKeyedDC",
-       [&](fw::TBitmap& target, const RECT& r) {
-         skin::DrawFrameKeyedDC(target.DC(), r, 2, 2, bitmap);
-       }},
+       [&](fw::TBitmap& target, const RECT& r) { skin::DrawFrameKeyedDC(target.DC(), r, 2, 2, bitmap); }},
       {"DrawFrameMasked",
-       [&](fw::TBitmap& target, const RECT& r) {
-         skin::DrawFrameMasked(target.DC(), r, 2, 2, bitmap);
-       }},
+       [&](fw::TBitmap& target, const RECT& r) { skin::DrawFrameMasked(target.DC(), r, 2, 2, bitmap); }},
   };
   for (skin::PlatformFamily family : paint_test::kFamilies) {
     skin::ScopedPlatformFamily forced(family);
@@ -211,36 +192,31 @@ TEST(FrameRoutines, InvertedRectanglesAndMissingFramesDrawNothing) {
   const Routines routines[] = {
       {"DrawSkinFrame",
        [&](fw::TBitmap& t, const RECT& r, int f) {
-         skin::DrawSkinFrame(t.DC(), r, bitmap, FrameStrip::SideBySide, skin::CentreFill::Tile,
-                             Keying::Transparent, 2, f, margins);
+         skin::DrawSkinFrame(t.DC(), r, bitmap, FrameStrip::SideBySide, skin::CentreFill::Tile, Keying::Transparent, 2,
+                             f, margins);
        }},
       {"DrawSkinElement",
        [&](fw::TBitmap& t, const RECT& r, int f) {
          skin::DrawSkinElement(t.DC(), r, 2, f, skin::SkinElementImage{&bitmap, margins, 1, 1});
        }},
-      {"DrawFrameStretched",
-       [&](fw::TBitmap& t, const RECT& r, int f) {
-         skin::DrawFrameStretched(t.DC(), r, bitmap, Keying::Opaque, 2, f);
-       }},
+      {"DrawFrameStretched", [&](fw::TBitmap& t, const RECT& r,
+                                 int f) { skin::DrawFrameStretched(t.DC(), r, bitmap, Keying::Opaque, 2, f); }},
       {"DrawFrameCentered",
-       [&](fw::TBitmap& t, const RECT& r, int f) {
-         skin::DrawFrameCentered(t.DC(), r, bitmap, Keying::Opaque, 2, f);
-       }},
+       [&](fw::TBitmap& t, const RECT& r, int f) { skin::DrawFrameCentered(t.DC(), r, bitmap, Keying::Opaque, 2, f); }},
       {"DrawFrameThreePart",
        [&](fw::TBitmap& t, const RECT& r, int f) {
          skin::DrawFrameThreePart(t.DC(), r, bitmap, FrameStrip::SideBySide, 2, f, 1, 1);
        }},
       {"TileFrameHorz",
        [&](fw::TBitmap& t, const RECT& r, int f) {
-         skin::TileFrameHorz(t.Canvas(), r, bitmap, FrameStrip::SideBySide, Keying::Opaque, 2, f,
-                             margins);
+         skin::TileFrameHorz(t.Canvas(), r, bitmap, FrameStrip::SideBySide, Keying::Opaque, 2, f, margins);
        }},
-      {"DrawFrameKeyed", [&](fw::TBitmap& t, const RECT& r,
-                             int f) { skin::DrawFrameKeyed(t.Canvas(), r, 2, f, bitmap); }},
-      {"DrawFrameKeyedDC", [&](fw::TBitmap& t, const RECT& r,
-                               int f) { skin::DrawFrameKeyedDC(t.DC(), r, 2, f, bitmap); }},
-      {"DrawFrameMasked", [&](fw::TBitmap& t, const RECT& r,
-                              int f) { skin::DrawFrameMasked(t.DC(), r, 2, f, bitmap); }},
+      {"DrawFrameKeyed",
+       [&](fw::TBitmap& t, const RECT& r, int f) { skin::DrawFrameKeyed(t.Canvas(), r, 2, f, bitmap); }},
+      {"DrawFrameKeyedDC",
+       [&](fw::TBitmap& t, const RECT& r, int f) { skin::DrawFrameKeyedDC(t.DC(), r, 2, f, bitmap); }},
+      {"DrawFrameMasked",
+       [&](fw::TBitmap& t, const RECT& r, int f) { skin::DrawFrameMasked(t.DC(), r, 2, f, bitmap); }},
       {"DrawTransparent",
        [&](fw::TBitmap& t, const RECT& r, int f) {
          if (f == 1) skin::DrawTransparent(t.DC(), r, bitmap, paint_test::kMagenta);

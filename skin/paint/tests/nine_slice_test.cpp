@@ -67,8 +67,8 @@ TEST(NineSlice, CornersEdgesAndCentreLandInPlaceForEveryFrame) {
   };
   for (const Case& c : cases) {
     const fw::TBitmap bitmap = FromPicture(c.bitmap);
-    const fw::TBitmap result = skin::StretchFrame(RECT{10, 20, 19, 26}, bitmap, kMargins, c.strip,
-                                                  CentreFill::Stretch, 3, c.index);
+    const fw::TBitmap result =
+        skin::StretchFrame(RECT{10, 20, 19, 26}, bitmap, kMargins, c.strip, CentreFill::Stretch, 3, c.index);
     EXPECT_EQ(ToPicture(result), c.expected) << c.what;
   }
 }
@@ -87,18 +87,8 @@ TEST(NineSlice, MarginsThatDoNotFitTheTargetAreDropped) {
   const Case cases[] = {
       {"narrower and shorter: the frame as it is", square, kTwo, 3, 3, {"abc", "def", "ghi"}},
       {"exactly the margins: four corners", square, kTwo, 4, 4, {"abbc", "deef", "deef", "ghhi"}},
-      {"narrower only: top and bottom edges at full width",
-       square,
-       kTwo,
-       3,
-       4,
-       {"abc", "def", "def", "ghi"}},
-      {"shorter only: left and right edges at full height",
-       square,
-       kTwo,
-       4,
-       3,
-       {"abbc", "deef", "ghhi"}},
+      {"narrower only: top and bottom edges at full width", square, kTwo, 3, 4, {"abc", "def", "def", "ghi"}},
+      {"shorter only: left and right edges at full height", square, kTwo, 4, 3, {"abbc", "deef", "ghhi"}},
       {"narrower than the side margins: stretched across",
        {"abcd", "efgh"},
        {5, 0, 5, 0},
@@ -114,9 +104,8 @@ TEST(NineSlice, MarginsThatDoNotFitTheTargetAreDropped) {
   };
   for (const Case& c : cases) {
     const fw::TBitmap bitmap = FromPicture(c.frame);
-    const fw::TBitmap result =
-        skin::StretchFrame(RECT{0, 0, c.width, c.height}, bitmap, c.margins, FrameStrip::SideBySide,
-                           CentreFill::Stretch, 1, 1);
+    const fw::TBitmap result = skin::StretchFrame(RECT{0, 0, c.width, c.height}, bitmap, c.margins,
+                                                  FrameStrip::SideBySide, CentreFill::Stretch, 1, 1);
     EXPECT_EQ(ToPicture(result), c.expected) << c.what;
   }
 }
@@ -129,8 +118,8 @@ TEST(NineSlice, TiledCentreRepeatsTheFramesCentreAndNeverShowsOverTheBorders) {
       "d789ff",
       "ghhhii",
   });
-  const fw::TBitmap result = skin::StretchFrame(RECT{0, 0, 8, 6}, bitmap, kMargins,
-                                                FrameStrip::SideBySide, CentreFill::Tile, 1, 1);
+  const fw::TBitmap result =
+      skin::StretchFrame(RECT{0, 0, 8, 6}, bitmap, kMargins, FrameStrip::SideBySide, CentreFill::Tile, 1, 1);
   const Picture expected = {
       "abbbbbcc",  //
       "d12312ff",  //
@@ -155,20 +144,20 @@ TEST(NineSlice, StretchFrameIsEmptyWithoutAreaOrFrame) {
       {"no frames", RECT{0, 0, 5, 5}, 0, 1}, {"more frames than pixels", RECT{0, 0, 5, 5}, 16, 1},
   };
   for (const Case& c : cases) {
-    const fw::TBitmap result = skin::StretchFrame(c.dest, bitmap, kMargins, FrameStrip::SideBySide,
-                                                  CentreFill::Stretch, c.count, c.index);
+    const fw::TBitmap result =
+        skin::StretchFrame(c.dest, bitmap, kMargins, FrameStrip::SideBySide, CentreFill::Stretch, c.count, c.index);
     EXPECT_TRUE(result.Empty()) << c.what;
   }
-  EXPECT_TRUE(skin::StretchFrame(RECT{0, 0, 5, 5}, fw::TBitmap(), kMargins, FrameStrip::SideBySide,
-                                 CentreFill::Stretch, 1, 1)
-                  .Empty());
+  EXPECT_TRUE(
+      skin::StretchFrame(RECT{0, 0, 5, 5}, fw::TBitmap(), kMargins, FrameStrip::SideBySide, CentreFill::Stretch, 1, 1)
+          .Empty());
 }
 
 TEST(NineSlice, DrawSkinFramePutsTheImageAtTheRectangleOnly) {
   const fw::TBitmap bitmap = FromPicture(kSideBySide);
   fw::TBitmap target = paint_test::BlankTarget(11, 8);
-  skin::DrawSkinFrame(target.DC(), RECT{1, 1, 10, 7}, bitmap, FrameStrip::SideBySide,
-                      CentreFill::Stretch, Keying::Opaque, 3, 2, kMargins);
+  skin::DrawSkinFrame(target.DC(), RECT{1, 1, 10, 7}, bitmap, FrameStrip::SideBySide, CentreFill::Stretch,
+                      Keying::Opaque, 3, 2, kMargins);
   const Picture expected = {
       "###########",  //
       "#ABBBBBBCC#",  //
@@ -206,15 +195,9 @@ TEST(NineSlice, DrawSkinElementReadsTheElementsMarginsTileAndTrans) {
     Picture expected;
   };
   const Case cases[] = {
-      {"Trans 1 keys out magenta",
-       1,
-       {"abbbbbcc", "d1#31#ff", "d45645ff", "d78978ff", "d1#31#ff", "ghhhhhii"}},
-      {"Trans 0 copies it",
-       0,
-       {"abbbbbcc", "d1M31Mff", "d45645ff", "d78978ff", "d1M31Mff", "ghhhhhii"}},
-      {"only 1 means transparent",
-       2,
-       {"abbbbbcc", "d1M31Mff", "d45645ff", "d78978ff", "d1M31Mff", "ghhhhhii"}},
+      {"Trans 1 keys out magenta", 1, {"abbbbbcc", "d1#31#ff", "d45645ff", "d78978ff", "d1#31#ff", "ghhhhhii"}},
+      {"Trans 0 copies it", 0, {"abbbbbcc", "d1M31Mff", "d45645ff", "d78978ff", "d1M31Mff", "ghhhhhii"}},
+      {"only 1 means transparent", 2, {"abbbbbcc", "d1M31Mff", "d45645ff", "d78978ff", "d1M31Mff", "ghhhhhii"}},
   };
   for (const Case& c : cases) {
     element.Trans = c.trans;

@@ -28,10 +28,9 @@ struct Routine {
 class PaintLeak : public ::testing::TestWithParam<skin::PlatformFamily> {
  protected:
   void SetUp() override {
-    child_.reset(CreateWindowExW(0, L"STATIC", L"\u526a\u8d34\u677f caption", WS_POPUP, 0, 0, 30,
-                                 20, nullptr, nullptr, nullptr, nullptr));
-    label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 2, 2, 10, 10, child_.get(), nullptr,
-                             nullptr, nullptr);
+    child_.reset(CreateWindowExW(0, L"STATIC", L"\u526a\u8d34\u677f caption", WS_POPUP, 0, 0, 30, 20, nullptr, nullptr,
+                                 nullptr, nullptr));
+    label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 2, 2, 10, 10, child_.get(), nullptr, nullptr, nullptr);
   }
 
   std::vector<Routine> Routines() {
@@ -39,18 +38,17 @@ class PaintLeak : public ::testing::TestWithParam<skin::PlatformFamily> {
     return {
         {"StretchFrame",
          [=, this](fw::TBitmap&) {
-           (void)skin::StretchFrame(RECT{0, 0, 40, 20}, bitmap_, m, FrameStrip::SideBySide,
-                                    skin::CentreFill::Tile, 2, 2);
+           (void)skin::StretchFrame(RECT{0, 0, 40, 20}, bitmap_, m, FrameStrip::SideBySide, skin::CentreFill::Tile, 2,
+                                    2);
          }},
         {"DrawSkinElement",
          [=, this](fw::TBitmap& t) {
-           skin::DrawSkinElement(t.DC(), RECT{0, 0, 40, 20}, 2, 1,
-                                 skin::SkinElementImage{&bitmap_, m, 1, 1});
+           skin::DrawSkinElement(t.DC(), RECT{0, 0, 40, 20}, 2, 1, skin::SkinElementImage{&bitmap_, m, 1, 1});
          }},
         {"DrawSkinFrame",
          [=, this](fw::TBitmap& t) {
-           skin::DrawSkinFrame(t.DC(), RECT{1, 1, 30, 15}, bitmap_, FrameStrip::SideBySide,
-                               skin::CentreFill::Stretch, Keying::Opaque, 2, 2, m);
+           skin::DrawSkinFrame(t.DC(), RECT{1, 1, 30, 15}, bitmap_, FrameStrip::SideBySide, skin::CentreFill::Stretch,
+                               Keying::Opaque, 2, 2, m);
          }},
         {"DrawFrameStretched",
          [this](fw::TBitmap& t) {
@@ -62,13 +60,12 @@ class PaintLeak : public ::testing::TestWithParam<skin::PlatformFamily> {
          }},
         {"DrawFrameThreePart",
          [this](fw::TBitmap& t) {
-           skin::DrawFrameThreePart(t.DC(), RECT{0, 0, 30, 9}, bitmap_, FrameStrip::SideBySide, 2,
-                                    1, 2, 2);
+           skin::DrawFrameThreePart(t.DC(), RECT{0, 0, 30, 9}, bitmap_, FrameStrip::SideBySide, 2, 1, 2, 2);
          }},
         {"TileFrameHorz",
          [=, this](fw::TBitmap& t) {
-           skin::TileFrameHorz(t.Canvas(), RECT{0, 0, 40, 9}, bitmap_, FrameStrip::SideBySide,
-                               Keying::Transparent, 2, 1, m);
+           skin::TileFrameHorz(t.Canvas(), RECT{0, 0, 40, 9}, bitmap_, FrameStrip::SideBySide, Keying::Transparent, 2,
+                               1, m);
          }},
         {"TileRect",
          [this](fw::TBitmap& t) {
@@ -94,8 +91,7 @@ class PaintLeak : public ::testing::TestWithParam<skin::PlatformFamily> {
          [this](fw::TBitmap& t) {
            skin::KeyedFrame(bitmap_, 2, 1, 9, 9).Draw(t.DC(), RECT{0, 0, 9, 9});
          }},
-        {"DrawParentBackground",
-         [this](fw::TBitmap& t) { skin::DrawParentBackground(label_, t.DC()); }},
+        {"DrawParentBackground", [this](fw::TBitmap& t) { skin::DrawParentBackground(label_, t.DC()); }},
         {"GetWindowCaption", [this](fw::TBitmap&) { (void)skin::GetWindowCaption(child_.get()); }},
         {"DrawSkinText",
          [](fw::TBitmap& t) {
@@ -129,8 +125,8 @@ TEST_P(PaintLeak, ARefusedBitmapHalfwayThroughLeavesNothingBehind) {
   // About 3.6 GB of pixels: more than a 32-bit process can map.
   const RECT huge{0, 0, 30000, 30000};
   auto refused = [&] {
-    skin::DrawSkinFrame(target.DC(), huge, bitmap_, FrameStrip::SideBySide, skin::CentreFill::Tile,
-                        Keying::Transparent, 2, 1, m);
+    skin::DrawSkinFrame(target.DC(), huge, bitmap_, FrameStrip::SideBySide, skin::CentreFill::Tile, Keying::Transparent,
+                        2, 1, m);
   };
   EXPECT_THROW(refused(), fw::EOutOfResources);
   const auto before = test_support::CountGdiObjects();
@@ -141,11 +137,9 @@ TEST_P(PaintLeak, ARefusedBitmapHalfwayThroughLeavesNothingBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothFamilies, PaintLeak,
-                         ::testing::Values(skin::PlatformFamily::WindowsNT,
-                                           skin::PlatformFamily::Windows9x),
+                         ::testing::Values(skin::PlatformFamily::WindowsNT, skin::PlatformFamily::Windows9x),
                          [](const ::testing::TestParamInfo<skin::PlatformFamily>& param) {
-                           return std::string(
-                               param.param == skin::PlatformFamily::WindowsNT ? "NT" : "Win9x");
+                           return std::string(param.param == skin::PlatformFamily::WindowsNT ? "NT" : "Win9x");
                          });
 
 }  // namespace

@@ -2,8 +2,9 @@
 // letter per pixel, and read back the same way, so that a failing test prints both pictures.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
@@ -18,8 +19,7 @@ using Picture = std::vector<std::string>;
 
 // 'M' is the key colour magenta, '#' the background the tests paint over; every other letter or
 // digit is a colour of its own.
-constexpr std::string_view kLetters =
-    "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLNOPQRSTUVWXYZ0123456789";
+constexpr std::string_view kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLNOPQRSTUVWXYZ0123456789";
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kBackground = RGB(20, 40, 60);
 
@@ -65,16 +65,14 @@ inline Picture ToPicture(const fw::TBitmap& bitmap) {
 
 // A picture filled with the background letter.
 inline Picture Blank(int width, int height) {
-  return Picture(static_cast<std::size_t>(height),
-                 std::string(static_cast<std::size_t>(width), '#'));
+  return Picture(static_cast<std::size_t>(height), std::string(static_cast<std::size_t>(width), '#'));
 }
 
 // A target of the given size painted with the background colour.
 inline fw::TBitmap BlankTarget(int width, int height) { return FromPicture(Blank(width, height)); }
 
 // Both platform families, to run each transparency test through both code paths.
-inline constexpr skin::PlatformFamily kFamilies[] = {skin::PlatformFamily::WindowsNT,
-                                                     skin::PlatformFamily::Windows9x};
+inline constexpr skin::PlatformFamily kFamilies[] = {skin::PlatformFamily::WindowsNT, skin::PlatformFamily::Windows9x};
 inline const char* FamilyName(skin::PlatformFamily family) {
   return family == skin::PlatformFamily::WindowsNT ? "NT (MaskBlt)" : "9x (three blits)";
 }

@@ -50,12 +50,11 @@ class ParentBackground : public ::testing::Test {
   }
 
   void SetUp() override {
-    parent_.reset(CreateWindowExW(0, L"PastelleParentBackgroundTest", L"parent", WS_POPUP, 100, 100,
-                                  40, 30, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    parent_.reset(CreateWindowExW(0, L"PastelleParentBackgroundTest", L"parent", WS_POPUP, 100, 100, 40, 30, nullptr,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
     ASSERT_TRUE(parent_);
     // The child sits at (8, 6) in the parent and is 15 × 10.
-    child_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 8, 6, 15, 10, parent_.get(), nullptr,
-                             nullptr, nullptr);
+    child_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 8, 6, 15, 10, parent_.get(), nullptr, nullptr, nullptr);
     ASSERT_TRUE(child_);
   }
 
@@ -105,8 +104,7 @@ TEST_F(ParentBackground, WithoutAParentNothingIsDrawn) {
 
 TEST_F(ParentBackground, AWindowlessControlIsDescribedByItsPlaceInTheParent) {
   fw::TBitmap target = paint_test::BlankTarget(5, 5);
-  skin::DrawParentBackground(skin::ParentPaintTarget{parent_.get(), 18, 18, RECT{0, 0, 4, 4}},
-                             target.DC());
+  skin::DrawParentBackground(skin::ParentPaintTarget{parent_.get(), 18, 18, RECT{0, 0, 4, 4}}, target.DC());
   const Picture expected = {"bbaa#", "bbaa#", "aaaa#", "aaaa#", "#####"};
   EXPECT_EQ(ToPicture(target), expected);
 }

@@ -15,8 +15,8 @@ namespace {
 const std::wstring kChinese = L"\u526a\u8d34\u677f";  // three characters, two bytes each in CP 936
 
 fw::UniqueWindow WindowWithCaption(const std::wstring& caption) {
-  return fw::UniqueWindow(CreateWindowExW(0, L"STATIC", caption.c_str(), WS_POPUP, 0, 0, 10, 10,
-                                          nullptr, nullptr, nullptr, nullptr));
+  return fw::UniqueWindow(
+      CreateWindowExW(0, L"STATIC", caption.c_str(), WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
 }
 
 TEST(SkinText, AnsiToWideUsesTheSystemCodePage) {
@@ -45,10 +45,8 @@ TEST(SkinText, GetWindowCaptionReadsTheWholeTextOnNtAndAThousandCharactersElsewh
     for (skin::PlatformFamily family : paint_test::kFamilies) {
       skin::ScopedPlatformFamily forced(family);
       const std::wstring read = skin::GetWindowCaption(window.get());
-      const std::size_t expected =
-          family == skin::PlatformFamily::WindowsNT ? c.nt_length : c.ansi_length;
-      EXPECT_EQ(read, c.caption.substr(0, expected))
-          << c.what << ", " << paint_test::FamilyName(family);
+      const std::size_t expected = family == skin::PlatformFamily::WindowsNT ? c.nt_length : c.ansi_length;
+      EXPECT_EQ(read, c.caption.substr(0, expected)) << c.what << ", " << paint_test::FamilyName(family);
     }
   }
 }
@@ -57,8 +55,7 @@ TEST(SkinText, GetWindowCaptionKeepsChineseTextOnBothPaths) {
   fw::UniqueWindow window = WindowWithCaption(kChinese + L" Pastelle");
   for (skin::PlatformFamily family : paint_test::kFamilies) {
     skin::ScopedPlatformFamily forced(family);
-    EXPECT_EQ(skin::GetWindowCaption(window.get()), kChinese + L" Pastelle")
-        << paint_test::FamilyName(family);
+    EXPECT_EQ(skin::GetWindowCaption(window.get()), kChinese + L" Pastelle") << paint_test::FamilyName(family);
   }
 }
 
@@ -82,8 +79,8 @@ TEST(SkinText, GetWindowCaptionOfSomethingThatIsNoWindowIsEmpty) {
 }
 
 TEST(SkinText, DrawSkinTextDrawsTheSameOnBothPaths) {
-  fw::UniqueFont font(CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
-                                  NONANTIALIASED_QUALITY, 0, L"SimSun"));
+  fw::UniqueFont font(
+      CreateFontW(-14, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, NONANTIALIASED_QUALITY, 0, L"SimSun"));
   const std::wstring text = kChinese + L" Pastelle";
   RECT measured[2]{};
   fw::TBitmap drawn[2];
@@ -118,9 +115,7 @@ TEST(SkinText, DrawSkinTextMayShortenItsOwnCopyWithAnEllipsis) {
   for (skin::PlatformFamily family : paint_test::kFamilies) {
     skin::ScopedPlatformFamily forced(family);
     RECT area{0, 0, 30, 20};
-    EXPECT_GT(skin::DrawSkinText(bitmap.DC(), text, area,
-                                 DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING),
-              0);
+    EXPECT_GT(skin::DrawSkinText(bitmap.DC(), text, area, DT_SINGLELINE | DT_END_ELLIPSIS | DT_MODIFYSTRING), 0);
     EXPECT_EQ(text, L"a rather long caption for a narrow box");
   }
 }

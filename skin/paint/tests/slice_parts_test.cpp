@@ -65,8 +65,7 @@ TEST(SliceParts, NineSlicesKeepTheCornersAndPaintTheCentreBeforeTheRightAndBotto
       {{7, 1, 9, 5}, {8, 1, 10, 3}},  // right edge
       {{1, 5, 7, 6}, {6, 3, 8, 4}},   // bottom edge
   };
-  EXPECT_EQ(Parts(skin::NineSliceParts({9, 6}, frame, {1, 1, 2, 1}, CentreFill::Stretch)),
-            expected);
+  EXPECT_EQ(Parts(skin::NineSliceParts({9, 6}, frame, {1, 1, 2, 1}, CentreFill::Stretch)), expected);
 
   std::vector<SlicePart> tiled = expected;
   tiled[5].Fill = PartFill::Tile;
@@ -98,9 +97,7 @@ TEST(SliceParts, MarginsThatDoNotFitAreDroppedAndPartsWithoutAreaLeftOut) {
       {"no target", {0, 4}, {1, 1, 1, 1}, {}},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(Parts(skin::NineSliceParts(c.target, frame, c.margins, CentreFill::Stretch)),
-              c.expected)
-        << c.what;
+    EXPECT_EQ(Parts(skin::NineSliceParts(c.target, frame, c.margins, CentreFill::Stretch)), c.expected) << c.what;
   EXPECT_EQ(skin::NineSliceParts({4, 4}, Rect{}, {}, CentreFill::Stretch).size(), 0u) << "no frame";
 }
 
@@ -109,11 +106,9 @@ TEST(SliceParts, ThreeColumnsOrTheWholeFrameSqueezed) {
   const std::vector<SlicePart> columns = {
       {{0, 0, 1, 6}, {4, 0, 5, 2}}, {{1, 0, 5, 6}, {5, 0, 7, 2}}, {{5, 0, 6, 6}, {7, 0, 8, 2}}};
   EXPECT_EQ(Parts(skin::ThreeColumnParts({6, 6}, frame, 1, 1)), columns);
-  EXPECT_EQ(Parts(skin::ThreeColumnParts({3, 6}, frame, 1, 1)),
-            (std::vector<SlicePart>{{{0, 0, 3, 6}, {4, 0, 8, 2}}}))
+  EXPECT_EQ(Parts(skin::ThreeColumnParts({3, 6}, frame, 1, 1)), (std::vector<SlicePart>{{{0, 0, 3, 6}, {4, 0, 8, 2}}}))
       << "narrower than one frame";
-  EXPECT_EQ(Parts(skin::ThreeColumnParts({6, 6}, frame, 9, -2)),
-            (std::vector<SlicePart>{{{0, 0, 4, 6}, {4, 0, 8, 2}}}))
+  EXPECT_EQ(Parts(skin::ThreeColumnParts({6, 6}, frame, 9, -2)), (std::vector<SlicePart>{{{0, 0, 4, 6}, {4, 0, 8, 2}}}))
       << "widths held within the frame";
 }
 

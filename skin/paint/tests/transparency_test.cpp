@@ -40,10 +40,7 @@ TEST(Transparency, DrawTransparentDrawsTheTopLeftPartThatFitsBothRectangleAndBit
     Picture expected;
   };
   const Case cases[] = {
-      {"whole bitmap",
-       RECT{1, 1, 4, 3},
-       paint_test::kMagenta,
-       {"0123456", "1ab4567", "23de678", "3456789"}},
+      {"whole bitmap", RECT{1, 1, 4, 3}, paint_test::kMagenta, {"0123456", "1ab4567", "23de678", "3456789"}},
       {"rectangle smaller than the bitmap",
        RECT{2, 0, 4, 1},
        paint_test::kMagenta,
@@ -52,10 +49,7 @@ TEST(Transparency, DrawTransparentDrawsTheTopLeftPartThatFitsBothRectangleAndBit
        RECT{3, 1, 7, 4},
        paint_test::kMagenta,
        {"0123456", "123ab67", "2345de8", "3456789"}},
-      {"another key colour",
-       RECT{0, 2, 3, 4},
-       paint_test::ColourOf('d'),
-       {"0123456", "1234567", "abM5678", "M4e6789"}},
+      {"another key colour", RECT{0, 2, 3, 4}, paint_test::ColourOf('d'), {"0123456", "1234567", "abM5678", "M4e6789"}},
   };
   for (skin::PlatformFamily family : paint_test::kFamilies) {
     skin::ScopedPlatformFamily forced(family);

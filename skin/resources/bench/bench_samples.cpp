@@ -23,10 +23,11 @@ Bytes RandomBytes(size_t size, uint32_t seed) {
 // Prose-like text: earlier words much more frequent, CR LF every 70 columns or so.
 Bytes EnglishLikeText(size_t size, uint32_t seed) {
   static const char* const kWords[] = {
-      "the", "of", "and", "to", "in", "a", "is", "that", "for", "it", "as", "was", "with", "be",
-      "by", "on", "not", "he", "this", "are", "or", "his", "from", "at", "which", "but", "have",
-      "an", "had", "they", "you", "were", "their", "one", "all", "we", "can", "her", "has",
-      "clipboard", "window", "history", "skin", "bitmap", "caption", "border", "button", "menu"};
+      "the",    "of",      "and",   "to",     "in",      "a",      "is",     "that", "for",  "it",
+      "as",     "was",     "with",  "be",     "by",      "on",     "not",    "he",   "this", "are",
+      "or",     "his",     "from",  "at",     "which",   "but",    "have",   "an",   "had",  "they",
+      "you",    "were",    "their", "one",    "all",     "we",     "can",    "her",  "has",  "clipboard",
+      "window", "history", "skin",  "bitmap", "caption", "border", "button", "menu"};
   std::mt19937 random(seed);
   std::string text;
   size_t column = 0;
@@ -54,9 +55,8 @@ Bytes SkinBitmap() {
   for (skinart::SkinBitmap& bitmap : bitmaps) {
     if (bitmap.image.Height() > bitmap.image.Width()) bitmap.image = bitmap.image.Transposed();
   }
-  std::stable_sort(bitmaps.begin(), bitmaps.end(), [](const auto& a, const auto& b) {
-    return a.image.Width() > b.image.Width();
-  });
+  std::stable_sort(bitmaps.begin(), bitmaps.end(),
+                   [](const auto& a, const auto& b) { return a.image.Width() > b.image.Width(); });
   struct Placed {
     const skinimage::Image* image;
     int x, y;

@@ -100,14 +100,14 @@ void Measure(const bench::Sample& sample) {
 
   const bool floor_right = std::equal(sample.bytes.begin(), sample.bytes.end(), floor_output.begin(),
                                       floor_output.begin() + std::min(floor_output.size(), sample.bytes.size()));
-  const bool unpack_right = target.Size() >= sample.bytes.size() &&
-                            std::equal(sample.bytes.begin(), sample.bytes.end(), target.Memory());
+  const bool unpack_right =
+      target.Size() >= sample.bytes.size() && std::equal(sample.bytes.begin(), sample.bytes.end(), target.Memory());
   const double mb = static_cast<double>(sample.bytes.size()) / 1e6;
   std::printf("%-16s %8zu bytes coded to %7zu\n", sample.file_name.c_str(), sample.bytes.size(), coded.size());
   std::printf("  textbook decoder             %7.1f MB/s  %7.3f ms%s\n", mb / textbook, textbook * 1e3,
               floor_right ? "" : "  OUTPUT DIFFERS");
-  std::printf("  Unpack, the reader's binding %7.1f MB/s  %7.3f ms  textbook/Unpack time %.2f%s\n",
-              mb / unpack, unpack * 1e3, textbook / unpack, unpack_right ? "" : "  OUTPUT DIFFERS");
+  std::printf("  Unpack, the reader's binding %7.1f MB/s  %7.3f ms  textbook/Unpack time %.2f%s\n", mb / unpack,
+              unpack * 1e3, textbook / unpack, unpack_right ? "" : "  OUTPUT DIFFERS");
   std::printf("  memcpy                       %7.1f MB/s\n", mb / copy_time);
 }
 

@@ -12,16 +12,14 @@ namespace {
 
 void CheckLayout(std::span<const uint8_t> file, const skin::BitmapLayout& layout) {
   if (layout.width < 1 || layout.height < 1 || layout.width > skin::kMaxBitmapSide ||
-      layout.height > skin::kMaxBitmapSide ||
-      int64_t{layout.width} * layout.height > skin::kMaxBitmapPixels)
+      layout.height > skin::kMaxBitmapSide || int64_t{layout.width} * layout.height > skin::kMaxBitmapPixels)
     __builtin_trap();
   if (layout.rows_at > file.size() ||
       (file.size() - layout.rows_at) / layout.row_bytes < static_cast<size_t>(layout.height))
     __builtin_trap();
 }
 
-std::optional<skin::DecodedBitmap> Decode(std::span<const uint8_t> file,
-                                          skin::BitmapChecks checks) {
+std::optional<skin::DecodedBitmap> Decode(std::span<const uint8_t> file, skin::BitmapChecks checks) {
   std::string error;
   std::optional<skin::DecodedBitmap> image = skin::DecodeBitmapFile(file, checks, error);
   if (!image) {
@@ -31,8 +29,7 @@ std::optional<skin::DecodedBitmap> Decode(std::span<const uint8_t> file,
   const std::optional<skin::BitmapLayout> layout = skin::ReadBitmapLayout(file, checks, error);
   if (!layout) __builtin_trap();
   CheckLayout(file, *layout);
-  if (image->pixels.size() !=
-          static_cast<size_t>(image->width) * static_cast<size_t>(image->height) ||
+  if (image->pixels.size() != static_cast<size_t>(image->width) * static_cast<size_t>(image->height) ||
       image->width != layout->width || image->height != layout->height ||
       image->source_32_bit != (layout->bits_per_pixel == 32))
     __builtin_trap();

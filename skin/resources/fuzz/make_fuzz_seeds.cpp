@@ -59,8 +59,7 @@ int main(int argc, char** argv) {
 
   const std::string ini = dir + "/quick_ini_fuzz/";
   WriteFile(ini + "definition.ini", BytesOf(definition));
-  WriteFile(ini + "line-breaks.ini",
-            BytesOf("top=1\n[A]\rk=v\n\r[a]\r\nk=w\r\n;c=1\r\n[]\r\n=x\r\n"));
+  WriteFile(ini + "line-breaks.ini", BytesOf("top=1\n[A]\rk=v\n\r[a]\r\nk=w\r\n;c=1\r\n[]\r\n=x\r\n"));
   WriteFile(ini + "numbers.ini",
             BytesOf("[N]\r\na=0X1f\r\nb=-5\r\nc=2147483648\r\nd=-$80000000\r\ne=12ab\r\nf=x7\r\n"));
   std::string gbk = "[\xCC\xEC\xC0\xB6]\r\nImage=\xCC\xEC\xC0\xB6__header.bmp\r\n";
@@ -78,15 +77,9 @@ int main(int argc, char** argv) {
     BitmapFileSpec recipe;
   };
   const Seed seeds[] = {
-      {"1bit.bmp",
-       {.width = 9, .height = 2, .bits = 1, .palette = {0, 0xFFFFFF}, .values = indices}},
+      {"1bit.bmp", {.width = 9, .height = 2, .bits = 1, .palette = {0, 0xFFFFFF}, .values = indices}},
       {"1bit-core.bmp",
-       {.header_size = 12,
-        .width = 5,
-        .height = 2,
-        .bits = 1,
-        .palette = {0xFF00FF, 0xFFFFFF},
-        .values = indices}},
+       {.header_size = 12, .width = 5, .height = 2, .bits = 1, .palette = {0xFF00FF, 0xFFFFFF}, .values = indices}},
       {"4bit-3-colours.bmp",
        {.width = 3,
         .height = 3,
@@ -94,13 +87,8 @@ int main(int argc, char** argv) {
         .palette = {0xFF0000, 0x00FF00, 0x0000FF},
         .colours_used = 3,
         .values = indices}},
-      {"8bit.bmp",
-       {.width = 4, .height = 3, .bits = 8, .palette = grey, .colours_used = 4, .values = indices}},
-      {"16bit-555.bmp",
-       {.width = 3,
-        .height = 2,
-        .bits = 16,
-        .values = {0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x5294, 0}}},
+      {"8bit.bmp", {.width = 4, .height = 3, .bits = 8, .palette = grey, .colours_used = 4, .values = indices}},
+      {"16bit-555.bmp", {.width = 3, .height = 2, .bits = 16, .values = {0x7FFF, 0x7C00, 0x03E0, 0x001F, 0x5294, 0}}},
       {"16bit-565-top-down.bmp",
        {.width = 3,
         .height = 2,
@@ -110,10 +98,7 @@ int main(int argc, char** argv) {
         .masks = {0xF800, 0x07E0, 0x001F},
         .values = {0xF800, 0x07E0, 0x001F, 0xFFFF, 0x0841, 0}}},
       {"24bit.bmp",
-       {.width = 3,
-        .height = 2,
-        .bits = 24,
-        .values = {0xFF00FF, 0x102030, 0xFFFFFF, 0, 0x808080, 0x00FF00}}},
+       {.width = 3, .height = 2, .bits = 24, .values = {0xFF00FF, 0x102030, 0xFFFFFF, 0, 0x808080, 0x00FF00}}},
       {"32bit.bmp", {.width = 4, .height = 2, .bits = 32, .values = wide}},
       {"32bit-10-10-10.bmp",
        {.width = 4,

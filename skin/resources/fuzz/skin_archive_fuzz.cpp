@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/resources/lzh.h"
 #include "skin/resources/fuzz/read_entries.h"
+#include "skin/resources/lzh.h"
 #include "skin/resources/platform_hooks.h"
 #include "skin/resources/quick_ini.h"
 #include "skin/resources/skin_reader.h"

@@ -16,8 +16,7 @@ using Bytes = std::vector<uint8_t>;
 using Pixels = std::vector<uint32_t>;
 
 void Put32(Bytes& file, size_t at, uint32_t value) {
-  for (int i = 0; i < 4; ++i)
-    file[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
+  for (int i = 0; i < 4; ++i) file[at + static_cast<size_t>(i)] = static_cast<uint8_t>(value >> (8 * i));
 }
 
 // Each depth and header form, with the pixels GDI gives for the same file (widened narrow
@@ -36,8 +35,8 @@ TEST(BitmapDecoder, EveryDepthAndHeaderFormDecodesToItsPixels) {
         .bits = 1,
         .palette = {0x102030, 0xF0E0D0},
         .values = {1, 0, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0}},
-       {0xF0E0D0, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0xF0E0D0,
-        0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0, 0x102030}},
+       {0xF0E0D0, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0,
+        0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0, 0x102030, 0xF0E0D0, 0x102030}},
       {"4 bits, an index past the three listed colours is black",
        {.width = 3,
         .height = 2,
@@ -55,12 +54,7 @@ TEST(BitmapDecoder, EveryDepthAndHeaderFormDecodesToItsPixels) {
         .values = {1, 0, 200, 1}},
        {0xABCDEF, 0x123456, 0x000000, 0xABCDEF}},
       {"1 bit under a core header (3-byte table entries)",
-       {.header_size = 12,
-        .width = 2,
-        .height = 1,
-        .bits = 1,
-        .palette = {0x010203, 0xA0B0C0},
-        .values = {1, 0}},
+       {.header_size = 12, .width = 2, .height = 1, .bits = 1, .palette = {0x010203, 0xA0B0C0}, .values = {1, 0}},
        {0xA0B0C0, 0x010203}},
       {"16 bits plain: 5 bits per channel",
        {.width = 4, .height = 1, .bits = 16, .values = {0x7FFF, 28 << 10 | 1 << 5 | 16, 0x7C00, 0}},
@@ -83,18 +77,10 @@ TEST(BitmapDecoder, EveryDepthAndHeaderFormDecodesToItsPixels) {
         .values = {0x0123, 0x0FFF, 0xF000}},
        {0x112233, 0xFFFFFF, 0x000000}},
       {"16 bits, a mask with a gap counts up to the gap",
-       {.width = 1,
-        .height = 1,
-        .bits = 16,
-        .compression = 3,
-        .masks = {0x0F0F, 0x00F0, 0},
-        .values = {0x0F5A}},
+       {.width = 1, .height = 1, .bits = 16, .compression = 3, .masks = {0x0F0F, 0x00F0, 0}, .values = {0x0F5A}},
        {0xAA5500}},
       {"24 bits, bottom-up rows of 9 bytes padded to 12",
-       {.width = 3,
-        .height = 2,
-        .bits = 24,
-        .values = {0x010203, 0x040506, 0x070809, 0xFF00FF, 0x00FF00, 0xFFFFFF}},
+       {.width = 3, .height = 2, .bits = 24, .values = {0x010203, 0x040506, 0x070809, 0xFF00FF, 0x00FF00, 0xFFFFFF}},
        {0x010203, 0x040506, 0x070809, 0xFF00FF, 0x00FF00, 0xFFFFFF}},
       {"32 bits plain keep their fourth byte",
        {.width = 2, .height = 1, .bits = 32, .values = {0x80102030, 0x00445566}},
@@ -174,29 +160,26 @@ TEST(BitmapDecoder, DamagedFilesAreRefusedWithAReason) {
       {"cut inside the header", cut(good, 25), "too short", "too short"},
       {"no signature", patched(good, 0, 0x4D41), "signature", "signature"},
       {"header size 20", patched(good, 14, 20), "header size 20", "header size 20"},
-      {"header size 64", BitmapFile({.header_size = 64, .width = 6, .height = 4, .bits = 24}),
-       "header size 64", nullptr},
-      {"header size 64 leaving no room for the rows", patched(good, 14, 64), "header size 64",
-       "cut short"},
+      {"header size 64", BitmapFile({.header_size = 64, .width = 6, .height = 4, .bits = 24}), "header size 64",
+       nullptr},
+      {"header size 64 leaving no room for the rows", patched(good, 14, 64), "header size 64", "cut short"},
       {"header larger than the file", patched(good, 14, 4000), "header size", "header cut short"},
       {"zero width", patched(good, 18, 0), "size", "size"},
       {"negative width", patched(good, 18, static_cast<uint32_t>(-6)), "size", "size"},
       {"width of -2^31", patched(good, 18, 0x80000000u), "size", "size"},
       {"height of -2^31", patched(good, 22, 0x80000000u), "size", "size"},
       {"too high", patched(good, 22, 32769), "size", "size"},
-      {"more pixels than allowed", patched(patched(good, 18, 8192), 22, 4096), "larger than",
-       "larger than"},
+      {"more pixels than allowed", patched(patched(good, 18, 8192), 22, 4096), "larger than", "larger than"},
       {"two planes", patched(good, 26, 0x00180002), "plane", nullptr},
       {"12 bits per pixel", patched(good, 26, 0x000C0001), "bits per pixel", "bits per pixel"},
       {"RLE8", patched(good, 30, 1), "run-length", "run-length"},
       {"RLE4", patched(good, 30, 2), "run-length", "run-length"},
       {"bit fields on 24 bits", patched(good, 30, 3), "compression", "compression"},
       {"JPEG inside", patched(good, 30, 4), "compression", "compression"},
-      {"bit-field masks cut short", cut(patched(patched(good, 26, 0x00200001), 30, 3), 60),
-       "masks cut short", "masks cut short"},
+      {"bit-field masks cut short", cut(patched(patched(good, 26, 0x00200001), 30, 3), 60), "masks cut short",
+       "masks cut short"},
       {"three colours for one bit", patched(BitmapFile(mono_spec), 46, 3), "colour table", nullptr},
-      {"colour table cut short", cut(BitmapFile(mono_spec), 14 + 40 + 6), "colour table",
-       "colour table"},
+      {"colour table cut short", cut(BitmapFile(mono_spec), 14 + 40 + 6), "colour table", "colour table"},
       {"pixel offset 0", patched(good, 10, 0), "overlaps", nullptr},
       {"pixel offset inside the header", patched(good, 10, 20), "overlaps", nullptr},
       {"pixel offset past the end", patched(good, 10, 0xFFFFFFF0u), "cut short", nullptr},
@@ -222,11 +205,11 @@ TEST(BitmapDecoder, DamagedFilesAreRefusedWithAReason) {
 
 TEST(BitmapDecoder, AWrongPixelOffsetReadsTheRowsAfterTheColourTable) {
   const BitmapFileSpec recipe{.width = 3,
-                            .height = 2,
-                            .bits = 8,
-                            .palette = {0x0000FF, 0x00FF00, 0xFF0000},
-                            .colours_used = 3,
-                            .values = {0, 1, 2, 2, 1, 0}};
+                              .height = 2,
+                              .bits = 8,
+                              .palette = {0x0000FF, 0x00FF00, 0xFF0000},
+                              .colours_used = 3,
+                              .values = {0, 1, 2, 2, 1, 0}};
   const Bytes good = BitmapFile(recipe);
   std::string error;
   const auto expected = skin::DecodeBitmapFile(good, BitmapChecks::kStrict, error);
@@ -272,8 +255,7 @@ TEST(BitmapDecoder, TheLargestAllowedBitmapIsAccepted) {
   // 4096 × 4096 is exactly the pixel limit; 32768 × 512 has the longest allowed side.
   for (auto [width, height] : {std::pair{4096, 4096}, std::pair{32768, 512}}) {
     SCOPED_TRACE(width);
-    const Bytes file =
-        BitmapFile({.width = width, .height = height, .bits = 1, .palette = {0, 0xFFFFFF}});
+    const Bytes file = BitmapFile({.width = width, .height = height, .bits = 1, .palette = {0, 0xFFFFFF}});
     std::string error;
     const auto layout = skin::ReadBitmapLayout(file, BitmapChecks::kStrict, error);
     ASSERT_TRUE(layout) << error;
@@ -282,8 +264,7 @@ TEST(BitmapDecoder, TheLargestAllowedBitmapIsAccepted) {
 }
 
 TEST(BitmapDecoder, RowsComeInStoredOrderAndAForeignLayoutDecodesNothing) {
-  const Bytes file =
-      BitmapFile({.width = 2, .height = 3, .bits = 24, .values = {1, 2, 3, 4, 5, 6}});
+  const Bytes file = BitmapFile({.width = 2, .height = 3, .bits = 24, .values = {1, 2, 3, 4, 5, 6}});
   std::string error;
   const auto layout = skin::ReadBitmapLayout(file, BitmapChecks::kStrict, error);
   ASSERT_TRUE(layout) << error;

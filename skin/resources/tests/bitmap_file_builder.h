@@ -31,11 +31,9 @@ inline void PutLittleEndian(std::vector<uint8_t>& out, uint32_t value, int bytes
 inline std::vector<uint8_t> BitmapFile(const BitmapFileSpec& recipe) {
   const bool core = recipe.header_size == 12;
   const uint32_t row_bytes = (static_cast<uint32_t>(recipe.width * recipe.bits) + 31) / 32 * 4;
-  const uint32_t masks_after =
-      recipe.header_size == 40 ? 4 * static_cast<uint32_t>(recipe.masks.size()) : 0;
+  const uint32_t masks_after = recipe.header_size == 40 ? 4 * static_cast<uint32_t>(recipe.masks.size()) : 0;
   const uint32_t entry = core ? 3 : 4;
-  const uint32_t offset =
-      14 + recipe.header_size + masks_after + entry * static_cast<uint32_t>(recipe.palette.size());
+  const uint32_t offset = 14 + recipe.header_size + masks_after + entry * static_cast<uint32_t>(recipe.palette.size());
 
   std::vector<uint8_t> out = {'B', 'M'};
   PutLittleEndian(out, offset + row_bytes * static_cast<uint32_t>(recipe.height), 4);
@@ -76,18 +74,15 @@ inline std::vector<uint8_t> BitmapFile(const BitmapFileSpec& recipe) {
     const size_t row_start = out.size();
     out.resize(row_start + row_bytes, 0);
     for (int x = 0; x < recipe.width; ++x) {
-      const size_t at =
-          static_cast<size_t>(y) * static_cast<size_t>(recipe.width) + static_cast<size_t>(x);
+      const size_t at = static_cast<size_t>(y) * static_cast<size_t>(recipe.width) + static_cast<size_t>(x);
       const uint32_t value = at < recipe.values.size() ? recipe.values[at] : 0;
       if (recipe.bits <= 8) {
         const int bit = x * recipe.bits;
-        out[row_start + static_cast<size_t>(bit / 8)] |=
-            static_cast<uint8_t>(value << (8 - recipe.bits - bit % 8));
+        out[row_start + static_cast<size_t>(bit / 8)] |= static_cast<uint8_t>(value << (8 - recipe.bits - bit % 8));
       } else {
         const size_t bytes = static_cast<size_t>(recipe.bits / 8);
         for (size_t i = 0; i < bytes; ++i)
-          out[row_start + static_cast<size_t>(x) * bytes + i] =
-              static_cast<uint8_t>(value >> (8 * i));
+          out[row_start + static_cast<size_t>(x) * bytes + i] = static_cast<uint8_t>(value >> (8 * i));
       }
     }
   }

@@ -27,111 +27,31 @@ TEST(ElementFrames, TheBuildCountsFramesByEachElementsRule) {
     int32_t frames;
   };
   const Case cases[] = {
-      {"a fixed count ignores the definition",
-       SkinElement::kScrollbar,
-       "[Scrollbar]\r\nFrame=7\r\n",
-       "",
-       {},
-       23},
+      {"a fixed count ignores the definition", SkinElement::kScrollbar, "[Scrollbar]\r\nFrame=7\r\n", "", {}, 23},
       {"menu items", SkinElement::kMenuItem, "[MenuItem]\r\nFrame=2\r\n", "", {}, 5},
       {"a border's own key", SkinElement::kBorderTop, "[Personality]\r\nTopFrame=3\r\n", "", {}, 3},
-      {"a border without it",
-       SkinElement::kBorderLeft,
-       "[Personality]\r\nTopFrame=3\r\n",
-       "",
-       {},
-       1},
-      {"thumbs default to 3",
-       SkinElement::kVertScrollThumb,
-       "[VertScrollThumb]\r\nFrame=9\r\n",
-       "",
-       {},
-       3},
-      {"thumbs read FrameCount",
-       SkinElement::kHorzScrollThumb,
-       "[HorzScrollThumb]\r\nFrameCount=4\r\n",
-       "",
-       {},
-       4},
-      {"the chunk keeps a missing key as 0",
-       SkinElement::kProgressChunk,
-       "[Progress.Chunk]\r\n",
-       "",
-       {},
-       0},
+      {"a border without it", SkinElement::kBorderLeft, "[Personality]\r\nTopFrame=3\r\n", "", {}, 1},
+      {"thumbs default to 3", SkinElement::kVertScrollThumb, "[VertScrollThumb]\r\nFrame=9\r\n", "", {}, 3},
+      {"thumbs read FrameCount", SkinElement::kHorzScrollThumb, "[HorzScrollThumb]\r\nFrameCount=4\r\n", "", {}, 4},
+      {"the chunk keeps a missing key as 0", SkinElement::kProgressChunk, "[Progress.Chunk]\r\n", "", {}, 0},
       {"tracks read Frame", SkinElement::kTrack, "[Track]\r\nFrame=3\r\n", "", {}, 3},
       {"a header without Frame has 5", SkinElement::kHeaderbar, "[Headerbar]\r\n", "", {}, 5},
-      {"a header with Frame 0 has 5",
-       SkinElement::kHeaderbar,
-       "[Headerbar]\r\nFrame=0\r\n",
-       "",
-       {},
-       5},
-      {"a header with Frame 2 has 2",
-       SkinElement::kHeaderbar,
-       "[Headerbar]\r\nFrame=2\r\n",
-       "",
-       {},
-       2},
-      {"a progress bar of Style 1: the trough",
-       SkinElement::kProgress,
-       "[Progress]\r\nStyle=1\r\n",
-       "",
-       {},
-       1},
-      {"a progress bar of Style 0: empty and filled",
-       SkinElement::kProgress,
-       "[Progress]\r\n",
-       "",
-       {},
-       2},
-      {"check images by their width in 13-pixel frames",
-       SkinElement::kCheckBox,
-       "[Buttons]\r\n",
-       "",
-       {65, 13},
-       5},
-      {"16-pixel frames from 16 pixels high",
-       SkinElement::kRadioButton,
-       "[Buttons]\r\n",
-       "",
-       {96, 16},
-       6},
+      {"a header with Frame 0 has 5", SkinElement::kHeaderbar, "[Headerbar]\r\nFrame=0\r\n", "", {}, 5},
+      {"a header with Frame 2 has 2", SkinElement::kHeaderbar, "[Headerbar]\r\nFrame=2\r\n", "", {}, 2},
+      {"a progress bar of Style 1: the trough", SkinElement::kProgress, "[Progress]\r\nStyle=1\r\n", "", {}, 1},
+      {"a progress bar of Style 0: empty and filled", SkinElement::kProgress, "[Progress]\r\n", "", {}, 2},
+      {"check images by their width in 13-pixel frames", SkinElement::kCheckBox, "[Buttons]\r\n", "", {65, 13}, 5},
+      {"16-pixel frames from 16 pixels high", SkinElement::kRadioButton, "[Buttons]\r\n", "", {96, 16}, 6},
       {"at least four", SkinElement::kCheckBox, "[Buttons]\r\n", "", {20, 13}, 4},
       {"four without an image", SkinElement::kRadioButton, "[Buttons]\r\n", "", {}, 4},
-      {"the key wins over the image",
-       SkinElement::kCheckBox,
-       "[Buttons]\r\nCheckButtonFrame=12\r\n",
-       "",
-       {65, 13},
-       12},
-      {"a negative key is kept",
-       SkinElement::kRadioButton,
-       "[Buttons]\r\nRadioButtonFrame=-2\r\n",
-       "",
-       {65, 13},
-       -2},
-      {"a caption button 3 wide per high: 3",
-       SkinElement::kCaptionButton,
-       "[Button0]\r\n",
-       "Button0",
-       {60, 20},
-       3},
+      {"the key wins over the image", SkinElement::kCheckBox, "[Buttons]\r\nCheckButtonFrame=12\r\n", "", {65, 13}, 12},
+      {"a negative key is kept", SkinElement::kRadioButton, "[Buttons]\r\nRadioButtonFrame=-2\r\n", "", {65, 13}, -2},
+      {"a caption button 3 wide per high: 3", SkinElement::kCaptionButton, "[Button0]\r\n", "Button0", {60, 20}, 3},
       {"exactly 3.8: 3", SkinElement::kCaptionButton, "[Button0]\r\n", "Button0", {76, 20}, 3},
       {"3.81: 6", SkinElement::kCaptionButton, "[Button0]\r\n", "Button0", {61, 16}, 6},
-      {"negative actions: 6",
-       SkinElement::kCaptionButton,
-       "[Button0]\r\nAction=-1\r\n",
-       "Button0",
-       {60, 20},
-       6},
+      {"negative actions: 6", SkinElement::kCaptionButton, "[Button0]\r\nAction=-1\r\n", "Button0", {60, 20}, 6},
       {"no image: 6", SkinElement::kCaptionButton, "[Button0]\r\n", "Button0", {}, 6},
-      {"the frame key",
-       SkinElement::kCaptionButton,
-       "[BUTTON2]\r\nframe=4\r\n",
-       "BUTTON2",
-       {60, 20},
-       4},
+      {"the frame key", SkinElement::kCaptionButton, "[BUTTON2]\r\nframe=4\r\n", "BUTTON2", {60, 20}, 4},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -188,8 +108,7 @@ TEST(ElementFrames, EveryElementIsListedOnceAndNamesFitItsFrames) {
     if (element.rule == skin::FrameCountRule::kFixed && !element.names.empty()) {
       EXPECT_EQ(static_cast<int32_t>(element.names.size()), element.frames);
     }
-    for (size_t i = 0; i < element.names.size(); ++i)
-      EXPECT_EQ(element.names[i].frame, static_cast<int>(i) + 1);
+    for (size_t i = 0; i < element.names.size(); ++i) EXPECT_EQ(element.names[i].frame, static_cast<int>(i) + 1);
   }
   EXPECT_EQ(seen.size(), static_cast<size_t>(SkinElement::kMinCaption) + 1);
 }
@@ -198,16 +117,13 @@ TEST(ElementFrames, LongCheckAndRadioImagesAndTheTroughHaveTheirOwnNames) {
   const auto check = skin::FrameNamesOf(FramesOf(SkinElement::kCheckBox), 12);
   ASSERT_EQ(check.size(), 12u);
   EXPECT_EQ(check[8].label, "mixed normal");
-  EXPECT_EQ(check[skin::CheckFrames::LongFrame(skin::CheckFrames::kCheckedDisabled) - 1].label,
-            "checked disabled");
-  EXPECT_EQ(check[skin::CheckFrames::LongFrame(skin::CheckFrames::kUncheckedDisabled) - 1].label,
-            "unchecked disabled");
+  EXPECT_EQ(check[skin::CheckFrames::LongFrame(skin::CheckFrames::kCheckedDisabled) - 1].label, "checked disabled");
+  EXPECT_EQ(check[skin::CheckFrames::LongFrame(skin::CheckFrames::kUncheckedDisabled) - 1].label, "unchecked disabled");
   EXPECT_FALSE(check[1].drawn);
   EXPECT_EQ(skin::FrameNamesOf(FramesOf(SkinElement::kCheckBox), 8).size(), 4u);
   const auto radio = skin::FrameNamesOf(FramesOf(SkinElement::kRadioButton), 8);
   ASSERT_EQ(radio.size(), 8u);
-  EXPECT_EQ(radio[skin::CheckFrames::LongFrame(skin::CheckFrames::kChecked) - 1].label,
-            "checked normal");
+  EXPECT_EQ(radio[skin::CheckFrames::LongFrame(skin::CheckFrames::kChecked) - 1].label, "checked normal");
   EXPECT_EQ(skin::FrameNamesOf(FramesOf(SkinElement::kProgress), 1)[0].label, "trough");
   EXPECT_EQ(skin::FrameNamesOf(FramesOf(SkinElement::kProgress), 2)[1].label, "filled");
   const auto scrollbar = FramesOf(SkinElement::kScrollbar).names;

@@ -20,8 +20,7 @@ TBitmap Numbered(int width, int height, fw::TPixelFormat format = fw::pf24bit) {
 COLORREF At(int x, int y) { return RGB(10 * x + 1, 10 * y + 1, 7); }
 
 TEST(ImgUtilBitmap, ReplaceKeyColorTouchesOnlyPureMagenta) {
-  const COLORREF original[] = {RGB(255, 0, 255), RGB(255, 1, 255), RGB(254, 0, 255),
-                               RGB(255, 0, 254), RGB(0, 0, 0)};
+  const COLORREF original[] = {RGB(255, 0, 255), RGB(255, 1, 255), RGB(254, 0, 255), RGB(255, 0, 254), RGB(0, 0, 0)};
   TBitmap bitmap(5, 1, fw::pf32bit);
   for (int x = 0; x < 5; ++x) bitmap.SetPixel(x, 0, original[x]);
   skin::ReplaceKeyColor(bitmap, RGB(1, 2, 3));
@@ -86,9 +85,7 @@ TEST(ImgUtilBitmap, RotationRoundTripsGiveTheBitmapBack) {
   const Case cases[] = {
       {"left then right", {skin::RotateBitmapLeft, skin::RotateBitmapRight}},
       {"right then left", {skin::RotateBitmapRight, skin::RotateBitmapLeft}},
-      {"four lefts",
-       {skin::RotateBitmapLeft, skin::RotateBitmapLeft, skin::RotateBitmapLeft,
-        skin::RotateBitmapLeft}},
+      {"four lefts", {skin::RotateBitmapLeft, skin::RotateBitmapLeft, skin::RotateBitmapLeft, skin::RotateBitmapLeft}},
       {"two rights are a mirror and a flip",
        {skin::RotateBitmapRight, skin::RotateBitmapRight, skin::MirrorBitmap, skin::FlipBitmap}},
   };

@@ -19,8 +19,8 @@ using skin::TColor;
 class AssertionCapture {
  public:
   AssertionCapture()
-      : previous_(skin::SetAssertionHook(
-            [this](const skin::AssertionFailure& failure) { failures_.push_back(failure); })) {}
+      : previous_(
+            skin::SetAssertionHook([this](const skin::AssertionFailure& failure) { failures_.push_back(failure); })) {}
   ~AssertionCapture() { skin::SetAssertionHook(std::move(previous_)); }
   [[nodiscard]] const std::vector<skin::AssertionFailure>& Failures() const { return failures_; }
 
@@ -41,16 +41,8 @@ TEST(ImgUtilGradient, MakeGradientComputesTheRamp) {
     std::vector<TColor> expected;
   };
   const Case cases[] = {
-      {"one entry is the rounded-down middle",
-       1,
-       RGB(0, 0, 0),
-       RGB(255, 255, 255),
-       {RGB(127, 127, 127)}},
-      {"one entry of a falling channel truncates toward zero",
-       1,
-       RGB(255, 0, 0),
-       RGB(0, 0, 0),
-       {RGB(128, 0, 0)}},
+      {"one entry is the rounded-down middle", 1, RGB(0, 0, 0), RGB(255, 255, 255), {RGB(127, 127, 127)}},
+      {"one entry of a falling channel truncates toward zero", 1, RGB(255, 0, 0), RGB(0, 0, 0), {RGB(128, 0, 0)}},
       {"rising channels",
        5,
        RGB(0, 0, 0),
@@ -81,8 +73,7 @@ TEST(ImgUtilGradient, TheRingOverwritesTheOldestRampWithTheSeventeenth) {
   const int seventeenth = skin::MakeGradient(40, RGB(0, 0, 0), RGB(0, 0, 2));
   EXPECT_EQ(seventeenth, first_slot);
   EXPECT_EQ(skin::FindGradient(40, RGB(0, 0, 0), RGB(0, 0, 1)), -1);
-  EXPECT_EQ(skin::FindGradient(40, RGB(0, 0, 0), RGB(0, 5, 1)),
-            (first_slot + 5) % skin::kGradientSlots);
+  EXPECT_EQ(skin::FindGradient(40, RGB(0, 0, 0), RGB(0, 5, 1)), (first_slot + 5) % skin::kGradientSlots);
 }
 
 TEST(ImgUtilGradient, FindGradientMatchesLengthAndBothEndsAndPrefersHigherSlots) {
@@ -150,8 +141,8 @@ TEST(ImgUtilGradient, FillGradientPaintsOneRampEntryPerLine) {
     const char* what;
     skin::GradientDirection direction;
   };
-  for (const Case& c : {Case{"vertical", skin::GradientDirection::Vertical},
-                        Case{"horizontal", skin::GradientDirection::Horizontal}}) {
+  for (const Case& c :
+       {Case{"vertical", skin::GradientDirection::Vertical}, Case{"horizontal", skin::GradientDirection::Horizontal}}) {
     TBitmap bitmap = Canvas(10, 10);
     const RECT rect{1, 1, 9, 9};
     skin::FillGradient(bitmap.DC(), rect, RGB(0, 0, 0), c.direction, RGB(0, 70, 140));
@@ -172,8 +163,7 @@ TEST(ImgUtilGradient, FillGradientPaintsOnlyTheClippedHalfWithTheFullRampsColour
   TBitmap bitmap = Canvas(3, 8);
   HDC dc = bitmap.DC();
   IntersectClipRect(dc, 0, 4, 3, 8);
-  skin::FillGradient(dc, RECT{0, 0, 3, 8}, RGB(0, 0, 0), skin::GradientDirection::Vertical,
-                     RGB(0, 0, 70));
+  skin::FillGradient(dc, RECT{0, 0, 3, 8}, RGB(0, 0, 0), skin::GradientDirection::Vertical, RGB(0, 0, 70));
   SelectClipRgn(dc, nullptr);
   const int slot = skin::FindGradient(8, RGB(0, 0, 0), RGB(0, 0, 70));
   ASSERT_GE(slot, 0) << "the ramp spans the whole rectangle";
@@ -185,8 +175,7 @@ TEST(ImgUtilGradient, FillGradientPaintsOnlyTheClippedHalfWithTheFullRampsColour
 
 TEST(ImgUtilGradient, FillGradientOfARectangleReachingPastTheBitmap) {
   TBitmap bitmap = Canvas(6, 2);
-  skin::FillGradient(bitmap.DC(), RECT{-4, 0, 8, 2}, RGB(0, 0, 0),
-                     skin::GradientDirection::Horizontal, RGB(110, 0, 0));
+  skin::FillGradient(bitmap.DC(), RECT{-4, 0, 8, 2}, RGB(0, 0, 0), skin::GradientDirection::Horizontal, RGB(110, 0, 0));
   const int slot = skin::FindGradient(12, RGB(0, 0, 0), RGB(110, 0, 0));
   ASSERT_GE(slot, 0);
   for (int x = 0; x < 6; ++x) {
@@ -218,8 +207,7 @@ TEST(ImgUtilGradient, FillGradientDrawsNothingForInvisibleOrInvertedRectangles) 
 
 TEST(ImgUtilGradient, FillGradientResolvesSystemColours) {
   TBitmap bitmap = Canvas(1, 2);
-  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::clWindow, skin::GradientDirection::Vertical,
-                     fw::clWindowText);
+  skin::FillGradient(bitmap.DC(), RECT{0, 0, 1, 2}, fw::clWindow, skin::GradientDirection::Vertical, fw::clWindowText);
   EXPECT_EQ(bitmap.Pixel(0, 0), GetSysColor(COLOR_WINDOW));
   EXPECT_EQ(bitmap.Pixel(0, 1), GetSysColor(COLOR_WINDOWTEXT));
 }
@@ -227,8 +215,8 @@ TEST(ImgUtilGradient, FillGradientResolvesSystemColours) {
 TEST(ImgUtilGradient, FillGradientLeaksNothing) {
   TBitmap bitmap = Canvas(40, 40);
   auto paint = [&](int i) {
-    skin::FillGradient(bitmap.DC(), RECT{0, 0, 40, 40}, RGB(i & 0xFF, 0, 0),
-                       skin::GradientDirection::Vertical, 0xFFFFFF);
+    skin::FillGradient(bitmap.DC(), RECT{0, 0, 40, 40}, RGB(i & 0xFF, 0, 0), skin::GradientDirection::Vertical,
+                       0xFFFFFF);
   };
   paint(0);
   const auto before = test_support::CountGdiObjects();

@@ -70,8 +70,15 @@ Bytes RandomBytes(size_t size, unsigned alphabet, uint32_t seed) {
 
 TEST(Lzh, RoundTripsSmallInputs) {
   const std::vector<std::string> cases = {
-      "a", "ab", "abc", "aaaa", "    ", "abcabcabcabcabcabcabc",
-      std::string(61, 'x'), std::string(1000, ' '), "[Form]\r\nImage=skyblue__buttons.bmp\r\n",
+      "a",
+      "ab",
+      "abc",
+      "aaaa",
+      "    ",
+      "abcabcabcabcabcabcabc",
+      std::string(61, 'x'),
+      std::string(1000, ' '),
+      "[Form]\r\nImage=skyblue__buttons.bmp\r\n",
   };
   for (const std::string& text : cases) {
     SCOPED_TRACE(text.substr(0, 20));
@@ -86,8 +93,8 @@ Bytes SkinLikeBytes(size_t size) {
   int section = 0;
   while (bytes.size() < size) {
     const std::string line = "[Section" + std::to_string(section++) + "]\r\nImage=skyblue__part" +
-                             std::to_string(random() % 50) + ".bmp\r\nTopHeight=" +
-                             std::to_string(random() % 30) + "\r\n";
+                             std::to_string(random() % 50) + ".bmp\r\nTopHeight=" + std::to_string(random() % 30) +
+                             "\r\n";
     bytes.insert(bytes.end(), line.begin(), line.end());
     const uint8_t colour = static_cast<uint8_t>(random());
     for (int px = 0; px < 300; ++px) bytes.push_back(random() % 16 == 0 ? random() : colour);

@@ -110,11 +110,10 @@ TEST_F(QuickIniTest, ReadIntegerConversions) {
     int32_t expected;
   };
   const Case cases[] = {
-      {"HexLower", 31},    {"HexUpper", 31},   {"Dollar", 31},       {"Negative", -5},
-      {"Plus", 7},         {"Blank", -99},     {"Letters", -99},     {"Max", 2147483647},
-      {"Beyond", -99},     {"Min", INT32_MIN}, {"BelowMin", -99},    {"AllOnes", -1},
-      {"NineDigits", -99}, {"BareZeroX", -99}, {"NegativeHex", -16}, {"Spaced", -99},
-      {"Missing", -99},
+      {"HexLower", 31},  {"HexUpper", 31}, {"Dollar", 31},      {"Negative", -5},   {"Plus", 7},
+      {"Blank", -99},    {"Letters", -99}, {"Max", 2147483647}, {"Beyond", -99},    {"Min", INT32_MIN},
+      {"BelowMin", -99}, {"AllOnes", -1},  {"NineDigits", -99}, {"BareZeroX", -99}, {"NegativeHex", -16},
+      {"Spaced", -99},   {"Missing", -99},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ident);
@@ -185,8 +184,8 @@ TEST(QuickIni, LoadReadsFromThePositionAndReplacesEarlierContent) {
 
 TEST(QuickIni, SectionNamesCompareThroughTheLocaleHook) {
   // The program compares section names under the user's locale; the parser asks the hook.
-  auto previous = skin::SetTextEqualIgnoreCaseHook(
-      [](std::string_view a, std::string_view b) { return a.size() == b.size(); });
+  auto previous =
+      skin::SetTextEqualIgnoreCaseHook([](std::string_view a, std::string_view b) { return a.size() == b.size(); });
   const TQuickIni ini = Parse("[abc]\r\nk=v");
   EXPECT_EQ(ini.ReadString("xyz", "k", "-"), "v");
   skin::SetTextEqualIgnoreCaseHook(std::move(previous));

@@ -41,8 +41,7 @@ inline std::string NameList(const std::vector<ArchiveEntry>& entries, const Arch
 // The raw archive with an explicit name list and size table, for archives that do not hold
 // together.
 inline Bytes RawArchive(uint32_t format_version, uint32_t skipped_bytes, int32_t name_bytes,
-                        const std::string& name_list, const std::vector<int32_t>& sizes,
-                        const Bytes& data) {
+                        const std::string& name_list, const std::vector<int32_t>& sizes, const Bytes& data) {
   Bytes archive;
   AppendLittleEndian32(archive, format_version);
   AppendLittleEndian32(archive, static_cast<uint32_t>(name_bytes));
@@ -63,8 +62,8 @@ inline Bytes Archive(const std::vector<ArchiveEntry>& entries, const ArchiveLayo
     sizes.push_back(static_cast<int32_t>(entry.data.size()));
     data.insert(data.end(), entry.data.begin(), entry.data.end());
   }
-  return RawArchive(layout.format_version, layout.skipped_bytes, static_cast<int32_t>(names.size()),
-                    names, sizes, data);
+  return RawArchive(layout.format_version, layout.skipped_bytes, static_cast<int32_t>(names.size()), names, sizes,
+                    data);
 }
 
 inline Bytes SkinFile(const Bytes& archive) { return LzhufEncode(archive); }
@@ -104,8 +103,7 @@ inline std::vector<ArchiveEntry> SkinLikeEntries() {
   std::string definition = "[Form]\r\n";
   for (int i = 0; i < 36; ++i) {
     const std::string name = "skyblue__part" + std::to_string(i) + ".bmp";
-    entries.push_back(
-        {name, BitmapLike(60 + (i * 37) % 200, 13 + i % 10, static_cast<uint32_t>(i))});
+    entries.push_back({name, BitmapLike(60 + (i * 37) % 200, 13 + i % 10, static_cast<uint32_t>(i))});
     definition += "[Element" + std::to_string(i) + "]\r\nImage=skins\\" + name +
                   "\r\nTopHeight=" + std::to_string(i % 9) + "\r\nTrans=1\r\n\r\n";
   }

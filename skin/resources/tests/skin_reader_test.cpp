@@ -16,16 +16,13 @@ using skin::TMemoryStream;
 using skin::TSkinReader;
 using namespace skin::testing;
 
-std::string TextOf(const TMemoryStream& stream) {
-  return std::string(stream.Bytes().begin(), stream.Bytes().end());
-}
+std::string TextOf(const TMemoryStream& stream) { return std::string(stream.Bytes().begin(), stream.Bytes().end()); }
 
 // Captures what the reader shows instead of opening a dialog.
 class CapturedMessages {
  public:
   CapturedMessages()
-      : previous_(skin::SetMessageDialogHook(
-            [this](const std::string& text) { texts.push_back(text); })) {}
+      : previous_(skin::SetMessageDialogHook([this](const std::string& text) { texts.push_back(text); })) {}
   ~CapturedMessages() { skin::SetMessageDialogHook(std::move(previous_)); }
   std::vector<std::string> texts;
 
@@ -63,8 +60,7 @@ TEST_F(SkinReaderTest, EveryKnownVersionSkipsItsBlock) {
     uint32_t version;
     uint32_t skipped;
   };
-  const Case cases[] = {{20000, 0},  {30000, 256}, {40000, 80},
-                        {50000, 48}, {60000, 117}, {70000, 69}};
+  const Case cases[] = {{20000, 0}, {30000, 256}, {40000, 80}, {50000, 48}, {60000, 117}, {70000, 69}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.version);
     TSkinReader reader;
@@ -72,9 +68,8 @@ TEST_F(SkinReaderTest, EveryKnownVersionSkipsItsBlock) {
     ASSERT_TRUE(reader.ReadArchive(source));
     EXPECT_EQ(reader.FormatVersion, c.version);
     EXPECT_EQ(reader.EntryCount, 6);
-    EXPECT_EQ(reader.EntryNames,
-              (std::vector<std::string>{"skyblue__buttons.bmp", "skin.ini", "dup.bmp", "dup.bmp",
-                                        "empty.bmp", "last.bmp"}));
+    EXPECT_EQ(reader.EntryNames, (std::vector<std::string>{"skyblue__buttons.bmp", "skin.ini", "dup.bmp", "dup.bmp",
+                                                           "empty.bmp", "last.bmp"}));
     EXPECT_EQ(reader.EntrySizes[0], 7);
     EXPECT_EQ(reader.EntrySizes[5], 4);
     EXPECT_EQ(TextOf(reader.EntryData), "buttons[Form]\r\nfirstsecondlast");
@@ -88,9 +83,7 @@ TEST_F(SkinReaderTest, UnknownVersionShowsTheMessageOnceAndLoadsNothing) {
     SCOPED_TRACE(version);
     messages_.texts.clear();
     EXPECT_FALSE(Read(Archive({{"other.bmp", BytesOf("x")}}, {version, 0})));
-    EXPECT_EQ(
-        messages_.texts,
-        (std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"}));
+    EXPECT_EQ(messages_.texts, (std::vector<std::string>{"This is Older Skin File\rPlease update to new version !"}));
     EXPECT_EQ(reader_.EntryCount, 6);  // the earlier archive is still there
     EXPECT_EQ(Entry("last.bmp"), "last");
   }
@@ -130,9 +123,8 @@ TEST_F(SkinReaderTest, GetEntryClearsTheTargetFirst) {
 }
 
 TEST_F(SkinReaderTest, FindEntryTakesTheFirstNameContainingThePart) {
-  ASSERT_TRUE(Read(Archive({{"a.bmp", BytesOf("A")},
-                            {"skin.ini.bak", BytesOf("backup")},
-                            {"skin.ini", BytesOf("definition")}})));
+  ASSERT_TRUE(Read(
+      Archive({{"a.bmp", BytesOf("A")}, {"skin.ini.bak", BytesOf("backup")}, {"skin.ini", BytesOf("definition")}})));
   struct Case {
     const char* part;
     const char* expected_text;
@@ -175,8 +167,7 @@ TEST_F(SkinReaderTest, NameListLineBreaks) {
     const std::vector<int32_t> sizes(c.names.size(), 1);
     const Bytes data(c.names.size(), 'x');
     TSkinReader reader;
-    TMemoryStream source(
-        SkinFile(RawArchive(20000, 0, static_cast<int32_t>(c.list.size()), c.list, sizes, data)));
+    TMemoryStream source(SkinFile(RawArchive(20000, 0, static_cast<int32_t>(c.list.size()), c.list, sizes, data)));
     ASSERT_TRUE(reader.ReadArchive(source));
     EXPECT_EQ(reader.EntryNames, c.names);
     EXPECT_EQ(reader.EntryCount, static_cast<int32_t>(c.names.size()));
@@ -194,8 +185,8 @@ TEST_F(SkinReaderTest, RefusesArchivesThatDoNotHoldTogether) {
     Bytes archive;
   };
   const Case cases[] = {
-      {"1002 names", RawArchive(20000, 0, static_cast<int32_t>(many_names.size()), many_names,
-                                std::vector<int32_t>(1002, 0), {})},
+      {"1002 names",
+       RawArchive(20000, 0, static_cast<int32_t>(many_names.size()), many_names, std::vector<int32_t>(1002, 0), {})},
       {"negative name list length", RawArchive(20000, 0, -1, list, {1, 1}, BytesOf("xy"))},
       {"name list past the end", RawArchive(20000, 0, 1000, list, {1, 1}, BytesOf("xy"))},
       {"size table cut short", RawArchive(20000, 0, name_bytes, list, {1}, {})},
@@ -244,8 +235,7 @@ TEST_F(SkinReaderTest, AnEntryWithANegativeOrOversizedSizeIsLostAlone) {
 TEST_F(SkinReaderTest, AnEntryReachingPastTheDataIsRefused) {
   // Each size fits the data, but together they list more than the data holds.
   const std::string list = "a\r\nb\r\nc\r\n";
-  ASSERT_TRUE(Read(
-      RawArchive(20000, 0, static_cast<int32_t>(list.size()), list, {3, 4, 0}, BytesOf("12345"))));
+  ASSERT_TRUE(Read(RawArchive(20000, 0, static_cast<int32_t>(list.size()), list, {3, 4, 0}, BytesOf("12345"))));
   EXPECT_EQ(Entry("a"), "123");
   EXPECT_EQ(Entry("b"), "");
   EXPECT_EQ(Entry("c"), "");  // starts past the end
@@ -286,16 +276,19 @@ TEST_F(SkinReaderTest, TruncatedSkinFileStillExpandsToItsAnnouncedLength) {
   EXPECT_EQ(reader_.EntryCount, 37);
   EXPECT_GE(reader_.EntryData.Size(), archive.size() - data_start);
   EXPECT_LT(reader_.EntryData.Size(), archive.size() - data_start + skin::lzh::F);
-  EXPECT_TRUE(
-      std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
+  EXPECT_TRUE(std::equal(entries[0].data.begin(), entries[0].data.end(), reader_.EntryData.Memory()));
 }
 
 TEST(SkinFileExpansion, RefusesLengthsBeyondWhatTheDecoderCounts) {
   // Even with no limit of the caller's own, a length past 2^31 - 1 is refused before decoding.
   for (uint32_t length : {0x80000000u, 0xFFFFFFFFu}) {
     SCOPED_TRACE(length);
-    Bytes file = {static_cast<uint8_t>(length), static_cast<uint8_t>(length >> 8),
-                  static_cast<uint8_t>(length >> 16), static_cast<uint8_t>(length >> 24), 0x12, 0x34};
+    Bytes file = {static_cast<uint8_t>(length),
+                  static_cast<uint8_t>(length >> 8),
+                  static_cast<uint8_t>(length >> 16),
+                  static_cast<uint8_t>(length >> 24),
+                  0x12,
+                  0x34};
     TMemoryStream source(file);
     TMemoryStream target;
     EXPECT_FALSE(skin::ExpandSkinFile(source, target, UINT32_MAX));
@@ -314,8 +307,7 @@ TEST(SkinBitmapNames, FileNamePartWithBmpExtension) {
       {"skins\\skyblue\\Tab.bmp", "Tab.bmp"},
       {"skins/Tab.bmp", "Tab.bmp"},
       {"c:Tab.bmp", "Tab.bmp"},
-      {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp",
-       "\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp"},
+      {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp", "\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp"},
       {"\x95\x5C"
        "a.bmp",
        "\x95\x5C"
@@ -360,8 +352,8 @@ TEST(SkinLoad, DefinitionAndBitmapsOfASkinLikeArchive) {
     ASSERT_TRUE(name.has_value());
     TMemoryStream bitmap;
     reader.GetEntry(*name, bitmap);
-    EXPECT_TRUE(std::equal(bitmap.Bytes().begin(), bitmap.Bytes().end(),
-                           entries[i - 1].data.begin(), entries[i - 1].data.end()));
+    EXPECT_TRUE(std::equal(bitmap.Bytes().begin(), bitmap.Bytes().end(), entries[i - 1].data.begin(),
+                           entries[i - 1].data.end()));
     EXPECT_EQ(ini.ReadInteger(sections[i], "TopHeight", -1), static_cast<int32_t>((i - 1) % 9));
   }
 }

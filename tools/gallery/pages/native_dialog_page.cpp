@@ -140,7 +140,8 @@ class NativeDialogPage final : public GalleryPage {
 
   void Open(PageHost& host) override {
     Close();
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_USEREX_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_TREEVIEW_CLASSES | ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
     if (!glyph_) glyph_.reset(LoadBitmapA(nullptr, MAKEINTRESOURCEA(OBM_CHECK)));
     dialog_.reset(CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NATIVE_CONTROLS),

@@ -31,24 +31,42 @@ struct Expected {
 
 // The stored skin's 36 bitmaps, in the order the definition names them.
 const Expected kBitmaps[] = {
-    {"skyblue__buttons.bmp", 6954, 100, 23, 24},        {"skyblue__checkbox.bmp", 6138, 156, 13, 24},
-    {"skyblue__radiobutton.bmp", 4110, 104, 13, 24},    {"progress.bmp", 1494, 10, 13, 24},
-    {"skyblue__progresschunk.bmp", 4366, 102, 14, 24},  {"skyblue__tab.bmp", 9070, 130, 23, 24},
-    {"tabsheet.bmp", 6966, 48, 48, 24},                 {"skyblue__comboboxbtn.bmp", 2934, 60, 16, 24},
-    {"skyblue__statusbar.bmp", 12906, 204, 21, 24},     {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp", 4950, 90, 18, 24},
-    {"skyblue__scrollbararrow.bmp", 17718, 368, 16, 24}, {"skyblue__scrollbarhthumb.bmp", 4014, 88, 15, 24},
-    {"skyblue__scrollbarvthumb.bmp", 4014, 60, 22, 24}, {"skyblue__scrollbarhbar.bmp", 3522, 68, 17, 24},
-    {"skyblue__scrollbarvbar.bmp", 3522, 68, 17, 24},   {"menubackground.bmp", 1654, 20, 20, 32},
-    {"menuitem.bmp", 7254, 100, 18, 32},                {"extraimages.bmp", 4134, 80, 17, 24},
-    {"skyblue__trackthumbh.bmp", 2774, 45, 20, 24},     {"skyblue__trackbot.bmp", 3582, 55, 21, 24},
-    {"trackbar.bmp", 1238, 5, 10, 24},                  {"trackbarv.bmp", 1238, 5, 10, 24},
-    {"mdibutton.bmp", 4678, 120, 10, 24},               {"skyblue__spin.bmp", 5814, 120, 16, 24},
-    {"spinarrow.bmp", 1062, 56, 6, 24},                 {"skyblue__spinh.bmp", 5814, 120, 16, 24},
-    {"spinharrow.bmp", 1062, 48, 7, 24},                {"skyblue__closebutton.bmp", 8034, 126, 21, 24},
-    {"skyblue__maxbutton.bmp", 8034, 126, 21, 24},      {"skyblue__minbutton.bmp", 8034, 126, 21, 24},
-    {"skyblue__restrorebutton.bmp", 8034, 126, 21, 24}, {"skyblue__frameleft.bmp", 2454, 8, 100, 24},
-    {"skyblue__frameright.bmp", 2454, 8, 100, 24},      {"skyblue__frametop.bmp", 106230, 632, 56, 24},
-    {"skyblue__framebottom.bmp", 19014, 632, 10, 24},   {"mincaption.bmp", 11654, 66, 58, 24},
+    {"skyblue__buttons.bmp", 6954, 100, 23, 24},
+    {"skyblue__checkbox.bmp", 6138, 156, 13, 24},
+    {"skyblue__radiobutton.bmp", 4110, 104, 13, 24},
+    {"progress.bmp", 1494, 10, 13, 24},
+    {"skyblue__progresschunk.bmp", 4366, 102, 14, 24},
+    {"skyblue__tab.bmp", 9070, 130, 23, 24},
+    {"tabsheet.bmp", 6966, 48, 48, 24},
+    {"skyblue__comboboxbtn.bmp", 2934, 60, 16, 24},
+    {"skyblue__statusbar.bmp", 12906, 204, 21, 24},
+    {"\xCC\xEC\xC0\xB6\xC7\xE1\xD3\xAF__header.bmp", 4950, 90, 18, 24},
+    {"skyblue__scrollbararrow.bmp", 17718, 368, 16, 24},
+    {"skyblue__scrollbarhthumb.bmp", 4014, 88, 15, 24},
+    {"skyblue__scrollbarvthumb.bmp", 4014, 60, 22, 24},
+    {"skyblue__scrollbarhbar.bmp", 3522, 68, 17, 24},
+    {"skyblue__scrollbarvbar.bmp", 3522, 68, 17, 24},
+    {"menubackground.bmp", 1654, 20, 20, 32},
+    {"menuitem.bmp", 7254, 100, 18, 32},
+    {"extraimages.bmp", 4134, 80, 17, 24},
+    {"skyblue__trackthumbh.bmp", 2774, 45, 20, 24},
+    {"skyblue__trackbot.bmp", 3582, 55, 21, 24},
+    {"trackbar.bmp", 1238, 5, 10, 24},
+    {"trackbarv.bmp", 1238, 5, 10, 24},
+    {"mdibutton.bmp", 4678, 120, 10, 24},
+    {"skyblue__spin.bmp", 5814, 120, 16, 24},
+    {"spinarrow.bmp", 1062, 56, 6, 24},
+    {"skyblue__spinh.bmp", 5814, 120, 16, 24},
+    {"spinharrow.bmp", 1062, 48, 7, 24},
+    {"skyblue__closebutton.bmp", 8034, 126, 21, 24},
+    {"skyblue__maxbutton.bmp", 8034, 126, 21, 24},
+    {"skyblue__minbutton.bmp", 8034, 126, 21, 24},
+    {"skyblue__restrorebutton.bmp", 8034, 126, 21, 24},
+    {"skyblue__frameleft.bmp", 2454, 8, 100, 24},
+    {"skyblue__frameright.bmp", 2454, 8, 100, 24},
+    {"skyblue__frametop.bmp", 106230, 632, 56, 24},
+    {"skyblue__framebottom.bmp", 19014, 632, 10, 24},
+    {"mincaption.bmp", 11654, 66, 58, 24},
 };
 
 class SkyBlueSkin : public testing::Test {
@@ -117,12 +135,18 @@ TEST_F(SkyBlueSkin, DefinitionTextHasTheStoredSkinsShape) {
 
 TEST_F(SkyBlueSkin, ColoursSectionIsTheArtworksPalette) {
   const std::pair<const char*, Rgb> kColours[] = {
-      {"ButtonFace", sky::kButtonFace},       {"TitleTextActive", sky::kTitleTextActive},
-      {"TitleTextNoActive", sky::kTitleTextNoActive}, {"ButtonHilight", sky::kButtonHilight},
-      {"ButtonShadow", sky::kButtonShadow},   {"ButtonDkShadow", sky::kButtonDkShadow},
-      {"Buttonlight", sky::kButtonlight},     {"Menubar", sky::kMenubar},
-      {"Menu", sky::kMenu},                   {"MenuText", sky::kMenuText},
-      {"MenuBarText", sky::kMenuBarText},     {"Hilight", sky::kHilight},
+      {"ButtonFace", sky::kButtonFace},
+      {"TitleTextActive", sky::kTitleTextActive},
+      {"TitleTextNoActive", sky::kTitleTextNoActive},
+      {"ButtonHilight", sky::kButtonHilight},
+      {"ButtonShadow", sky::kButtonShadow},
+      {"ButtonDkShadow", sky::kButtonDkShadow},
+      {"Buttonlight", sky::kButtonlight},
+      {"Menubar", sky::kMenubar},
+      {"Menu", sky::kMenu},
+      {"MenuText", sky::kMenuText},
+      {"MenuBarText", sky::kMenuBarText},
+      {"Hilight", sky::kHilight},
       {"HilightText", sky::kHilightText},
   };
   for (const auto& [key, colour] : kColours) {
@@ -253,8 +277,8 @@ TEST_P(EverySkin, MagentaOnlyInElementsDrawnTransparent) {
   const DrawnSkin& s = Skin();
   for (const skinpack::FrameLayout& layout : s.Layouts()) {
     const Image& image = s.ImageOf(layout);
-    const bool has_magenta = std::find(image.Pixels().begin(), image.Pixels().end(), skinimage::kMagenta) !=
-                             image.Pixels().end();
+    const bool has_magenta =
+        std::find(image.Pixels().begin(), image.Pixels().end(), skinimage::kMagenta) != image.Pixels().end();
     if (!layout.keyed) {
       EXPECT_FALSE(has_magenta) << layout.entry << " is drawn opaque but holds magenta";
     }

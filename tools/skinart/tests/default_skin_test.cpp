@@ -51,8 +51,8 @@ TEST_F(DefaultSkin, CheckedInContactSheetEqualsAFreshGeneration) {
 TEST_F(DefaultSkin, StoredSkinDecodesToThirtySixBitmapsAndOneDefinition) {
   const std::vector<uint8_t> stream = CheckedIn(kStreamPath);
   ASSERT_GT(stream.size(), 8u);
-  const int32_t length = static_cast<int32_t>(stream[0] | stream[1] << 8 | stream[2] << 16 |
-                                              static_cast<uint32_t>(stream[3]) << 24);
+  const int32_t length =
+      static_cast<int32_t>(stream[0] | stream[1] << 8 | stream[2] << 16 | static_cast<uint32_t>(stream[3]) << 24);
   EXPECT_EQ(static_cast<size_t>(length), stream.size() - 4);
   const uint32_t decoded = stream[4] | stream[5] << 8 | stream[6] << 16 | static_cast<uint32_t>(stream[7]) << 24;
   EXPECT_EQ(decoded, 311790u);

@@ -2,6 +2,8 @@
 // where a second skin should (frame thicknesses, corners, caption buttons, caption text), it takes
 // the ways of writing a definition the default does not, and its texts are legible on what the
 // program draws them on.
+#include "tools/skinart/midnight_artwork.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +13,6 @@
 #include <vector>
 
 #include "skin/resources/element_frames.h"
-#include "tools/skinart/midnight_artwork.h"
 #include "tools/skinart/midnight_palette.h"
 #include "tools/skinart/tests/drawn_skin.h"
 #include "tools/skinpack/skin_archive.h"
@@ -71,7 +72,8 @@ TEST(MidnightSkin, DefinesEveryElementAndSectionTheDefaultSkinDefines) {
     EXPECT_TRUE(night_sections.count(skinpack::LowerAscii(section))) << "no section " << section;
   // Every caption button action of the default, beside buttons of its own.
   std::set<int> night_actions;
-  for (const std::string& section : CaptionButtonSections(Night())) night_actions.insert(Integer(Night(), section, "Action"));
+  for (const std::string& section : CaptionButtonSections(Night()))
+    night_actions.insert(Integer(Night(), section, "Action"));
   for (const std::string& section : CaptionButtonSections(Sky()))
     EXPECT_TRUE(night_actions.count(Integer(Sky(), section, "Action"))) << section;
   EXPECT_GT(CaptionButtonSections(Night()).size(), CaptionButtonSections(Sky()).size());
@@ -133,8 +135,14 @@ std::vector<PlacedButton> PlacedButtons(const DrawnSkin& skin) {
   std::vector<PlacedButton> placed;
   const std::vector<skinpack::FrameLayout> layouts = skin.Layouts();
   for (const std::string& section : CaptionButtonSections(skin)) {
-    PlacedButton button{section, Integer(skin, section, "Align"), Integer(skin, section, "XCoord"),
-                        Integer(skin, section, "YCoord"), 16, 16, 1, Integer(skin, section, "Visibility")};
+    PlacedButton button{section,
+                        Integer(skin, section, "Align"),
+                        Integer(skin, section, "XCoord"),
+                        Integer(skin, section, "YCoord"),
+                        16,
+                        16,
+                        1,
+                        Integer(skin, section, "Visibility")};
     for (const skinpack::FrameLayout& layout : layouts)
       if (layout.element == SkinElement::kCaptionButton && layout.section == section) {
         const Image frame = skin.FrameOf(layout, 0);
@@ -183,8 +191,8 @@ TEST(MidnightSkin, CaptionButtonsSitAtTheLeftBesideTheTextAndAtTheRight) {
 TEST(MidnightSkin, CaptionButtonFramesAreCountedFromTheirImages) {
   for (const PlacedButton& button : PlacedButtons(Night())) {
     if (button.section == "Button5") continue;  // the window icon: no image
-    EXPECT_EQ(button.frames, button.section == "Button4" ? skin::CaptionButtonFrames::kShortCount
-                                                         : skin::CaptionButtonFrames::kCount)
+    EXPECT_EQ(button.frames,
+              button.section == "Button4" ? skin::CaptionButtonFrames::kShortCount : skin::CaptionButtonFrames::kCount)
         << button.section;
     EXPECT_EQ(Integer(Night(), button.section, "frame", -1), -1) << button.section << " gives its frame count";
   }
@@ -254,7 +262,8 @@ TEST(MidnightSkin, TextsAreLegibleOnWhatTheyAreDrawnOn) {
 }
 
 TEST(MidnightSkin, IsDark) {
-  for (const char* key : {"ButtonFace", "Menu", "Menubar", "Scrollbar"}) EXPECT_LT(Luma(Night().Colour(key)), 60) << key;
+  for (const char* key : {"ButtonFace", "Menu", "Menubar", "Scrollbar"})
+    EXPECT_LT(Luma(Night().Colour(key)), 60) << key;
   for (const char* key : {"WindowText", "TitleTextActive", "ButtonText", "MenuText", "MenuBarText"})
     EXPECT_GT(Luma(Night().Colour(key)), 200) << key;
   // What the engine samples as the caption's colour (a third across, a third down).
@@ -313,14 +322,22 @@ TEST(MidnightSkin, LeavesFrameCountsToTheEngineWhereTheDefaultGivesThem) {
 
 TEST(MidnightSkin, ColoursSectionIsTheArtworksPalette) {
   const std::pair<const char*, Rgb> kColours[] = {
-      {"WindowText", m::kWindowText},     {"TitleTextActive", m::kTitleTextActive},
-      {"TitleTextNoActive", m::kTitleTextNoActive}, {"ButtonFace", m::kButtonFace},
-      {"ButtonText", m::kButtonText},     {"ButtonHilight", m::kButtonHilight},
-      {"ButtonShadow", m::kButtonShadow}, {"ButtonDkShadow", m::kButtonDkShadow},
-      {"Buttonlight", m::kButtonlight},   {"Menubar", m::kMenubar},
-      {"Menu", m::kMenu},                 {"MenuText", m::kMenuText},
-      {"MenuBarText", m::kMenuBarText},   {"Hilight", m::kHilight},
-      {"HilightText", m::kHilightText},   {"Scrollbar", m::kScrollbar},
+      {"WindowText", m::kWindowText},
+      {"TitleTextActive", m::kTitleTextActive},
+      {"TitleTextNoActive", m::kTitleTextNoActive},
+      {"ButtonFace", m::kButtonFace},
+      {"ButtonText", m::kButtonText},
+      {"ButtonHilight", m::kButtonHilight},
+      {"ButtonShadow", m::kButtonShadow},
+      {"ButtonDkShadow", m::kButtonDkShadow},
+      {"Buttonlight", m::kButtonlight},
+      {"Menubar", m::kMenubar},
+      {"Menu", m::kMenu},
+      {"MenuText", m::kMenuText},
+      {"MenuBarText", m::kMenuBarText},
+      {"Hilight", m::kHilight},
+      {"HilightText", m::kHilightText},
+      {"Scrollbar", m::kScrollbar},
   };
   for (const auto& [key, colour] : kColours) EXPECT_EQ(Night().Colour(key), colour) << key;
   EXPECT_EQ(Night().ini.ReadString("TitlebarSkin", "SkinName", ""), kMidnightDisplayName);

@@ -1,6 +1,8 @@
 // The dark skin kept in the repository's folder of skins is exactly what the artwork code makes
 // today, on this build (natively and for Windows alike); skinpack verifies it, and the program's
 // reader finds in it what the definition names.
+#include "tools/skinart/midnight_skin.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,7 +11,6 @@
 #include "skin/resources/memory_stream.h"
 #include "skin/resources/skin_reader.h"
 #include "tools/skinart/midnight_artwork.h"
-#include "tools/skinart/midnight_skin.h"
 #include "tools/skinpack/commands.h"
 #include "tools/skinpack/host_files.h"
 
@@ -70,7 +71,8 @@ TEST_F(MidnightSkinFile, TheProgramsReaderFindsEveryEntryTheDefinitionNames) {
   // Mixed-case names, the Chinese one too, find their lower-case entries.
   for (const NamedFile& file_entry : skin_->skin_folder) {
     reader.GetEntry(file_entry.name, entry);
-    EXPECT_TRUE(std::equal(entry.Bytes().begin(), entry.Bytes().end(), file_entry.bytes.begin(), file_entry.bytes.end()))
+    EXPECT_TRUE(
+        std::equal(entry.Bytes().begin(), entry.Bytes().end(), file_entry.bytes.begin(), file_entry.bytes.end()))
         << file_entry.name;
   }
   reader.GetEntry(std::string(kMidnightDisplayName) + "__Header.bmp", entry);

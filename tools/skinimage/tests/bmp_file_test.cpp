@@ -34,8 +34,8 @@ TEST(BmpFile, TrueColourRoundTripsInBothDepths) {
 
 TEST(BmpFile, SizesFollowTheRowPaddingOfTheFormat) {
   EXPECT_EQ(BmpFileSize(100, 23, 24, 0), 6954u);
-  EXPECT_EQ(BmpFileSize(90, 18, 24, 0), 4950u);   // 270-byte rows padded to 272
-  EXPECT_EQ(BmpFileSize(45, 20, 24, 0), 2774u);   // 135 → 136
+  EXPECT_EQ(BmpFileSize(90, 18, 24, 0), 4950u);    // 270-byte rows padded to 272
+  EXPECT_EQ(BmpFileSize(45, 20, 24, 0), 2774u);    // 135 → 136
   EXPECT_EQ(BmpFileSize(10, 13, 24, 256), 1494u);  // with a 256-entry colour table
   EXPECT_EQ(BmpFileSize(20, 20, 32, 0), 1654u);
   EXPECT_EQ(BmpFileSize(64, 16, 1, 2), 190u);
@@ -49,7 +49,7 @@ TEST(BmpFile, HintPaletteListsTheImageColoursFirst) {
   EXPECT_EQ(file[46], 0);  // biClrUsed = 256
   EXPECT_EQ(file[47], 1);
   EXPECT_EQ(file[10] | (file[11] << 8), 1078);  // pixels after the table
-  EXPECT_EQ(file[54], 3);  // first entry: blue, green, red of the first colour
+  EXPECT_EQ(file[54], 3);                       // first entry: blue, green, red of the first colour
   EXPECT_EQ(file[55], 2);
   EXPECT_EQ(file[56], 1);
   EXPECT_EQ(file[58], 30);
@@ -130,9 +130,12 @@ TEST(BmpFile, DamagedFilesAreRefusedWithAReason) {
   };
   for (const Case& c : cases) {
     std::vector<uint8_t> file = good;
-    if (c.at == SIZE_MAX) file.resize(c.value);
-    else if (c.at == 0) file[0] = 'A';
-    else Put32(file, c.at, c.value);
+    if (c.at == SIZE_MAX)
+      file.resize(c.value);
+    else if (c.at == 0)
+      file[0] = 'A';
+    else
+      Put32(file, c.at, c.value);
     std::string error;
     EXPECT_FALSE(DecodeBmp(file, error)) << c.what;
     EXPECT_NE(error.find(c.reason), std::string::npos) << c.what << ": " << error;

@@ -64,9 +64,11 @@ TEST(SkinImage, KeyedDrawingLeavesKeyPixelsAlone) {
 TEST(BitmapFont, TextIsDrawnInCellsAndDoubleByteCharactersAreOneCell) {
   Image image(40, 9, kWhite);
   EXPECT_EQ(DrawText(image, 0, 0, "Ab", kBlack), 12);
-  EXPECT_EQ(image.At(2, 1), kBlack);   // top of the A
-  EXPECT_EQ(image.At(0, 0), kWhite);   // the cell's top row stays empty
-  EXPECT_EQ(TextWidth("\xCC\xEC" "a"), 12);
+  EXPECT_EQ(image.At(2, 1), kBlack);  // top of the A
+  EXPECT_EQ(image.At(0, 0), kWhite);  // the cell's top row stays empty
+  EXPECT_EQ(TextWidth("\xCC\xEC"
+                      "a"),
+            12);
   EXPECT_EQ(TextWidth("x", 3), 18);
 }
 

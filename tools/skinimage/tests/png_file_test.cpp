@@ -32,9 +32,9 @@ class Inflater {
                                       31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
           static const int kExtra[] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                        2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-          static const int kDist[] = {1,    2,    3,    4,    5,    7,     9,     13,    17,  25,
-                                      33,   49,   65,   97,   129,  193,   257,   385,   513, 769,
-                                      1025, 1537, 2049, 3073, 4097, 6145,  8193, 12289, 16385, 24577};
+          static const int kDist[] = {1,    2,    3,    4,    5,    7,    9,    13,    17,    25,
+                                      33,   49,   65,   97,   129,  193,  257,  385,   513,   769,
+                                      1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
           static const int kDistExtra[] = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                            6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
           const int code = symbol - 257;
@@ -123,8 +123,8 @@ TEST(PngFile, ImageDataDecodesToFilteredRows) {
   EXPECT_EQ(std::string(png.begin() + 12, png.begin() + 16), "IHDR");
   EXPECT_EQ(png[19], 3);  // width
   EXPECT_EQ(png[23], 2);  // height
-  const uint32_t idat_length = (uint32_t{png[33]} << 24) | (uint32_t{png[34]} << 16) |
-                               (uint32_t{png[35]} << 8) | png[36];
+  const uint32_t idat_length =
+      (uint32_t{png[33]} << 24) | (uint32_t{png[34]} << 16) | (uint32_t{png[35]} << 8) | png[36];
   ASSERT_EQ(std::string(png.begin() + 37, png.begin() + 41), "IDAT");
   const std::vector<uint8_t> rows = Unzlib(std::span(png).subspan(41, idat_length));
   ASSERT_EQ(rows.size(), 2u * (1 + 9));

@@ -81,8 +81,8 @@ TEST_F(SkinpackCommands, PackListExtractAndVerifyTheDefaultSkin) {
 
   Result listed = Run({"list", Path("sky.skin")});
   ASSERT_EQ(listed.code, 0) << listed.err;
-  EXPECT_NE(listed.out.find("format 70000, 37 entries, name list 819 bytes, 311790 bytes expanded"),
-            std::string::npos) << listed.out;
+  EXPECT_NE(listed.out.find("format 70000, 37 entries, name list 819 bytes, 311790 bytes expanded"), std::string::npos)
+      << listed.out;
   EXPECT_NE(listed.out.find("  6954  skyblue__buttons.bmp  100 x 23 x 24\n"), std::string::npos) << listed.out;
   EXPECT_NE(listed.out.find("  1654  menubackground.bmp  20 x 20 x 32\n"), std::string::npos);
   EXPECT_NE(listed.out.find("  3814  skyblue__definitions.ini  (definition)\n"), std::string::npos);
@@ -144,7 +144,9 @@ TEST_F(SkinpackCommands, VerifyNamesWhatTheProgramWouldMiss) {
   };
   const Case cases[] = {
       {"complete", "[Buttons]\r\nBitmap=b.bmp\r\n[Tabs]\r\nImage=dir\\T.bmp\r\n", {"b.bmp", "t.bmp"}, ""},
-      {"missing bitmap", "[Buttons]\r\nBitmap=b.bmp\r\n[Tabs]\r\nImage=gone.bmp\r\n", {"b.bmp"},
+      {"missing bitmap",
+       "[Buttons]\r\nBitmap=b.bmp\r\n[Tabs]\r\nImage=gone.bmp\r\n",
+       {"b.bmp"},
        "[Tabs] Image names \"gone.bmp\", which the skin does not hold"},
       {"capital extension", "[Tabs]\r\nImage=t.BMP\r\n", {"t.bmp"}, "lower case"},
   };
@@ -165,9 +167,10 @@ TEST_F(SkinpackCommands, VerifyNamesWhatTheProgramWouldMiss) {
 
 TEST_F(SkinpackCommands, VerifyRefusesAnInvalidBitmapInsideTheArchive) {
   std::string error;
-  const auto archive = BuildArchive(std::vector<ArchiveEntry>{{"s.ini", {'[', 'A', ']', '\n', 'I', 'm', 'a', 'g', 'e', '=', 'x', '.', 'b', 'm', 'p'}},
-                                                              {"x.bmp", {'B', 'M', 0, 0}}},
-                                    error);
+  const auto archive = BuildArchive(
+      std::vector<ArchiveEntry>{{"s.ini", {'[', 'A', ']', '\n', 'I', 'm', 'a', 'g', 'e', '=', 'x', '.', 'b', 'm', 'p'}},
+                                {"x.bmp", {'B', 'M', 0, 0}}},
+      error);
   ASSERT_TRUE(archive) << error;
   WriteFile("bad.skin", EncodeSkinFile(*archive));
   const Result result = Run({"verify", Path("bad.skin")});

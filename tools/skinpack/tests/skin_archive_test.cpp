@@ -81,8 +81,11 @@ TEST(SkinArchive, RefusesWhatTheReaderCouldNotTellApart) {
 
 TEST(SkinArchive, FolderOrderIsDefinitionThenBitmapsAsNamedThenTheRest) {
   std::vector<ArchiveEntry> files = {
-      {"zeta.bmp", {}}, {"B.bmp", {}}, {"skin.ini", Bytes("[A]\r\nImage=sub\\b.bmp\r\n[C]\r\nX = Z:\\Alpha.bmp \r\nY=b.bmp\r\n")},
-      {"alpha.bmp", {}}, {"extra.bmp", {}},
+      {"zeta.bmp", {}},
+      {"B.bmp", {}},
+      {"skin.ini", Bytes("[A]\r\nImage=sub\\b.bmp\r\n[C]\r\nX = Z:\\Alpha.bmp \r\nY=b.bmp\r\n")},
+      {"alpha.bmp", {}},
+      {"extra.bmp", {}},
   };
   const std::vector<ArchiveEntry> ordered = OrderForArchive(files, 2);
   std::vector<std::string> names;
