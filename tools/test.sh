@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the portable code natively under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the Windows program's tests under Wine on a private display.
+# Builds everything and runs every test: the house format, the portable code natively under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then both Windows builds (i686 in build/win,
+# x86_64 in build/win64) and the Windows tests under Wine on a private display: the i686 build's
+# where this machine runs 32-bit programs, the x86_64 build's where it cannot.
+#   bash tools/test.sh [--both] [ctest arguments...]
+#     --both   run the Windows tests on both builds (on a machine that runs 32-bit programs)
 # Installs what is missing first (tools/setup-deps.sh).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -9,7 +13,38 @@ jobs=$(nproc)
 # CI runs this script: the project's own code must build without a single warning.
 strict=-DPASTELLE_WARNINGS_AS_ERRORS=ON
 
+both=false
+if [ "${1:-}" = --both ]; then
+  both=true
+  shift
+fi
+
 bash "$root/tools/setup-deps.sh"
+# shellcheck source=tools/wine-session.sh
+source "$root/tools/wine-session.sh"
+
+if ! wine_choose_build; then
+  echo "tools/test.sh: cannot run the Windows tests: $WINE_BUILD_REASON" >&2
+  exit 1
+fi
+trees=("$WINE_BUILD_TREE")
+if $both; then
+  if [ "$WINE_BUILD_TREE" != win ]; then
+    echo "tools/test.sh: --both needs a machine that runs 32-bit programs; $WINE_BUILD_REASON" >&2
+    exit 1
+  fi
+  if ! wine_can_run_64bit; then
+    echo "tools/test.sh: --both needs wine64, and $WINE64_LOADER does not start" >&2
+    exit 1
+  fi
+  trees=(win win64)
+  echo "== Windows tests on both builds (--both): i686 under 32-bit Wine, then x86_64 under wine64"
+else
+  echo "== Windows tests on build/$WINE_BUILD_TREE: $WINE_BUILD_REASON"
+fi
+
+echo "== format"
+bash "$root/tools/check-format.sh"
 
 echo "== native build and tests (clang, sanitizers)"
 cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
@@ -17,15 +52,22 @@ cmake -S "$root" -B "$build/host" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 cmake --build "$build/host" -j "$jobs"
 ctest --test-dir "$build/host" --output-on-failure -j "$jobs" --timeout 300
 
-echo "== Windows build (mingw-w64 i686) and tests under Wine"
-cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" "$strict" >/dev/null
-cmake --build "$build/win" -j "$jobs"
+for tree in win win64; do
+  toolchain=mingw-i686
+  [ "$tree" = win64 ] && toolchain=mingw-x86_64
+  echo "== Windows build ($toolchain) in build/$tree"
+  cmake -S "$root" -B "$build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" "$strict" >/dev/null
+  cmake --build "$build/$tree" -j "$jobs"
+done
 
-# shellcheck source=tools/wine-session.sh
-source "$root/tools/wine-session.sh"
-export WINE_KEEPER="$build/win/tools/keeper/wine-keeper.exe"
 trap wine_session_stop EXIT
-wine_session_start "$build/win" private
-# GUI tests share the display, the focus and the clipboard: one at a time.
-ctest --test-dir "$build/win" --output-on-failure "$@"
+for tree in "${trees[@]}"; do
+  echo "== Windows tests of build/$tree under Wine"
+  export WINE_KEEPER="$build/$tree/tools/keeper/wine-keeper.exe"
+  wine_session_start "$build/$tree" private
+  # Tests that use the display, the focus or the clipboard hold the "desktop" lock: one at a
+  # time; the others run beside them.
+  ctest --test-dir "$build/$tree" --output-on-failure -j "$jobs" "$@"
+  wine_session_stop
+done

@@ -5,4 +5,4 @@ if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
   echo "wine-run.sh: no Wine session (WINEPREFIX and DISPLAY unset); run tools/test.sh" >&2
   exit 2
 fi
-exec wine "$@"
+exec "${PASTELLE_WINE:-wine}" "$@"
