@@ -29,8 +29,9 @@ struct ControlTag {
 const ControlTag& Tag() {
   static const ControlTag tag = [] {
     char text[64];
-    std::snprintf(text, sizeof text, "ControlOfs%.8lX%.8lX",
-                  static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
+    // At least 8 digits each: the module handle keeps all its digits in a 64-bit process.
+    std::snprintf(text, sizeof text, "ControlOfs%.8llX%.8lX",
+                  static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
                   static_cast<unsigned long>(GetCurrentThreadId()));
     ControlTag t;
     t.atom.reset(GlobalAddAtomA(text));

@@ -10,20 +10,21 @@ out="${1:-$root/docs}"
 mkdir -p "$out"
 
 bash "$root/tools/setup-deps.sh"
-cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/win" --target pastelle main_window_in_skin wine-keeper
-
 # shellcheck source=tools/wine-session.sh
 source "$root/tools/wine-session.sh"
-export WINE_KEEPER="$build/win/tools/keeper/wine-keeper.exe"
+wine_choose_build || { echo "screenshots: $WINE_BUILD_REASON" >&2; exit 1; }
+echo "Screenshots of build/$WINE_BUILD_TREE: $WINE_BUILD_REASON"
+tree="$build/$WINE_BUILD_TREE"
+windows_build_configure "$tree" "$WINE_BUILD_TREE"
+cmake --build "$tree" --target pastelle main_window_in_skin wine-keeper
+export WINE_KEEPER="$tree/tools/keeper/wine-keeper.exe"
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
   wine_session_stop
 }
 trap cleanup EXIT
-wine_session_start "$build/win" private
+wine_session_start "$tree" private
 
 wait_for_window() {
   for _ in $(seq 1 100); do
@@ -57,7 +58,7 @@ shoot() {
   local name=$1
   shift
   pids=()
-  wine "$@" </dev/null >/dev/null 2>&1 9>&- &
+  "$PASTELLE_WINE" "$@" </dev/null >/dev/null 2>&1 9>&- &
   pids+=($!)
   wait_for_window 'Pastelle V2.0'
   sleep 1
@@ -66,7 +67,7 @@ shoot() {
   import -window root -crop "$area" +repage "$out/$name-active.png"
 
   # Another program's window takes the focus; the main window stays in view, inactive.
-  wine notepad </dev/null >/dev/null 2>&1 9>&- &
+  "$PASTELLE_WINE" notepad </dev/null >/dev/null 2>&1 9>&- &
   pids+=($!)
   sleep 2
   id=$(xdotool search --name 'Pastelle V2.0' | head -n1)
@@ -81,5 +82,6 @@ shoot() {
   wait_for_no_window 'Pastelle V2.0'
 }
 
-shoot main-window "$build/win/app/pastelle.exe"
-shoot main-window-midnight "$build/win/tools/screenshots/main_window_in_skin.exe" "$(winepath -w "$root/skins/midnight.skin")"
+shoot main-window "$tree/app/pastelle.exe"
+shoot main-window-midnight "$tree/tools/screenshots/main_window_in_skin.exe" \
+  "$("$PASTELLE_WINE" winepath -w "$root/skins/midnight.skin")"

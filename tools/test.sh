@@ -10,6 +10,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="${PASTELLE_BUILD:-$root/build}"
 jobs=$(nproc)
+# Windows test programs mostly wait for Wine and the X server: more of them than cores.
+wine_jobs=$((jobs + 2))
 # CI runs this script: the project's own code must build without a single warning.
 strict=-DPASTELLE_WARNINGS_AS_ERRORS=ON
 
@@ -53,11 +55,8 @@ cmake --build "$build/host" -j "$jobs"
 ctest --test-dir "$build/host" --output-on-failure -j "$jobs" --timeout 300
 
 for tree in win win64; do
-  toolchain=mingw-i686
-  [ "$tree" = win64 ] && toolchain=mingw-x86_64
-  echo "== Windows build ($toolchain) in build/$tree"
-  cmake -S "$root" -B "$build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" "$strict" >/dev/null
+  echo "== Windows build in build/$tree"
+  windows_build_configure "$build/$tree" "$tree" "$strict"
   cmake --build "$build/$tree" -j "$jobs"
 done
 
@@ -65,9 +64,10 @@ trap wine_session_stop EXIT
 for tree in "${trees[@]}"; do
   echo "== Windows tests of build/$tree under Wine"
   export WINE_KEEPER="$build/$tree/tools/keeper/wine-keeper.exe"
-  wine_session_start "$build/$tree" private
-  # Tests that use the display, the focus or the clipboard hold the "desktop" lock: one at a
-  # time; the others run beside them.
-  ctest --test-dir "$build/$tree" --output-on-failure -j "$jobs" "$@"
+  # Two desktops, each a prefix and display of its own: a test that uses the display, the focus
+  # or the clipboard has one to itself; tests that use none run beside them.
+  wine_session_start "$build/$tree" private 2
+  ctest --test-dir "$build/$tree" --output-on-failure -j "$wine_jobs" \
+    --resource-spec-file "$PASTELLE_DESKTOPS/resources.json" "$@"
   wine_session_stop
 done

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <stdexcept>
+#include <string>
 
 #include "framework/application.h"
 #include "framework/tests/test_classes.h"
@@ -60,17 +61,18 @@ class ControlTest : public testing::Test {
 
 TEST_F(ControlTest, EveryFrameworkWindowIsTaggedWithItsControl) {
   auto* form = NewForm();
-  char expected[64];
-  std::snprintf(expected, sizeof expected, "ControlOfs%.8lX%.8lX",
-                static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
-                static_cast<unsigned long>(GetCurrentThreadId()));
+  const std::string expected = testutil::ExpectedControlTagText();
   char atomText[64] = {};
   GlobalGetAtomNameA(fw::ControlAtom(), atomText, sizeof atomText);
-  EXPECT_STREQ(atomText, expected);
-  EXPECT_EQ(fw::ControlMessage(), RegisterWindowMessageA(expected));
+  EXPECT_EQ(std::string(atomText), expected);
+  EXPECT_EQ(fw::ControlMessage(), RegisterWindowMessageA(expected.c_str()));
 
   for (fw::TWinControl* c : std::initializer_list<fw::TWinControl*>{form, form->Panel1, form->Button1}) {
     HWND window = c->Handle();
+#ifdef _WIN64
+    // The tag's property and message carry every bit of a control that lives above 4 GB.
+    EXPECT_GE(reinterpret_cast<uintptr_t>(c), uintptr_t{1} << 32) << c->Name();
+#endif
     EXPECT_EQ(GetPropA(window, MAKEINTATOM(fw::ControlAtom())), c) << c->Name();
     EXPECT_EQ(SendMessageA(window, fw::ControlMessage(), 0, 0), reinterpret_cast<LRESULT>(c)) << c->Name();
     char className[64] = {};

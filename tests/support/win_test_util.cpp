@@ -1,9 +1,19 @@
 #include "tests/support/win_test_util.h"
 
+#include <cstdint>
 #include <cstring>
+#include <iomanip>
+#include <sstream>
 #include <stdexcept>
 
 namespace testutil {
+
+std::string ExpectedControlTagText() {
+  std::ostringstream text;
+  text << "ControlOfs" << std::uppercase << std::hex << std::setfill('0') << std::setw(8)
+       << reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr)) << std::setw(8) << GetCurrentThreadId();
+  return text.str();
+}
 
 void PumpMessages(DWORD milliseconds) {
   PumpUntil([] { return false; }, milliseconds);
@@ -162,7 +172,8 @@ HWND FindProcessWindow(DWORD processId, const char* className, bool visibleOnly)
 }
 
 std::string WindowsPathOf(const std::string& unixPath) {
-  std::string path = "Z:" + unixPath;
+  // A path of the Linux file system starts with '/'; one of Windows itself has its drive already.
+  std::string path = unixPath.starts_with('/') ? "Z:" + unixPath : unixPath;
   for (char& c : path)
     if (c == '/') c = '\\';
   return path;

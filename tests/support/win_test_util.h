@@ -12,6 +12,11 @@
 
 namespace testutil {
 
+// The text under which the framework tags its windows in this thread: "ControlOfs", then the
+// program's module handle and the thread id in upper-case hexadecimal, at least 8 digits each
+// (every digit of a 64-bit module handle).
+std::string ExpectedControlTagText();
+
 // Handles this thread's messages for the given time.
 void PumpMessages(DWORD milliseconds);
 // Handles messages until the condition holds or the time is up; returns the condition.
@@ -72,7 +77,8 @@ void MouseMoveTo(POINT screen);
 void LeftButtonDown();
 void LeftButtonUp();
 
-// "Z:\..." for a path of the Linux file system, as Wine maps it.
+// "Z:\..." for a path of the Linux file system, as Wine maps it; a Windows path as it is, with
+// backslashes.
 std::string WindowsPathOf(const std::string& unixPath);
 
 }  // namespace testutil

@@ -65,11 +65,8 @@ ModalProbe ProbeModal(skin::TSkinManage* manager, const std::function<void()>& o
 // ---- The window tag ---------------------------------------------------------------------------
 
 TEST_F(SkinManageTest, ControlAtomIsTheFrameworkWindowTag) {
-  char expected[40];
-  std::snprintf(expected, sizeof expected, "ControlOfs%.8lX%.8lX",
-                static_cast<unsigned long>(reinterpret_cast<uintptr_t>(GetModuleHandleA(nullptr))),
-                static_cast<unsigned long>(GetCurrentThreadId()));
-  EXPECT_STREQ(skin::ControlAtomText(), expected);
+  const std::string expected = testutil::ExpectedControlTagText();
+  EXPECT_EQ(std::string(skin::ControlAtomText()), expected);
   EXPECT_EQ(skin::ControlAtom(), fw::ControlAtom());
   EXPECT_EQ(skin::ControlMessage(), fw::ControlMessage());
 

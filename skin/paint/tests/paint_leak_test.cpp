@@ -122,8 +122,10 @@ TEST_P(PaintLeak, ARefusedBitmapHalfwayThroughLeavesNothingBehind) {
   skin::ScopedPlatformFamily forced(GetParam());
   fw::TBitmap target = paint_test::BlankTarget(4, 4);
   const FrameMargins m{1, 1, 1, 1};
-  // About 3.6 GB of pixels: more than a 32-bit process can map.
-  const RECT huge{0, 0, 30000, 30000};
+  // More pixels than the system gives one bitmap: about 3.6 GB, more than a 32-bit process can
+  // map; 6.4 GB for a 64-bit one, past the 4 GB that a DIB section can hold.
+  constexpr int kSide = sizeof(void*) == 4 ? 30000 : 40000;
+  const RECT huge{0, 0, kSide, kSide};
   auto refused = [&] {
     skin::DrawSkinFrame(target.DC(), huge, bitmap_, FrameStrip::SideBySide, skin::CentreFill::Tile, Keying::Transparent,
                         2, 1, m);
