@@ -1,5 +1,8 @@
 #!/usr/bin/env bash
-# Builds the release: the portable zip and the installer (NSIS), in build/win/release/.
+# Builds the release of both Windows builds: for each a portable zip and an installer (NSIS),
+#   build/win/release/    pastelle-VERSION-win32.zip, pastelle-VERSION-win32-setup.exe (i686)
+#   build/win64/release/  pastelle-VERSION-win64.zip, pastelle-VERSION-win64-setup.exe (x86_64)
+# and prints the time it took and the files' sizes.
 # Installs what is missing first (tools/setup-deps.sh). PASTELLE_BUILD=dir moves the build trees.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -7,12 +10,18 @@ build="${PASTELLE_BUILD:-$root/build}"
 start=$(date +%s.%N)
 
 bash "$root/tools/setup-deps.sh"
-cmake -S "$root" -B "$build/win" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-cmake --build "$build/win" -j "$(nproc)" --target release
+files=()
+for tree in win win64; do
+  toolchain=mingw-i686 arch=win32
+  if [ "$tree" = win64 ]; then toolchain=mingw-x86_64 arch=win64; fi
+  cmake -S "$root" -B "$build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" >/dev/null
+  cmake --build "$build/$tree" -j "$(nproc)" --target release
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/$tree/CMakeCache.txt")
+  files+=("$build/$tree/release/pastelle-$version-$arch.zip" "$build/$tree/release/pastelle-$version-$arch-setup.exe")
+done
 
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/win/CMakeCache.txt")
 echo "Release $version ($(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.1f", e - s }') s):"
-for file in "$build/win/release/pastelle-$version-win32.zip" "$build/win/release/pastelle-$version-setup.exe"; do
+for file in "${files[@]}"; do
   printf '  %s  %s bytes\n' "$file" "$(stat -c %s "$file")"
 done

@@ -1,17 +1,31 @@
 ; Pastelle's installer, built on Linux with makensis by the `release` target (tools/release.sh):
-;   makensis -DVERSION=x.y.z -DPUBLISHER=... -DCOPYRIGHT=... -DSTAGE=dir -DICON=file.ico -DOUTFILE=setup.exe pastelle.nsi
+;   makensis -DARCH=x86|x64 -DVERSION=x.y.z -DPUBLISHER=... -DCOPYRIGHT=... -DSTAGE=dir -DICON=file.ico -DOUTFILE=setup.exe pastelle.nsi
 ; STAGE holds the files of the portable zip: pastelle.exe, README.txt, LICENSE.txt, skins\.
+; ARCH is the program's: x86 makes the 32-bit installer of the i686 build, x64 the 64-bit
+; installer of the x86_64 build.
 ;
 ; Installs for the current user (default, no administrator rights) or for all users, chosen on a
 ; page or with /CURRENTUSER or /ALLUSERS; a later run upgrades an installation in place, in the
 ; mode and folder it has. Neither the installer nor the uninstaller changes anything while
 ; Pastelle runs: they ask to close it, and in silent mode (/S) they stop with EXIT_PASTELLE_RUNS.
 ;
+; The 64-bit installer is a 64-bit program itself: it installs for all users under the 64-bit
+; Program Files and keeps its uninstall key in the 64-bit registry view (HKLM for all users, HKCU
+; for the current user). 32-bit Windows does not start a 64-bit program at all, so the installer
+; never runs there and needs no check of its own (x64.nsh's RunningX64 is constant true in a
+; 64-bit installer): Windows itself reports that the program cannot run on this computer.
+;
 ; Exit codes beside NSIS's own (0 done, 1 cancelled, 2 aborted):
 !define EXIT_PASTELLE_RUNS 3
 !define EXIT_NO_RIGHTS_FOR_ALL_USERS 4
 
-Unicode true
+!if "${ARCH}" == "x64"
+  Target amd64-unicode
+!else if "${ARCH}" == "x86"
+  Unicode true
+!else
+  !error "ARCH is x86 or x64, not '${ARCH}'"
+!endif
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 RequestExecutionLevel highest
@@ -26,6 +40,19 @@ RequestExecutionLevel highest
 ; The program holds this mutex while it runs (its single-instance guard).
 !define INSTANCE_MUTEX "lumtra"
 !define SHORTCUT "$SMPROGRAMS\${PRODUCT}.lnk"
+!if "${ARCH}" == "x64"
+  !define ALL_USERS_FOLDER "$PROGRAMFILES64\${PRODUCT}"
+!else
+  !define ALL_USERS_FOLDER "$PROGRAMFILES\${PRODUCT}"
+!endif
+
+; The registry view of the uninstall key: the 64-bit one for the 64-bit program (the 32-bit
+; installer keeps the system's default for a 32-bit program).
+!macro REGISTRY_VIEW
+  !if "${ARCH}" == "x64"
+    SetRegView 64
+  !endif
+!macroend
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -104,7 +131,7 @@ FunctionEnd
 Function ApplyMode
   ${If} $Mode == "AllUsers"
     SetShellVarContext all
-    StrCpy $INSTDIR "$PROGRAMFILES\${PRODUCT}"
+    StrCpy $INSTDIR "${ALL_USERS_FOLDER}"
     ReadRegStr $1 HKLM "${UNINSTALL_KEY}" "InstallLocation"
   ${Else}
     SetShellVarContext current
@@ -117,6 +144,7 @@ Function ApplyMode
 FunctionEnd
 
 Function .onInit
+  !insertmacro REGISTRY_VIEW
   ; /D=folder on the command line sets $INSTDIR before this runs.
   StrCpy $R9 $INSTDIR
   ; By default the mode of an existing installation, else the current user.
@@ -228,6 +256,7 @@ Section "${PRODUCT}"
 SectionEnd
 
 Function un.onInit
+  !insertmacro REGISTRY_VIEW
   ; The uninstaller belongs to the all-users installation when that one lives in its folder.
   SetShellVarContext current
   StrCpy $Mode "CurrentUser"

@@ -3,10 +3,14 @@
 # the current user (twice) and for all users, the installed program started from its Start-menu
 # entry, an upgrade in place by a newer build, the installer and the uninstaller refusing to touch
 # anything while Pastelle runs, and removal that leaves the prefix as it was before.
-# Usage: installer_test.sh SETUP VERSION NEWER_SETUP NEWER_VERSION WORK_DIR
+# Usage: installer_test.sh SETUP VERSION NEWER_SETUP NEWER_VERSION ARCH WORK_DIR
+# ARCH (win32 or win64) is the installer's: the prefix is made for it and its programs run with
+# that architecture's Wine loader (tools/wine-session.sh). A 64-bit installer on its 64-bit prefix
+# must install for all users under the 64-bit Program Files and keep its uninstall key in the
+# 64-bit registry view.
 # Runs on $DISPLAY when set (ctest under tools/test.sh), otherwise on a private Xvfb.
 set -euo pipefail
-setup=$1 version=$2 newer_setup=$3 newer_version=$4 work=$5
+setup=$1 version=$2 newer_setup=$3 newer_version=$4 arch=$5 work=$6
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 
 readonly key_path='Software\Microsoft\Windows\CurrentVersion\Uninstall\Pastelle'
@@ -14,8 +18,19 @@ readonly user_key="HKCU\\$key_path" machine_key="HKLM\\$key_path"
 readonly exit_pastelle_runs=3
 readonly window_title='Pastelle V2.0'
 
+step() { echo "== $*"; }
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
 # shellcheck source=tools/wine-session.sh
 source "$root/tools/wine-session.sh"
+case "$arch" in
+  win32) wine_can_run_32bit || fail "a 32-bit installer needs 32-bit Wine, and $WINE32_FAILURE" ;;
+  win64) wine_can_run_64bit || fail "a 64-bit installer needs wine64, and $WINE64_LOADER does not start" ;;
+  *) fail "ARCH is win32 or win64, not '$arch'" ;;
+esac
 starter_pid=""
 finish() {
   [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null
@@ -24,16 +39,15 @@ finish() {
 trap finish EXIT
 rm -rf "$work"
 mkdir -p "$work"
+# The session makes the prefix for the architecture recorded in the folder it is given.
+echo "$arch" >"$work/wine-arch"
 wine_session_start "$work" current
+[ "$WINEARCH" = "$arch" ] || fail "the session made a $WINEARCH prefix for a $arch installer"
+# The loader of the prefix's architecture, as the session chose it.
+wine=${PASTELLE_WINE:-wine}
 # Shortcuts must not reach the desktop menus of the Linux user running the test.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
 drive_c=$(realpath "$WINEPREFIX/drive_c")
-
-step() { echo "== $*"; }
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
 
 # Polls CONDITION (a command) every 0.1 s for at most SECONDS seconds.
 wait_until() {
@@ -46,7 +60,7 @@ wait_until() {
   "$@"
 }
 
-run_wine() { wine "$@" </dev/null 2>/dev/null 9>&-; }
+run_wine() { "$wine" "$@" </dev/null 2>/dev/null 9>&-; }
 # Runs a Windows program and prints its exit code.
 exit_code_of() {
   local rc=0
@@ -61,7 +75,7 @@ reg_value() {
   run_wine reg query "$1" /v "$2" | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p" || true
 }
 
-unix_path() { realpath -m "$(winepath -u "$1" 2>/dev/null)"; }
+unix_path() { realpath -m "$(run_wine winepath -u "$1")"; }
 
 # Every path under drive_c, less the temporary folders and Wine's own bookkeeping.
 prefix_listing() {
@@ -79,6 +93,7 @@ for home in "$drive_c"/users/*; do
   [ "${home##*/}" = Public ] || user_name=${home##*/}
 done
 user_dir="C:\\users\\$user_name\\AppData\\Local\\Programs\\Pastelle"
+# On a 64-bit prefix the 64-bit Program Files; a 32-bit program's would be "Program Files (x86)".
 machine_dir='C:\Program Files\Pastelle'
 user_shortcut="./users/$user_name/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pastelle.lnk"
 machine_shortcut='./ProgramData/Microsoft/Windows/Start Menu/Programs/Pastelle.lnk'
@@ -121,10 +136,22 @@ check_installed() {
   done
   cmp -s "$unix_dir/pastelle.exe" "$staged/pastelle.exe" || fail "the installed pastelle.exe is not the release's"
   cmp -s "$unix_dir/skins/midnight.skin" "$root/skins/midnight.skin" || fail "the installed skin is not skins/midnight.skin"
+  check_registry_view "$key"
   local want
   want=$(expected_paths "$dir" "$shortcut")
   [ "$(pastelle_paths)" = "$want" ] ||
     fail "files named Pastelle outside the installation:"$'\n'"$(diff <(echo "$want") <(pastelle_paths))"
+}
+
+# The 64-bit installer keeps KEY in the 64-bit registry view: there, and for all users not in the
+# 32-bit view (HKLM\Software\WOW6432Node). HKCU\Software is one key in both views.
+check_registry_view() {
+  local key=$1
+  [ "$arch" = win64 ] || return 0
+  run_wine reg query "$key" /reg:64 >/dev/null || fail "$key is not in the 64-bit registry view"
+  if [ "$key" = "$machine_key" ]; then
+    ! run_wine reg query "$key" /reg:32 >/dev/null || fail "$key is in the 32-bit registry view"
+  fi
 }
 
 # A window titled TITLE of a process of this test's prefix (the display may be shared).
@@ -144,7 +171,7 @@ starter_ended() { ! kill -0 "$starter_pid" 2>/dev/null; }
 start_from_shortcut() {
   local shortcut="$drive_c/${1#./}"
   [ -f "$shortcut" ] || fail "no Start-menu entry $1"
-  wine start /wait /unix "$shortcut" </dev/null >/dev/null 2>&1 9>&- &
+  "$wine" start /wait /unix "$shortcut" </dev/null >/dev/null 2>&1 9>&- &
   starter_pid=$!
   wait_until 20 window_shown || fail "the installed Pastelle shows no window '$window_title'"
 }
@@ -163,7 +190,7 @@ close_pastelle() {
 asks_to_close_pastelle() {
   local title=$1 asking
   shift
-  wine "$@" </dev/null >/dev/null 2>&1 9>&- &
+  "$wine" "$@" </dev/null >/dev/null 2>&1 9>&- &
   asking=$!
   wait_until 20 prefix_window_shown "$title" || fail "$1 shows no window '$title' while Pastelle runs"
   kill "$asking"
