@@ -10,12 +10,13 @@ build="${PASTELLE_BUILD:-$root/build}"
 start=$(date +%s.%N)
 
 bash "$root/tools/setup-deps.sh"
+# shellcheck source=tools/wine-session.sh
+source "$root/tools/wine-session.sh"
 files=()
 for tree in win win64; do
-  toolchain=mingw-i686 arch=win32
-  if [ "$tree" = win64 ]; then toolchain=mingw-x86_64 arch=win64; fi
-  cmake -S "$root" -B "$build/$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/$toolchain.cmake" >/dev/null
+  arch=win32
+  [ "$tree" = win64 ] && arch=win64
+  windows_build_configure "$build/$tree" "$tree"
   cmake --build "$build/$tree" -j "$(nproc)" --target release
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/$tree/CMakeCache.txt")
   files+=("$build/$tree/release/pastelle-$version-$arch.zip" "$build/$tree/release/pastelle-$version-$arch-setup.exe")

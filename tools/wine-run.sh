@@ -11,11 +11,9 @@ if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
 fi
 if [ "${1:-}" = --desktop ]; then
   shift
-  if [ -n "${CTEST_RESOURCE_GROUP_0_DESKTOP:-}" ] && [ -n "${PASTELLE_DESKTOPS:-}" ]; then
-    desktop=${CTEST_RESOURCE_GROUP_0_DESKTOP#id:}
-    # shellcheck source=/dev/null
-    source "$PASTELLE_DESKTOPS/${desktop%%,*}.env"
-  elif [ -n "${PASTELLE_DESKTOPS:-}" ]; then
+  # shellcheck source=tools/wine-session.sh
+  source "$(dirname "${BASH_SOURCE[0]}")/wine-session.sh"
+  if ! wine_enter_allotted_desktop && [ -n "${PASTELLE_DESKTOPS:-}" ]; then
     exec 8>"$PASTELLE_DESKTOPS/desktop.lock"
     flock 8
   fi

@@ -12,6 +12,7 @@
 #                                                  the current display), each a display, a prefix,
 #                                                  a persistent wineserver and a keeper process
 #   wine_session_stop                              ends all of them
+#   wine_enter_allotted_desktop                    in a test: the desktop ctest gave it
 # A session exports WINEARCH, PASTELLE_WINE (the loader of the build tree's architecture),
 # WINEPREFIX and DISPLAY of the first desktop, and PASTELLE_DESKTOPS, the folder that describes
 # every desktop (N.env) and offers them to ctest (resources.json); tools/wine-run.sh runs a
@@ -67,6 +68,15 @@ windows_build_configure() {
   [ "$tree" = win64 ] && toolchain=mingw-x86_64
   cmake -S "$_ws_root" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_TOOLCHAIN_FILE="$_ws_root/cmake/$toolchain.cmake" "$@" >/dev/null
+}
+
+# In a ctest test that was allotted one of the session's desktops (resource "desktop"): makes
+# that desktop's prefix and display the current ones. Returns 1 when none was allotted.
+wine_enter_allotted_desktop() {
+  [ -n "${CTEST_RESOURCE_GROUP_0_DESKTOP:-}" ] && [ -n "${PASTELLE_DESKTOPS:-}" ] || return 1
+  local id=${CTEST_RESOURCE_GROUP_0_DESKTOP#id:}
+  # shellcheck source=/dev/null
+  source "$PASTELLE_DESKTOPS/${id%%,*}.env"
 }
 
 # The architecture a build tree was made for, as CMake recorded it.

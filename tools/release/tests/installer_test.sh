@@ -8,7 +8,8 @@
 # that architecture's Wine loader (tools/wine-session.sh). A 64-bit installer on its 64-bit prefix
 # must install for all users under the 64-bit Program Files and keep its uninstall key in the
 # 64-bit registry view.
-# Runs on $DISPLAY when set (ctest under tools/test.sh), otherwise on a private Xvfb.
+# Runs on the display of the desktop ctest allotted it (tools/test.sh), else on $DISPLAY when
+# set, otherwise on a private Xvfb.
 set -euo pipefail
 setup=$1 version=$2 newer_setup=$3 newer_version=$4 arch=$5 work=$6
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
@@ -31,6 +32,7 @@ case "$arch" in
   win64) wine_can_run_64bit || fail "a 64-bit installer needs wine64, and $WINE64_LOADER does not start" ;;
   *) fail "ARCH is win32 or win64, not '$arch'" ;;
 esac
+wine_enter_allotted_desktop || true
 starter_pid=""
 finish() {
   [ -n "$starter_pid" ] && kill "$starter_pid" 2>/dev/null
