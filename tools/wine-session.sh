@@ -38,7 +38,8 @@ wine_can_run_32bit() {
   if output=$("$WINE32_PROBE" --version 2>&1 </dev/null 9>&-); then
     return 0
   fi
-  WINE32_FAILURE="starting the 32-bit $WINE32_PROBE failed: $(printf '%s' "$output" | tail -n1)"
+  # The shell's own words name this script and line first; the reason follows them.
+  WINE32_FAILURE="starting the 32-bit $WINE32_PROBE failed: $(printf '%s' "$output" | tail -n1 | sed 's/^.*: line [0-9]*: //')"
   return 1
 }
 
