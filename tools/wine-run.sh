@@ -3,7 +3,7 @@
 # ctest uses this as its emulator for every cross-built test program.
 #   wine-run.sh [--desktop] PROGRAM [ARGUMENTS...]
 # --desktop: the program needs a desktop to itself. It runs on the one ctest allotted its test
-# (the session's resources.json as --resource-spec-file); with none allotted, such programs take
+# (ctest is handed the session's resources.json); with none allotted, such programs take
 # turns on the first desktop.
 if [ -z "${WINEPREFIX:-}" ] || [ -z "${DISPLAY:-}" ]; then
   echo "wine-run.sh: no Wine session (WINEPREFIX and DISPLAY unset); run tools/test.sh" >&2
